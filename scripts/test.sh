@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both trees and runs every test with one
+# ctest run: the host tree (platform-neutral core under ASan and UBSan) and the
+# Windows tree (under wine64, ANSI code page 932).
+# Extra arguments go to ctest, e.g. scripts/test.sh -R host.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VOSTREL_BUILD_DIR:-$root/build}
+
+"$root/scripts/setup.sh"
+
+cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$build/host"
+
+cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build/win"
+
+# One ctest over both trees, so that one summary closes the run.
+printf 'subdirs("host" "win")\n' >"$build/CTestTestfile.cmake"
+
+"$root/scripts/wine-prefix.sh" prepare "$build/win"
+"$root/scripts/wine-prefix.sh" start "$build/win"
+trap '"$root/scripts/wine-prefix.sh" stop "$build/win"' EXIT
+
+cd "$build"
+ctest --output-on-failure --timeout 300 -j "$(nproc)" "$@"

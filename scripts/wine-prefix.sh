@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The Windows build tree's private Wine prefix.
+#   wine-prefix.sh prepare BUILD_DIR   make the golden prefix once, then give the
+#                                      tests a fresh copy of it (clean registry)
+#   wine-prefix.sh start BUILD_DIR     start the wine server for the test run
+#   wine-prefix.sh stop BUILD_DIR      stop it and wait until it has gone
+# The golden prefix uses Wine's null graphics driver: dialogs and message boxes
+# work without a display, nothing is drawn.
+set -euo pipefail
+
+cmd=${1:?usage: wine-prefix.sh prepare|start|stop BUILD_DIR}
+build=$(cd "${2:?usage: wine-prefix.sh prepare|start|stop BUILD_DIR}" && pwd)
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+golden="$build/wine/golden"
+prefix="$build/wine/prefix"
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+
+make_golden() {
+  echo "wine-prefix: preparing the golden prefix (once per build tree)"
+  rm -rf "$golden" "$golden.tmp"
+  mkdir -p "$golden.tmp"
+  (
+    export WINEPREFIX="$golden.tmp"
+    "$wine" wineboot -i >/dev/null 2>&1 </dev/null
+    # Written before any window exists; the server is stopped right after, so
+    # the next start reads the value fresh.
+    "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 </dev/null
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+    "$wineserver" -k >/dev/null 2>&1 || true
+    "$wineserver" -w >/dev/null 2>&1 || true
+  )
+  mv "$golden.tmp" "$golden"
+  touch "$golden/.vostrel-ready"
+}
+
+case "$cmd" in
+  prepare)
+    [ -f "$golden/.vostrel-ready" ] || make_golden
+    WINEPREFIX="$prefix" "$wineserver" -k >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" "$wineserver" -w >/dev/null 2>&1 || true
+    rm -rf "$prefix"
+    cp -a "$golden" "$prefix"
+    ;;
+  start)
+    export WINEPREFIX="$prefix"
+    # A persistent server, started before the tests, spares every test the
+    # start of Wine's services. Its output must not reach the test runner.
+    "$wineserver" -p >/dev/null 2>&1 </dev/null
+    "$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+    ;;
+  stop)
+    export WINEPREFIX="$prefix"
+    "$wineserver" -k >/dev/null 2>&1 || true
+    "$wineserver" -w >/dev/null 2>&1 || true
+    ;;
+  *)
+    echo "usage: wine-prefix.sh prepare|start|stop BUILD_DIR" >&2
+    exit 2
+    ;;
+esac
