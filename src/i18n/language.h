@@ -1,5 +1,6 @@
 #pragma once
-// The languages of the text table, in the order of a row's cells.
+// The languages of the text table, in the order of a row's cells, and the one
+// process-wide language that every lookup uses.
 
 #include <cstdint>
 
@@ -13,5 +14,12 @@ enum class Language : std::int32_t {
 };
 
 inline constexpr int kLanguageCount = 4;
+
+// The language every text lookup answers in. It starts as Japanese; start-up
+// sets it once more before any text is shown, and nothing changes it later.
+Language CurrentLanguage();
+// Only the user-interface thread calls this, before the main window is shown.
+// A value outside the four languages is ignored.
+void SetCurrentLanguage(Language language);
 
 }  // namespace vostrel

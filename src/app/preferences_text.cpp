@@ -1,0 +1,175 @@
+#include "app/preferences_text.h"
+
+#include <windows.h>
+#include <winsock2.h>
+
+#include <array>
+#include <cstdint>
+#include <cwchar>
+#include <vector>
+
+#include "app/split_text.h"
+#include "platform/ansi_text.h"
+
+namespace vostrel {
+namespace {
+
+bool AllDigits(std::wstring_view text) {
+  if (text.empty()) return false;
+  for (const wchar_t c : text) {
+    if (c < L'0' || c > L'9') return false;
+  }
+  return true;
+}
+
+// A run of decimal digits as a number no larger than `limit`; nothing for
+// other text or a larger number.
+std::optional<std::int64_t> DecimalUpTo(std::wstring_view text, std::int64_t limit) {
+  if (!AllDigits(text)) return std::nullopt;
+  std::int64_t value = 0;
+  for (const wchar_t c : text) {
+    value = value * 10 + (c - L'0');
+    if (value > limit) return std::nullopt;
+  }
+  return value;
+}
+
+std::wstring AsciiUpper(std::wstring text) {
+  for (wchar_t& c : text) {
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  }
+  return text;
+}
+
+struct CodeText {
+  std::uint8_t code;
+  const wchar_t* text;
+};
+constexpr CodeText kStopBitTexts[] = {{0, L"1"}, {2, L"2"}};
+constexpr CodeText kParityTexts[] = {{0, L"N"}, {1, L"O"}, {2, L"E"}};
+constexpr const wchar_t* kFlowLetters[] = {L"H", L"X", L"N"};
+
+template <std::size_t N>
+const CodeText* FindText(const CodeText (&table)[N], std::wstring_view text) {
+  for (const CodeText& row : table) {
+    if (text == row.text) return &row;
+  }
+  return nullptr;
+}
+
+template <std::size_t N>
+const wchar_t* TextOfCode(const CodeText (&table)[N], std::uint8_t code) {
+  for (const CodeText& row : table) {
+    if (row.code == code) return row.text;
+  }
+  return table[0].text;
+}
+
+struct PortTypeRow {
+  const wchar_t* text;
+  std::int32_t kind;
+};
+constexpr PortTypeRow kPortTypes[] = {
+    {L"PRT", kPortKindPrt}, {L"COM", kPortKindCom}, {L"USB", kPortKindUsb}, {L"NET", kPortKindNet}};
+
+}  // namespace
+
+std::wstring PortTypeText(std::int32_t kind) {
+  for (const PortTypeRow& row : kPortTypes) {
+    if (row.kind == kind) return row.text;
+  }
+  return {};
+}
+
+std::int32_t PortKindOfText(std::wstring_view text) {
+  for (const PortTypeRow& row : kPortTypes) {
+    if (text == row.text) return row.kind;
+  }
+  return kPortKindNone;
+}
+
+std::wstring HalfWidth(std::wstring_view text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int needed = ::LCMapStringW(LOCALE_SYSTEM_DEFAULT, LCMAP_HALFWIDTH, text.data(), length, nullptr, 0);
+  if (needed <= 0) return std::wstring(text);
+  std::wstring result(static_cast<std::size_t>(needed), L'\0');
+  const int written =
+      ::LCMapStringW(LOCALE_SYSTEM_DEFAULT, LCMAP_HALFWIDTH, text.data(), length, result.data(), needed);
+  if (written <= 0) return std::wstring(text);
+  result.resize(static_cast<std::size_t>(written));
+  return result;
+}
+
+bool ParseComSet(std::wstring_view value, PreferencesRecord& record) {
+  const std::vector<std::wstring> pieces = SplitText(value, L" ");
+  if (pieces.size() != 5) return false;
+  // The non-empty pieces fill the slots in order; slots left over stay empty.
+  std::array<std::wstring, 5> slots;
+  std::size_t filled = 0;
+  for (const std::wstring& piece : pieces) {
+    if (!piece.empty()) slots[filled++] = piece;
+  }
+
+  if (const auto baud = DecimalUpTo(slots[0], INT32_MAX)) record.baudRate = static_cast<std::int32_t>(*baud);
+  // Data bits live in 8 bits: a larger number is refused rather than cut.
+  if (const auto bits = DecimalUpTo(slots[1], UINT8_MAX)) record.dataBits = static_cast<std::uint8_t>(*bits);
+  if (const CodeText* stop = FindText(kStopBitTexts, HalfWidth(slots[2]))) record.stopBitsCode = stop->code;
+  if (const CodeText* parity = FindText(kParityTexts, AsciiUpper(HalfWidth(slots[3])))) {
+    record.parityCode = parity->code;
+  }
+  const std::wstring flow = AsciiUpper(HalfWidth(slots[4]));
+  for (const wchar_t* letter : kFlowLetters) {
+    if (flow == letter) record.flowControl = flow;
+  }
+  return true;
+}
+
+std::wstring FormatComSet(const PreferencesRecord& record) {
+  return std::to_wstring(record.baudRate) + L" " + std::to_wstring(record.dataBits) + L" " +
+         TextOfCode(kStopBitTexts, record.stopBitsCode) + L" " + TextOfCode(kParityTexts, record.parityCode) + L" " +
+         record.flowControl;
+}
+
+bool IsPortNumberText(std::wstring_view text) { return text.size() <= 5 && AllDigits(text); }
+
+bool IsDottedIpv4(std::wstring_view text) {
+  int groups = 0;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t dot = text.find(L'.', start);
+    const std::wstring_view group = text.substr(start, dot == std::wstring_view::npos ? dot : dot - start);
+    if (!DecimalUpTo(group, 255)) return false;
+    ++groups;
+    if (dot == std::wstring_view::npos) return groups == 4;
+    if (groups == 4) return false;
+    start = dot + 1;
+  }
+}
+
+std::wstring FolderForm(std::wstring_view folder) {
+  std::wstring form(folder);
+  if (!form.empty() && form.back() != L'\\') form += L'\\';
+  return form;
+}
+
+std::optional<std::wstring> ResolveHostAddress(std::wstring_view name) {
+  // The application starts the sockets library for the whole run; starting
+  // it here as well keeps the lookup working on its own (the count nests).
+  WSADATA data{};
+  if (::WSAStartup(MAKEWORD(2, 0), &data) != 0) return std::nullopt;
+  std::optional<std::wstring> address;
+  const std::string ansiName = WideToAnsi(name);
+  const hostent* host = ::gethostbyname(ansiName.c_str());
+  if (host != nullptr && host->h_addrtype == AF_INET && host->h_length == 4 && host->h_addr_list != nullptr &&
+      host->h_addr_list[0] != nullptr) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(host->h_addr_list[0]);
+    wchar_t text[16] = {};
+    std::swprintf(text, 16, L"%d.%d.%d.%d", bytes[0], bytes[1], bytes[2], bytes[3]);
+    address = text;
+  }
+  ::WSACleanup();
+  return address;
+}
+
+}  // namespace vostrel

@@ -1,0 +1,52 @@
+#include "i18n/text_table.h"
+
+#include "i18n/text_cells.h"
+
+namespace vostrel {
+namespace {
+
+template <int Units>
+const wchar_t* CellOf(const TextRow<Units>* rows, std::int32_t row, Language language) {
+  return rows[row].cells[static_cast<std::int32_t>(language)];
+}
+
+bool IsLanguage(Language language) {
+  const auto index = static_cast<std::int32_t>(language);
+  return index >= 0 && index < kLanguageCount;
+}
+
+}  // namespace
+
+const wchar_t* CellText(TextId id, Language language) {
+  if (!RowExists(id) || !IsLanguage(language)) return L"";
+  switch (id.block) {
+    case TextBlock::LabelTexts: return CellOf(kLabelTexts, id.row, language);
+    case TextBlock::GuideTexts: return CellOf(kGuideTexts, id.row, language);
+    case TextBlock::PrintPageTexts: return CellOf(kPrintPageTexts, id.row, language);
+    case TextBlock::ValueWords: return CellOf(kValueWords, id.row, language);
+    case TextBlock::MessageTexts: return CellOf(kMessageTexts, id.row, language);
+  }
+  return L"";
+}
+
+const wchar_t* GetText(TextId id) { return CellText(id, CurrentLanguage()); }
+
+const wchar_t* GetText(const TextRange& range, std::int32_t index) {
+  if (index < 0 || index >= range.count) return L"";
+  return GetText(TextId{range.first.block, range.first.row + index});
+}
+
+void EnglishText(const TextRange& range, std::wstring_view text, std::wstring& result) {
+  for (std::int32_t k = 0; k < range.count; ++k) {
+    const TextId id{range.first.block, range.first.row + k};
+    if (!RowExists(id)) continue;
+    for (int language = 0; language < kLanguageCount; ++language) {
+      if (text == CellText(id, static_cast<Language>(language))) {
+        result = CellText(id, Language::English);
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace vostrel

@@ -1,0 +1,26 @@
+#pragma once
+// The program's message boxes: the numbered messages and questions of the
+// text table, titled with the application name.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+namespace vostrel {
+
+// Shows a text in a modal message box titled with the application name and
+// returns the button pressed (IDOK, IDYES, IDNO, ...), or 0 if the box could
+// not be shown. owner nullptr: the calling thread's active window, so that the
+// box is modal to the dialog that asks.
+int ShowTextMessage(std::wstring_view text, UINT style, HWND owner = nullptr);
+
+// Shows MessageTexts row `row` in the current language. Rows from 17 on (the
+// file filter) and negative rows show an empty box.
+int ShowMessage(std::int32_t row, UINT style, HWND owner = nullptr);
+
+// Shows the message of a numbered error code with its style; code 80 shows
+// two boxes, one after the other. A code without a message shows nothing.
+void ReportCode(int code, HWND owner = nullptr);
+
+}  // namespace vostrel
