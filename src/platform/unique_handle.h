@@ -64,6 +64,14 @@ struct ModuleTraits {
   using Handle = HMODULE;
   static void Close(Handle h) { ::FreeLibrary(h); }
 };
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static void Close(Handle h) { ::DeleteDC(h); }
+};
+struct WindowsHookTraits {
+  using Handle = HHOOK;
+  static void Close(Handle h) { ::UnhookWindowsHookEx(h); }
+};
 
 using ScopedHandle = UniqueHandle<KernelHandleTraits>;
 using ScopedKey = UniqueHandle<RegistryKeyTraits>;

@@ -1,0 +1,79 @@
+#pragma once
+// The generic page operations: every settings page walks its binding table
+// through these functions, so that a row behaves the same on every page.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "i18n/language.h"
+#include "pages/field_binding.h"
+#include "settings/settings_store.h"
+
+namespace vostrel {
+
+// Turns the selected text of a row's value list (unitList false) or unit list
+// (unitList true) into the text the store keeps, e.g. a translated choice into
+// its English word. Without a mapper the text is kept as it stands.
+using ListTextMapper = std::wstring (*)(const FieldBinding& row, bool unitList, std::wstring_view text);
+
+// A page window, its binding table and the store its items live in.
+struct PageRows {
+  HWND page = nullptr;
+  BindingTable rows{};
+  SettingsStore* store = nullptr;
+  ListTextMapper mapListText = nullptr;
+
+  HWND Control(int id) const { return id ? ::GetDlgItem(page, id) : nullptr; }
+  // The row's item, or nullptr when the row has none.
+  SettingItem* ItemOf(const FieldBinding& row) const;
+};
+
+// OnInitDialog's share: limits the edits and fills the lists with the rows'
+// English choices and units, in table order, skipping empty entries.
+void InitRows(const PageRows& page);
+
+// Enables each row's controls for the model, then disables rows restricted to
+// (or barred from) the current language.
+void ApplyEnableRule(const PageRows& page, int model, Language language);
+
+// Puts every row back to the model's defaults and clears its check box; rows
+// carrying one of `skipFlags` are left alone.
+void ResetRows(const PageRows& page, int model, std::uint32_t skipFlags = 0);
+
+// The enable rule, the reset and a repaint.
+void ApplyModelRows(const PageRows& page, int model, Language language);
+
+void CheckAllRows(const PageRows& page);
+void UncheckAllRows(const PageRows& page);
+
+// Copies the enabled, checked rows into their items (selected 1). True when at
+// least one row was collected.
+bool CollectCheckedRows(const PageRows& page);
+
+// False when an enabled row whose item is selected carries `invalid`.
+bool CheckedRowsValid(const PageRows& page);
+
+// Shows each selected item in its row, checked; an invalid item empties the
+// row's edit and makes the result false.
+bool ShowStoredRows(const PageRows& page);
+
+// After a send or an export: checks the rows of the selected items and puts
+// their values into the edits, turning IPv6 byte lists back into colon form
+// (also in the item).
+void ShowSentRows(const PageRows& page);
+
+// Whether the caption of control `controlId` is to be drawn in red now.
+bool IsRedCaption(const PageRows& page, int controlId);
+
+// Invalidates the page and its controls without erasing the background.
+void RepaintWithoutErase(HWND page);
+
+// "a,b,c,d" for the four octets of an address field.
+std::wstring OctetsToCommaText(const std::array<std::uint8_t, 4>& octets);
+// Reads a dotted address "a.b.c.d": a missing or unreadable part is 0, a part
+// above 255 is 255.
+std::array<std::uint8_t, 4> DottedTextToOctets(std::wstring_view text);
+
+}  // namespace vostrel

@@ -1,0 +1,73 @@
+#include "pages/settings_page.h"
+
+namespace vostrel {
+
+SettingsPage::SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
+                           HINSTANCE instance)
+    : ui::Dialog(templateId, instance), rows_(rows), store_(store), layout_(layout) {}
+
+void SettingsPage::ApplyModel(int model, Language language) { ApplyModelRows(rows(), model, language); }
+
+void SettingsPage::CheckAll() { CheckAllRows(rows()); }
+
+void SettingsPage::UncheckAll() { UncheckAllRows(rows()); }
+
+bool SettingsPage::CollectChecked() { return CollectCheckedRows(rows()); }
+
+bool SettingsPage::CheckedValid() { return CheckedRowsValid(rows()); }
+
+bool SettingsPage::ShowStored() { return ShowStoredRows(rows()); }
+
+void SettingsPage::AdaptScroll(const RECT& newRect, const RECT& oldRect) {
+  if (scrolls()) scroller_.Adapt(newRect, oldRect);
+}
+
+bool SettingsPage::OnInitDialog() {
+  InitRows(rows());
+  scroller_.Attach(hwnd());
+  if (scrolls()) scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
+  return ui::Dialog::OnInitDialog();
+}
+
+void SettingsPage::OnOK() {
+  if (layout_.enterButton) ClickParentButton(hwnd(), layout_.enterButton);
+}
+
+bool SettingsPage::PreTranslateMessage(MSG* message) {
+  if (message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE) return true;
+  return ui::Dialog::PreTranslateMessage(message);
+}
+
+std::optional<INT_PTR> SettingsPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CTLCOLORSTATIC: {
+      // The default colours first; the red is decided now, from the store as
+      // it stands, so a cleared store paints black again.
+      const INT_PTR brush = static_cast<INT_PTR>(::DefWindowProcW(hwnd(), message, wParam, lParam));
+      const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+      if (IsRedCaption(rows(), id)) ::SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 0, 0));
+      return brush;
+    }
+    case WM_VSCROLL:
+      if (scrolls() && lParam == 0) scroller_.OnScrollBar(LOWORD(wParam));
+      return std::nullopt;
+    case WM_MOUSEWHEEL:
+      if (scrolls()) scroller_.OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return std::nullopt;
+    case WM_MOUSEACTIVATE:
+      // The scrolling pages take the focus on a click, so that the wheel
+      // reaches them.
+      if (scrolls()) ::SetFocus(hwnd());
+      return std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
+void ClickParentButton(HWND child, int id) {
+  const HWND parent = child ? ::GetParent(child) : nullptr;
+  const HWND button = parent ? ::GetDlgItem(parent, id) : nullptr;
+  if (!button || !::IsWindowEnabled(button)) return;
+  ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+}  // namespace vostrel

@@ -1,0 +1,68 @@
+#pragma once
+// What every settings page shares: a child dialog whose rows are a binding
+// table walked by the page engine, the red captions of invalid items, the
+// scrolling of a tall page and the page's keys (Escape does nothing, Enter
+// clicks a button of the main window).
+
+#include <windows.h>
+
+#include "i18n/language.h"
+#include "pages/field_binding.h"
+#include "pages/page_engine.h"
+#include "pages/page_scroll.h"
+#include "settings/settings_store.h"
+#include "ui/dialog.h"
+
+namespace vostrel {
+
+struct PageLayout {
+  int scrollMaximum = 0;  // 0: the page does not scroll
+  int scrollPage = 300;
+  int enterButton = 0;  // the main window's button that Enter clicks, 0: none
+};
+
+class SettingsPage : public ui::Dialog {
+ public:
+  SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
+               HINSTANCE instance = nullptr);
+
+  // Enables the rows for the model and language, resets them to the model's
+  // defaults, unchecked, and repaints.
+  virtual void ApplyModel(int model, Language language);
+  void CheckAll();
+  void UncheckAll();
+  bool CollectChecked();
+  bool CheckedValid();
+  virtual bool ShowStored();
+  // After the main window moved and sized the page (both rectangles in the
+  // main window's coordinates).
+  void AdaptScroll(const RECT& newRect, const RECT& oldRect);
+
+  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_}; }
+  ScrollState scrollState() const { return scroller_.Read(); }
+  bool scrolls() const { return layout_.scrollMaximum > 0; }
+
+ protected:
+  void SetListTextMapper(ListTextMapper mapper) { mapListText_ = mapper; }
+  SettingsStore& store() { return store_; }
+
+  bool OnInitDialog() override;
+  // Enter ends here: the page stays and the main window's button is clicked.
+  void OnOK() override;
+  void OnCancel() override {}
+  bool PreTranslateMessage(MSG* message) override;
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  BindingTable rows_;
+  SettingsStore& store_;
+  PageLayout layout_;
+  ListTextMapper mapListText_ = nullptr;
+  PageScroller scroller_;
+};
+
+// Sends the parent window the click of its button `id`, as the user's click
+// would; nothing when the button is missing or disabled.
+void ClickParentButton(HWND child, int id);
+
+}  // namespace vostrel

@@ -1,0 +1,120 @@
+#include "pages/standard_page.h"
+
+#include <span>
+
+#include "ui/controls.h"
+
+namespace vostrel {
+namespace {
+
+// Shown at start and kept hidden: the Media Sensor row appears as a label
+// and a read-only field, the two levels as labels, the length unit as "MM".
+constexpr int kHiddenControls[] = {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SENSOR_LIST, IDC_STD_SENSOR_LEVEL_CHECK,
+                                   IDC_STD_PAPER_END_LEVEL_CHECK, IDC_STD_MEDIA_LENGTH_UNIT};
+
+// Edits whose every change goes into the saved copy at once.
+constexpr int kFollowedEdits = 4;
+
+}  // namespace
+
+CDlgTabStandard::CDlgTabStandard(SettingsStore& store, HINSTANCE instance)
+    : SettingsPage(IDD_PAGE_STANDARD, StandardBindings, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND},
+                   instance) {
+  // The lists hold English words until the text table's ApplyTexts puts the
+  // current language's words into them; collecting then maps them back with
+  // EnglishText (to be wired in with the text table).
+}
+
+bool CDlgTabStandard::OnInitDialog() {
+  for (int id : kHiddenControls) ui::Control(Item(id)).Show(false);
+  for (int id : {IDC_STD_SENSOR_LEVEL_EDIT, IDC_STD_PAPER_END_LEVEL_EDIT, IDC_STD_MEDIA_SENSOR_TEXT}) {
+    ui::Edit(Item(id)).SetReadOnly(true);
+  }
+  return SettingsPage::OnInitDialog();
+}
+
+void CDlgTabStandard::ExchangeValues(ui::ValueExchange& exchange) {
+  for (size_t i = 0; i < kSavedEdits.size(); ++i) exchange.Text(kSavedEdits[i], saved_[i]);
+}
+
+bool CDlgTabStandard::OnCommand(int id, int code, HWND control) {
+  if (code != EN_CHANGE) return false;
+  for (size_t i = 0; i < kFollowedEdits; ++i) {
+    if (kSavedEdits[i] == id) {
+      saved_[i] = ui::Control(control).Text();
+      return true;
+    }
+  }
+  return false;
+}
+
+void CDlgTabStandard::RebuildPrintSpeedList(int model) {
+  const ui::ComboBox list(Item(IDC_STD_PRINT_SPEED_LIST));
+  list.Clear();
+  const int count = standard_choices::kPrintSpeedCount[model == 1 ? 1 : 0];
+  for (std::wstring_view speed : std::span(standard_choices::kPrintSpeedPerModel).first(static_cast<size_t>(count))) {
+    list.Add(speed);
+  }
+}
+
+void CDlgTabStandard::ApplyModel(int model, Language language) {
+  model_ = model == 1 ? 1 : 0;
+  ApplyEnableRule(rows(), model_, language);
+  RebuildPrintSpeedList(model_);
+  ResetRows(rows(), model_);
+  RepaintWithoutErase(hwnd());
+  ShowMediaSensorText();
+}
+
+bool CDlgTabStandard::ShowStored() {
+  const bool valid = SettingsPage::ShowStored();
+  // The Media Sensor list is hidden: what it now holds must show at once,
+  // also while the page is in view.
+  ShowMediaSensorText();
+  return valid;
+}
+
+void CDlgTabStandard::ShowSent() { ShowSentRows(rows()); }
+
+void CDlgTabStandard::ResetKeepShared() {
+  ResetRows(rows(), model_, kRowShared);
+  RepaintWithoutErase(hwnd());
+}
+
+StandardShared CDlgTabStandard::TakeShared() {
+  for (size_t i = 0; i < kSavedEdits.size(); ++i) saved_[i] = ui::Control(Item(kSavedEdits[i])).Text();
+  StandardShared shared;
+  shared.mediaSensorChecked = ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).IsChecked() ? 1 : 0;
+  shared.mediaSensorIndex = ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Selected();
+  shared.mediaLength = ui::Control(Item(IDC_STD_MEDIA_LENGTH_EDIT)).Text();
+  shared.mediaLengthUnit = ui::ComboBox(Item(IDC_STD_MEDIA_LENGTH_UNIT)).Selected();
+  shared.printMethodChecked = ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).IsChecked() ? 1 : 0;
+  shared.printMethodIndex = ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Selected();
+  return shared;
+}
+
+void CDlgTabStandard::PutShared(int mediaSensorChecked, int mediaIndex, int printMethodChecked, int printMethodIndex) {
+  ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).SetChecked(mediaSensorChecked == 1);
+  ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Select(mediaIndex);
+  ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).SetChecked(printMethodChecked == 1);
+  ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Select(printMethodIndex);
+  // Putting a copy back into a followed edit changes it, and that change is
+  // copied again: take the copies first so that none is lost on the way.
+  const std::array<std::wstring, 10> copies = saved_;
+  for (size_t i = 0; i < kSavedEdits.size(); ++i) ui::Control(Item(kSavedEdits[i])).SetText(copies[i]);
+  ShowMediaSensorText();
+}
+
+void CDlgTabStandard::SelectAllForSave() {
+  for (const FieldBinding& row : StandardBindings) {
+    const ui::CheckBox box(Item(row.checkBox));
+    box.Show(false);
+    box.SetChecked(true);
+  }
+}
+
+void CDlgTabStandard::ShowMediaSensorText() {
+  ui::Control(Item(IDC_STD_MEDIA_SENSOR_TEXT)).SetText(ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).SelectedText());
+}
+
+}  // namespace vostrel

@@ -1,0 +1,49 @@
+// Layout of the settings pages in dialog units, shared by their templates:
+// two columns of rows, a check box with the setting's caption and its value
+// controls beside it. A page is shown 600 x 455 pixels large, its scroll bar
+// included; with the page font a dialog unit is about 1.5 pixels wide, so the
+// columns end before 380 units. A check box is wide enough for the longest
+// caption of any language at 23 half-width characters.
+#pragma once
+
+#define PAGE_WIDTH 376
+#define PAGE_HEIGHT 328
+#define PAGE_FONT_SIZE 9
+#define PAGE_FONT "MS UI Gothic"
+
+#define ROW_HEIGHT 16
+#define CHECK_HEIGHT 10
+#define FIELD_HEIGHT 12
+#define LIST_DROP_HEIGHT 120
+// Captions start this far right of their check box; labels standing in for a
+// hidden check box line up with them.
+#define CHECK_CAPTION_INDENT 12
+
+// Left column.
+#define LEFT_GROUP_X 4
+#define LEFT_GROUP_WIDTH 174
+#define LEFT_CHECK_X 10
+#define LEFT_CHECK_WIDTH 104
+#define LEFT_VALUE_X 118
+#define LEFT_LIST_WIDTH 56
+#define LEFT_NUMBER_WIDTH 40
+#define LEFT_UNIT_X 162
+
+// Right column.
+#define RIGHT_GROUP_X 182
+#define RIGHT_GROUP_WIDTH 190
+#define RIGHT_CHECK_X 188
+#define RIGHT_CHECK_WIDTH 104
+#define RIGHT_VALUE_X 296
+#define RIGHT_VALUE_WIDTH 72
+#define RIGHT_SHORT_WIDTH 44
+#define RIGHT_UNIT_X 344
+// A long value on the line below its check box.
+#define RIGHT_WIDE_X 200
+#define RIGHT_WIDE_WIDTH 166
+
+// The y of row n of a group whose box starts at `top`.
+#define ROW_Y(top, n) ((top) + 12 + (n)*ROW_HEIGHT)
+// A check box or label is centred on the row's field.
+#define CHECK_Y(top, n) (ROW_Y(top, n) + 1)
+#define LABEL_Y(top, n) (ROW_Y(top, n) + 2)

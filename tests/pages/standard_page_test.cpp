@@ -1,0 +1,284 @@
+// The Standard page from the program's own template, in a host window with
+// the main window's send button.
+#include "pages/standard_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pages/test_page.h"
+
+namespace vostrel::testing {
+namespace {
+
+class StandardHost : public PageHost<CDlgTabStandard> {
+ public:
+  explicit StandardHost(SettingsStore& store) : PageHost<CDlgTabStandard>(store, IDC_STD_HOST_NAME_EDIT) {}
+};
+
+class StandardPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::InitDialogControls());
+    ASSERT_TRUE(host_.CreateModeless(nullptr));
+    ASSERT_TRUE(host_.pageCreated);
+  }
+  CDlgTabStandard& page() { return host_.page; }
+  HWND Item(int id) { return page().Item(id); }
+  SettingItem& item(int entryNumber) { return store_.Entry(entryNumber); }
+  ui::CheckBox Check(int id) { return ui::CheckBox(Item(id)); }
+  ui::ComboBox List(int id) { return ui::ComboBox(Item(id)); }
+  std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
+  void SetText(int id, std::wstring_view text) { ui::Control(Item(id)).SetText(text); }
+  COLORREF CaptionColour(int id) {
+    ui::MemoryDc dc(::CreateCompatibleDC(nullptr));
+    ::SetTextColor(dc.get(), RGB(1, 2, 3));
+    ::SendMessageW(page().hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                   reinterpret_cast<LPARAM>(Item(id)));
+    return ::GetTextColor(dc.get());
+  }
+
+  SettingsStore store_;
+  StandardHost host_{store_};
+};
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+TEST_F(StandardPage, StartsWithItsHiddenControlsHiddenAndTheRangeOfItsScrollBar) {
+  for (int id : {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SENSOR_LIST, IDC_STD_SENSOR_LEVEL_CHECK,
+                 IDC_STD_PAPER_END_LEVEL_CHECK, IDC_STD_MEDIA_LENGTH_UNIT}) {
+    EXPECT_FALSE(ui::Control(Item(id)).IsShown()) << id;
+  }
+  for (int id : {IDC_STD_SENSOR_LEVEL_EDIT, IDC_STD_PAPER_END_LEVEL_EDIT, IDC_STD_MEDIA_SENSOR_TEXT}) {
+    EXPECT_TRUE(ui::Edit(Item(id)).IsReadOnly()) << id;
+  }
+  EXPECT_EQ(List(IDC_STD_BAUD_LIST).Count(), 7);
+  EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).ItemText(2), L"NONE");
+  EXPECT_EQ(::SendMessageW(Item(IDC_STD_HOST_NAME_EDIT), EM_GETLIMITTEXT, 0, 0), 31);
+  EXPECT_EQ(page().scrollState().maximum, 430);
+  EXPECT_EQ(page().scrollState().page, 300);
+}
+
+TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
+  struct Case {
+    int model;
+    int speeds;
+    const wchar_t* lastSpeed;
+    bool methodEnabled;
+    const wchar_t* method;
+    const wchar_t* darkness;
+    const wchar_t* hostName;
+    const wchar_t* mediaSensor;
+    const wchar_t* length;
+  };
+  const Case cases[] = {
+      {0, 7, L"8 IPS", false, L"DT", L"10", L"VX-130/120 Print Server", L"NONE", L"6.4"},
+      {1, 5, L"6 IPS", true, L"TT", L"15", L"VX-135/125 Print Server", L"REFLECT", L"101.6"},
+      {0, 7, L"8 IPS", false, L"DT", L"10", L"VX-130/120 Print Server", L"NONE", L"6.4"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.model);
+    page().CheckAll();
+    page().ApplyModel(c.model, Language::Japanese);
+    const ui::ComboBox speeds = List(IDC_STD_PRINT_SPEED_LIST);
+    EXPECT_EQ(speeds.Count(), c.speeds);
+    EXPECT_EQ(speeds.ItemText(speeds.Count() - 1), c.lastSpeed);
+    EXPECT_EQ(speeds.SelectedText(), L"6 IPS");
+    EXPECT_EQ(Check(IDC_STD_PRINT_METHOD_CHECK).IsEnabled(), c.methodEnabled);
+    EXPECT_EQ(ui::Control(Item(IDC_STD_PRINT_METHOD_LIST)).IsEnabled(), c.methodEnabled);
+    EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).SelectedText(), c.method);
+    EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), c.darkness);
+    EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), c.hostName);
+    EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), c.mediaSensor);
+    EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), c.length);
+    EXPECT_EQ(Text(IDC_STD_IPV6_ADDRESS_EDIT), L"0000:0000:0000:0000:0000:0000:0000:0000");
+    EXPECT_EQ(List(IDC_STD_BAUD_LIST).SelectedText(), L"9600");
+    EXPECT_EQ(List(IDC_STD_XON_LIST).SelectedText(), L"YES");
+    EXPECT_EQ(ui::UpDown(Item(IDC_STD_PRINT_DARKNESS_SPIN)).GetRange().high, 30);
+    EXPECT_EQ(ui::UpDown(Item(IDC_STD_TIMEOUT_SPIN)).GetRange().high, 300);
+    for (const FieldBinding& row : StandardBindings) EXPECT_FALSE(Check(row.checkBox).IsChecked()) << row.checkBox;
+  }
+}
+
+TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
+  page().ApplyModel(1, Language::Japanese);
+  page().CheckAll();
+  for (const FieldBinding& row : StandardBindings) EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;
+  EXPECT_TRUE(page().CollectChecked());
+  for (int number = 0; number < kStandardRowCount; ++number) EXPECT_EQ(item(number).selected, 1) << number;
+  page().UncheckAll();
+  for (const FieldBinding& row : StandardBindings) EXPECT_FALSE(Check(row.checkBox).IsChecked()) << row.checkBox;
+}
+
+TEST_F(StandardPage, CollectsEveryKindOfValue) {
+  page().ApplyModel(1, Language::Japanese);
+  ui::IpAddress(Item(IDC_STD_IPV4_ADDRESS)).Set({192, 168, 0, 1});
+  SetText(IDC_STD_IPV6_ADDRESS_EDIT, L"2001:0db8:0000:0000:0000:0000:0000:0001");
+  SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"45");  // outside the buttons' range: judged later
+  List(IDC_STD_PRINT_SPEED_LIST).Select(1);
+  page().CheckAll();
+
+  EXPECT_TRUE(page().CollectChecked());
+
+  struct Expected {
+    int entry;
+    const wchar_t* value;
+    const wchar_t* secondValue;
+  };
+  const Expected expected[] = {
+      {entry::kPrintSpeed, L"3 IPS", L""},
+      {entry::kPrintDarkness, L"45", L""},
+      {entry::kPrintMethod, L"TT", L""},
+      {entry::kContinuousMediaLength, L"101.6", L"MM"},
+      {entry::kMediaSensor, L"REFLECT", L""},
+      {entry::kSensorLevel, L"1.5", L""},
+      {entry::kIpv4Address, L"192,168,0,1", L""},
+      {entry::kIpv4SubnetMask, L"0,0,0,0", L""},
+      {entry::kIpv4Dhcp, L"ON", L""},
+      {entry::kHostName, L"VX-135/125 Print Server", L""},
+      {entry::kTimeoutAction, L"CLOSE ALL", L""},
+      {entry::kIpv6Address, L"32,1,13,184,0,0,0,0,0,0,0,0,0,0,0,1", L""},
+      {entry::kIpv6Gateway, L"0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", L""},
+      {entry::kRs232cBaud, L"9600", L""},
+      {entry::kRs232cLength, L"8 BITS", L""},
+      {entry::kRs232cXOn, L"YES", L""},
+  };
+  for (const Expected& e : expected) {
+    EXPECT_EQ(item(e.entry).value, e.value) << e.entry;
+    EXPECT_EQ(item(e.entry).secondValue, e.secondValue) << e.entry;
+  }
+}
+
+TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
+  page().ApplyModel(1, Language::Japanese);
+  item(entry::kHostName).selected = 1;
+  item(entry::kHostName).value = L"far too long a host name";
+  item(entry::kHostName).invalid = 1;
+  item(entry::kIpv4Gateway).selected = 1;
+  item(entry::kIpv4Gateway).value = L"10.0.0.254";
+  item(entry::kMediaSensor).selected = 1;
+  item(entry::kMediaSensor).choice = 0;
+  item(entry::kMediaSensor).invalid = 1;
+  item(entry::kContinuousMediaLength).selected = 1;
+  item(entry::kContinuousMediaLength).value = L"50.0";
+  item(entry::kContinuousMediaLength).unitIndex = 1;
+
+  EXPECT_FALSE(page().ShowStored());
+
+  EXPECT_TRUE(Check(IDC_STD_HOST_NAME_CHECK).IsChecked());
+  EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), L"");
+  EXPECT_EQ(CaptionColour(IDC_STD_HOST_NAME_CHECK), kRed);
+  EXPECT_TRUE(Check(IDC_STD_IPV4_GATEWAY_CHECK).IsChecked());
+  EXPECT_EQ(ui::IpAddress(Item(IDC_STD_IPV4_GATEWAY)).Get(), (ui::IpAddress::Octets{10, 0, 0, 254}));
+  EXPECT_NE(CaptionColour(IDC_STD_IPV4_GATEWAY_CHECK), kRed);
+  // The hidden Media Sensor box is never red; its choice shows in the field.
+  EXPECT_NE(CaptionColour(IDC_STD_MEDIA_SENSOR_CHECK), kRed);
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"SEE THROUGH");
+  EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), L"50.0");
+  EXPECT_FALSE(Check(IDC_STD_PORT_NUMBER_CHECK).IsChecked());
+
+  // A unit index that names no entry still collects as "MM".
+  store_.ClearValues();
+  ASSERT_TRUE(page().CollectChecked());
+  EXPECT_EQ(item(entry::kContinuousMediaLength).secondValue, L"MM");
+  EXPECT_EQ(item(entry::kIpv4Gateway).value, L"10,0,0,254");
+}
+
+TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonForm) {
+  page().ApplyModel(0, Language::Japanese);
+  SetText(IDC_STD_IPV6_GATEWAY_EDIT, L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
+  Check(IDC_STD_IPV6_GATEWAY_CHECK).SetChecked(true);
+  ASSERT_TRUE(page().CollectChecked());
+  EXPECT_EQ(item(entry::kIpv6Gateway).value, L"254,128,0,0,0,0,0,0,2,2,179,255,254,30,131,41");
+  page().UncheckAll();
+  SetText(IDC_STD_IPV6_GATEWAY_EDIT, L"");
+  page().ShowSent();
+  EXPECT_TRUE(Check(IDC_STD_IPV6_GATEWAY_CHECK).IsChecked());
+  EXPECT_EQ(Text(IDC_STD_IPV6_GATEWAY_EDIT), L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
+  EXPECT_EQ(item(entry::kIpv6Gateway).value, L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
+}
+
+TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
+  page().ApplyModel(1, Language::Japanese);
+  // Darkness is copied at every change, the network edits only on TakeShared.
+  SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"20");
+  SetText(IDC_STD_HOST_NAME_EDIT, L"label-1");
+  EXPECT_EQ(page().savedEdits()[0], L"20");
+  EXPECT_EQ(page().savedEdits()[4], L"");
+
+  Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
+  const StandardShared shared = page().TakeShared();
+  EXPECT_EQ(shared.mediaSensorChecked, 1);
+  EXPECT_EQ(shared.mediaSensorIndex, 1);
+  EXPECT_EQ(shared.mediaLength, L"101.6");
+  EXPECT_EQ(shared.mediaLengthUnit, 0);
+  EXPECT_EQ(shared.printMethodChecked, 0);
+  EXPECT_EQ(shared.printMethodIndex, 0);
+  EXPECT_EQ(page().savedEdits()[4], L"label-1");
+
+  // What the model change put into the edits gives way to the saved copies.
+  page().ApplyModel(0, Language::Japanese);
+  page().PutShared(0, 2, 1, 1);
+  EXPECT_FALSE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).Selected(), 2);
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"NONE");
+  EXPECT_TRUE(Check(IDC_STD_PRINT_METHOD_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).Selected(), 1);
+  EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), L"10");  // followed: the reset's text was copied
+  EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), L"label-1");
+  EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), L"6.4");
+}
+
+TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
+  page().ApplyModel(1, Language::Japanese);
+  page().CheckAll();
+  List(IDC_STD_PRINT_METHOD_LIST).Select(1);
+  List(IDC_STD_MEDIA_SENSOR_LIST).Select(0);
+  SetText(IDC_STD_TIMEOUT_EDIT, L"5");
+  page().ResetKeepShared();
+  EXPECT_TRUE(Check(IDC_STD_PRINT_METHOD_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).Selected(), 1);
+  EXPECT_TRUE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).Selected(), 0);
+  EXPECT_FALSE(Check(IDC_STD_TIMEOUT_CHECK).IsChecked());
+  EXPECT_EQ(Text(IDC_STD_TIMEOUT_EDIT), L"60");
+  EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), L"15");
+}
+
+TEST_F(StandardPage, SelectAllForSaveChecksAndHidesEveryBox) {
+  page().ApplyModel(0, Language::Japanese);
+  page().SelectAllForSave();
+  for (const FieldBinding& row : StandardBindings) {
+    EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;
+    EXPECT_FALSE(Check(row.checkBox).IsShown()) << row.checkBox;
+  }
+  ASSERT_TRUE(page().CollectChecked());
+  // The first model greys Print Method, so it stays out of the saved set.
+  EXPECT_EQ(item(entry::kPrintMethod).selected, 0);
+  EXPECT_EQ(item(entry::kPrintDarkness).selected, 1);
+}
+
+TEST_F(StandardPage, PageDownTwiceStopsAtTheLastFullView) {
+  ::SendMessageW(page().hwnd(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  ::SendMessageW(page().hwnd(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(page().scrollState().position, 131);
+  ::SendMessageW(page().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+  EXPECT_EQ(page().scrollState().position, 81);
+}
+
+TEST(StandardPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {
+  ASSERT_TRUE(ui::InitDialogControls());
+  struct Case {
+    WPARAM key;
+    INT_PTR result;
+  };
+  for (const Case& c : {Case{VK_ESCAPE, 42}, Case{VK_RETURN, IDC_TEST_HOST_SEND}}) {
+    SettingsStore store;
+    StandardHost host(store);
+    host.keysToPost = {c.key};
+    EXPECT_EQ(host.RunModal(nullptr), c.result) << c.key;
+  }
+}
+
+}  // namespace
+}  // namespace vostrel::testing
