@@ -1,0 +1,235 @@
+// The simulator program itself, started as a process and talked to over
+// loopback TCP the way a client would; each case ends the process it started
+// (--connections) and checks that it exited cleanly.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/unique_handle.h"
+#include "sim_capture.h"
+#include "sim_printer.h"
+#include "sim_test_folder.h"
+
+namespace vostrel::sim {
+namespace {
+
+using testing::TestFolder;
+
+const std::string kPre(kPrefix);
+const std::string kConfigRequest = kPre + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
+const std::string kInfoRequest =
+    kPre + "SERIAL NUMBER CHECK:\r\nPRINT COUNTER:\r\nSERVICE COUNTER:\r\nCUT COUNTER:\r\nEXIT\r\n";
+
+std::wstring SimulatorPath() {
+  wchar_t self[MAX_PATH];
+  const DWORD length = ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring path(self, length);
+  path.erase(path.find_last_of(L"\\/") + 1);
+  const std::string name = VX_PRINTER_SIM_EXE;
+  return path + std::wstring(name.begin(), name.end());
+}
+
+class Winsock : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    WSADATA data;
+    ASSERT_EQ(::WSAStartup(MAKEWORD(2, 2), &data), 0);
+  }
+  void TearDown() override { ::WSACleanup(); }
+};
+const auto* const kWinsock = ::testing::AddGlobalTestEnvironment(new Winsock);
+
+// One simulator process; its first output line names the port it listens on.
+class Simulator {
+ public:
+  explicit Simulator(const std::wstring& arguments) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!::CreatePipe(&read, &write, &inherit, 0)) return;
+    output_.reset(read);
+    ScopedHandle childEnd(write);
+    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    startup.hStdInput = nullptr;
+    std::wstring command = L"\"" + SimulatorPath() + L"\" --quiet --listen 127.0.0.1:0 " + arguments;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &info)) {
+      return;
+    }
+    process_.reset(info.hProcess);
+    ::CloseHandle(info.hThread);
+    childEnd.reset();  // our copy: the pipe must close when the simulator ends
+    const std::string line = ReadLine();
+    const std::string marker = "listening on 127.0.0.1:";
+    if (line.starts_with(marker))
+      port_ = std::stoi(line.substr(marker.size()));
+    else
+      firstLine_ = line;
+  }
+
+  ~Simulator() {
+    // Never leave a simulator behind, also when a test failed half-way.
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
+  }
+
+  int port() const { return port_; }
+  const std::string& firstLine() const { return firstLine_; }
+
+  // Waits for the simulator to end by itself (it does after its connections).
+  DWORD ExitCode() {
+    if (!process_ || ::WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+  }
+
+ private:
+  std::string ReadLine() {
+    std::string line;
+    char c = 0;
+    DWORD count = 0;
+    while (::ReadFile(output_.get(), &c, 1, &count, nullptr) && count == 1 && c != '\n') {
+      if (c != '\r') line += c;
+    }
+    return line;
+  }
+
+  ScopedHandle process_;
+  ScopedHandle output_;
+  int port_ = 0;
+  std::string firstLine_;
+};
+
+// Connects, sends, ends its own sending side and reads until the simulator closes.
+std::string Exchange(int port, std::string_view request) {
+  SOCKET s = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<u_short>(port));
+  ::inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+  std::string reply;
+  if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+    ::send(s, request.data(), static_cast<int>(request.size()), 0);
+    ::shutdown(s, SD_SEND);
+    char buffer[4096];
+    int count = 0;
+    while ((count = ::recv(s, buffer, sizeof buffer, 0)) > 0) reply.append(buffer, static_cast<std::size_t>(count));
+  } else {
+    ADD_FAILURE() << "connect failed: " << ::WSAGetLastError();
+  }
+  ::closesocket(s);
+  return reply;
+}
+
+std::string FileBytes(const std::wstring& path) {
+  std::string bytes;
+  EXPECT_TRUE(ReadWholeFile(path, bytes));
+  return bytes;
+}
+
+TEST(SimProgram, ScriptChangesTheNextListingAndTheCaptureHoldsTheWireBytes) {
+  TestFolder capture;
+  Simulator sim(L"--connections 3 --capture \"" + capture.path() + L"\"");
+  ASSERT_GT(sim.port(), 0) << sim.firstLine();
+
+  const std::string script = kPre + "PRINT DARKNESS\t:\t22\r\nHOST NAME\t:\tbench-3\r\nEND\r\n";
+  EXPECT_EQ(Exchange(sim.port(), script), "");
+  const std::string listing = Exchange(sim.port(), kConfigRequest);
+  const std::string information = Exchange(sim.port(), kInfoRequest);
+  EXPECT_EQ(sim.ExitCode(), 0u);
+
+  EXPECT_TRUE(listing.starts_with(kListingHeader));
+  EXPECT_TRUE(listing.ends_with("\r\nEND\r\n"));
+  EXPECT_NE(listing.find("\r\nPRINT DARKNESS\t:\t22\r\n"), std::string::npos);
+  EXPECT_NE(listing.find("\r\nHOST NAME\t:\tbench-3\r\n"), std::string::npos);
+  EXPECT_NE(listing.find("\r\nMACHINE EMULATION CODE\t:\tCODE_TELMARO\r\n"), std::string::npos);
+  for (const char* key : {"Serial Number : ", "Print Counter Length ", "Service Counter Length ", "Cut Counter "}) {
+    EXPECT_NE(information.find(key), std::string::npos) << key;
+  }
+
+  EXPECT_EQ(FileBytes(capture.File(L"conn-0001-in.bin")), script);
+  EXPECT_EQ(FileBytes(capture.File(L"conn-0001-out.bin")), "");
+  EXPECT_EQ(FileBytes(capture.File(L"conn-0002-in.bin")), kConfigRequest);
+  EXPECT_EQ(FileBytes(capture.File(L"conn-0002-out.bin")), listing);
+  EXPECT_EQ(FileBytes(capture.File(L"conn-0003-out.bin")), information);
+}
+
+TEST(SimProgram, FaultFlagsShapeWhatTheClientReceives) {
+  struct Case {
+    const wchar_t* flags;
+    std::string request;
+    bool (*holds)(const std::string& reply);
+  };
+  const Case cases[] = {
+      {L"--no-end", kConfigRequest,
+       [](const std::string& r) { return r.starts_with(kListingHeader) && !r.ends_with("END\r\n"); }},
+      {L"--no-header", kConfigRequest,
+       [](const std::string& r) { return r.starts_with("PRINT SPEED\t:\t") && r.ends_with("\r\nEND\r\n"); }},
+      {L"--stray-byte", kConfigRequest,
+       [](const std::string& r) { return r.starts_with('\x06') && r.substr(1).starts_with(kListingHeader); }},
+      {L"--long-reply", kConfigRequest, [](const std::string& r) { return r.size() > 4096 && r.ends_with("END\r\n"); }},
+      {L"--close-after 20", kConfigRequest,
+       [](const std::string& r) {
+         return r.size() == 20 && r.starts_with(kListingHeader) && r.ends_with("PRINT SPE");
+       }},
+      {L"--silent", kInfoRequest, [](const std::string& r) { return r.empty(); }},
+      {L"--garbage", kInfoRequest,
+       [](const std::string& r) { return !r.empty() && r.find("Serial Number") == std::string::npos; }},
+      {L"--drip 1", kPre + "CUT COUNTER:\r\nEXIT\r\n",
+       [](const std::string& r) { return r == "Cut Counter 4217\r\n"; }},
+      {L"--emulation none", kConfigRequest,
+       [](const std::string& r) {
+         return r.ends_with("END\r\n") && r.find("MACHINE EMULATION CODE") == std::string::npos;
+       }},
+      {L"--emulation CODE_EPL", kConfigRequest,
+       [](const std::string& r) { return r.find("\r\nMACHINE EMULATION CODE\t:\tCODE_EPL\r\n") != std::string::npos; }},
+      {L"--calibration failed", kPre + "MEDIA SENSOR\t:\tSEE THROUGH\r\nAUTO CALIBRATION\r\nSAVE\r\nEND\r\n",
+       [](const std::string& r) { return r == "AUTO CALIBRATION : FAILED\r\n"; }},
+      {L"--rfid --rfid-result ng",
+       "\x02\x1biC\r\n\x01"
+       "A\r\n",
+       [](const std::string& r) { return r == "iC:NG\r\n"; }},
+  };
+  for (const Case& c : cases) {
+    Simulator sim(std::wstring(L"--connections 1 ") + c.flags);
+    ASSERT_GT(sim.port(), 0) << sim.firstLine();
+    const std::string reply = Exchange(sim.port(), c.request);
+    EXPECT_TRUE(c.holds(reply)) << std::string(c.flags, c.flags + wcslen(c.flags)) << ": " << reply.substr(0, 80);
+    EXPECT_EQ(sim.ExitCode(), 0u);
+  }
+}
+
+TEST(SimProgram, StateFileCarriesTheSettingsFromOneRunToTheNext) {
+  TestFolder folder;
+  const std::wstring state = L"--state \"" + folder.File(L"printer.prn") + L"\" --model VX-135-ZKQ --connections 1";
+  {
+    Simulator first(state);
+    ASSERT_GT(first.port(), 0) << first.firstLine();
+    Exchange(first.port(), kPre + "HEAD CHECK STOP POS\t:\tDOT\t1100\r\nEND\r\n");
+    EXPECT_EQ(first.ExitCode(), 0u);
+  }
+  Simulator second(state);
+  ASSERT_GT(second.port(), 0) << second.firstLine();
+  const std::string listing = Exchange(second.port(), kConfigRequest);
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_NE(listing.find("\r\nHEAD CHECK STOP POS\t:\tDOT\t1100\r\n"), std::string::npos);
+}
+
+TEST(SimProgram, RefusesABadCommandLineWithExitCode2) {
+  Simulator sim(L"--connections 1 --model VX-999");
+  EXPECT_EQ(sim.port(), 0);
+  EXPECT_NE(sim.firstLine().find("--model"), std::string::npos) << sim.firstLine();
+  EXPECT_EQ(sim.ExitCode(), 2u);
+}
+
+}  // namespace
+}  // namespace vostrel::sim
