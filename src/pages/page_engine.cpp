@@ -23,6 +23,16 @@ void FillList(const ComboBox& list, ChoiceList choices) {
   }
 }
 
+// Refills a list from the table in the current language, keeping the index
+// that was selected.
+void FillFromTable(const ComboBox& list, const TextRange& range) {
+  if (!list || range.count <= 0) return;
+  const int selected = list.Selected();
+  list.Clear();
+  for (std::int32_t k = 0; k < range.count; ++k) list.Add(GetText(range, k));
+  if (selected >= 0) list.Select(selected);
+}
+
 std::wstring MappedText(const PageRows& page, const FieldBinding& row, bool unitList, std::wstring_view text) {
   return page.mapListText ? page.mapListText(row, unitList, text) : std::wstring(text);
 }
@@ -45,6 +55,23 @@ void InitRows(const PageRows& page) {
     FillList(ComboBox(page.Control(row.list)), row.choices);
     FillList(ComboBox(page.Control(row.unitList)), row.units);
   }
+}
+
+void ApplyRowTexts(const PageRows& page, RowTextEntry entryOf) {
+  if (!entryOf) return;
+  for (const FieldBinding& row : page.rows) {
+    const TextEntry* entry = entryOf(row);
+    if (!entry) continue;
+    if (entry->caption.count > 0) CheckBox(page.Control(row.checkBox)).SetText(GetText(entry->caption, 0));
+    FillFromTable(ComboBox(page.Control(row.list)), entry->choices);
+    FillFromTable(ComboBox(page.Control(row.unitList)), entry->units);
+  }
+}
+
+std::wstring EnglishListText(const TextEntry* entry, bool unitList, std::wstring_view text) {
+  std::wstring english(text);
+  if (entry) EnglishText(unitList ? entry->units : entry->choices, text, english);
+  return english;
 }
 
 void ApplyEnableRule(const PageRows& page, int model, Language language) {

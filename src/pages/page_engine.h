@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "i18n/language.h"
+#include "i18n/text_table.h"
 #include "pages/field_binding.h"
 #include "settings/settings_store.h"
 
@@ -17,6 +18,10 @@ namespace vostrel {
 // (unitList true) into the text the store keeps, e.g. a translated choice into
 // its English word. Without a mapper the text is kept as it stands.
 using ListTextMapper = std::wstring (*)(const FieldBinding& row, bool unitList, std::wstring_view text);
+
+// The row's texts in the text table (caption, choices, units), or nullptr when
+// the row has none.
+using RowTextEntry = const TextEntry* (*)(const FieldBinding& row);
 
 // A page window, its binding table and the store its items live in.
 struct PageRows {
@@ -33,6 +38,18 @@ struct PageRows {
 // OnInitDialog's share: limits the edits and fills the lists with the rows'
 // English choices and units, in table order, skipping empty entries.
 void InitRows(const PageRows& page);
+
+// Puts the current language's texts on the rows that have an entry: the
+// caption on the check box (hidden ones too), the choices into the value list
+// and the units into the unit list. A list keeps its selected index; a list
+// whose entry names no texts keeps its entries.
+void ApplyRowTexts(const PageRows& page, RowTextEntry entryOf);
+
+// The English word of a text shown in a row's value list (unitList false) or
+// unit list (unitList true): the English cell of the entry's row whose text,
+// in any language, it is. A text found in no row, or a row without an entry,
+// is kept as it stands.
+std::wstring EnglishListText(const TextEntry* entry, bool unitList, std::wstring_view text);
 
 // Enables each row's controls for the model, then disables rows restricted to
 // (or barred from) the current language.

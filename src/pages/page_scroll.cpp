@@ -96,14 +96,18 @@ void PageScroller::OnWheel(int wheelDelta) {
   MoveTo(state, WheelPosition(state, wheelDelta), true);
 }
 
-void PageScroller::OnScrollBar(int request) {
+void PageScroller::OnScrollBar(int request, int messagePosition) {
   ScrollState state = Read();
-  int track = state.position;
+  int track = messagePosition;
   if (request == SB_THUMBTRACK) {
+    // The message has only the low 16 bits of the tracked position; while the
+    // thumb is dragged the bar knows all of it.
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_TRACKPOS;
-    if (::GetScrollInfo(page_, SB_VERT, &info)) track = info.nTrackPos;
+    if (::GetScrollInfo(page_, SB_VERT, &info) && (info.nTrackPos & 0xFFFF) == messagePosition) {
+      track = info.nTrackPos;
+    }
   }
   if (const std::optional<int> position = ScrollBarPosition(state, request, track)) {
     MoveTo(state, *position, false);

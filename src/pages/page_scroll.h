@@ -46,7 +46,8 @@ class PageScroller {
   void Init(int maximum, int page);
   ScrollState Read() const;
   void OnWheel(int wheelDelta);
-  void OnScrollBar(int request);
+  // A WM_VSCROLL request with the position its message carries (16 bits).
+  void OnScrollBar(int request, int messagePosition);
   void Adapt(const RECT& newRect, const RECT& oldRect);
 
  private:

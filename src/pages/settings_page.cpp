@@ -49,7 +49,7 @@ std::optional<INT_PTR> SettingsPage::OnMessage(UINT message, WPARAM wParam, LPAR
       return brush;
     }
     case WM_VSCROLL:
-      if (scrolls() && lParam == 0) scroller_.OnScrollBar(LOWORD(wParam));
+      if (scrolls() && lParam == 0) scroller_.OnScrollBar(LOWORD(wParam), HIWORD(wParam));
       return std::nullopt;
     case WM_MOUSEWHEEL:
       if (scrolls()) scroller_.OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));

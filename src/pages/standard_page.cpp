@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "i18n/text_entries.h"
 #include "ui/controls.h"
 
 namespace vostrel {
@@ -15,14 +16,44 @@ constexpr int kHiddenControls[] = {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SEN
 // Edits whose every change goes into the saved copy at once.
 constexpr int kFollowedEdits = 4;
 
+// The group boxes and the entries of their captions.
+struct GroupCaption {
+  int control;
+  int entry;
+};
+constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, 49},
+                                           {IDC_STD_GROUP_SYSTEM_SETUP, 50},
+                                           {IDC_STD_GROUP_INTERFACE, 52},
+                                           {IDC_STD_GROUP_OPTION_INTERFACE, 53}};
+
+// The rows are the first settings of the catalogue in catalogue order, and the
+// text entries of the settings follow the same order: a row's item number
+// picks its entry.
+constexpr bool RowsFollowTheCatalogue() {
+  for (int i = 0; i < kStandardRowCount; ++i) {
+    if (StandardBindings[static_cast<size_t>(i)].item != i) return false;
+  }
+  return kStandardRowCount == kStandardItemEntryCount;
+}
+static_assert(RowsFollowTheCatalogue());
+
+const TextEntry* StandardRowTexts(const FieldBinding& row) {
+  if (row.item < 0 || row.item >= kStandardItemEntryCount) return nullptr;
+  return &kControlTextEntries[static_cast<size_t>(kFirstStandardItemEntry + row.item)];
+}
+
+// The lists show the words of the current language; the store keeps the
+// English ones.
+std::wstring StandardListToEnglish(const FieldBinding& row, bool unitList, std::wstring_view text) {
+  return EnglishListText(StandardRowTexts(row), unitList, text);
+}
+
 }  // namespace
 
 CDlgTabStandard::CDlgTabStandard(SettingsStore& store, HINSTANCE instance)
     : SettingsPage(IDD_PAGE_STANDARD, StandardBindings, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND},
                    instance) {
-  // The lists hold English words until the text table's ApplyTexts puts the
-  // current language's words into them; collecting then maps them back with
-  // EnglishText (to be wired in with the text table).
+  SetListTextMapper(&StandardListToEnglish);
 }
 
 bool CDlgTabStandard::OnInitDialog() {
@@ -31,6 +62,15 @@ bool CDlgTabStandard::OnInitDialog() {
     ui::Edit(Item(id)).SetReadOnly(true);
   }
   return SettingsPage::OnInitDialog();
+}
+
+void CDlgTabStandard::ApplyTexts() {
+  for (const GroupCaption& group : kGroupCaptions) {
+    const TextEntry& entry = kControlTextEntries[static_cast<size_t>(group.entry)];
+    ui::Control(Item(group.control)).SetText(GetText(entry.caption, 0));
+  }
+  ApplyRowTexts(rows(), &StandardRowTexts);
+  ShowMediaSensorText();
 }
 
 void CDlgTabStandard::ExchangeValues(ui::ValueExchange& exchange) {

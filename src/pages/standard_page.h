@@ -33,6 +33,9 @@ class CDlgTabStandard : public SettingsPage {
 
   explicit CDlgTabStandard(SettingsStore& store, HINSTANCE instance = nullptr);
 
+  // The current language's texts: the group captions, each row's caption and
+  // its choices (Print Speed all nine speeds, until ApplyModel rebuilds it).
+  void ApplyTexts();
   // The enable rule, the Print Speed list of the model, the reset, and the
   // Media Sensor choice shown in its read-only field.
   void ApplyModel(int model, Language language) override;

@@ -2,11 +2,12 @@
 // two columns of rows, a check box with the setting's caption and its value
 // controls beside it. A page is shown 600 x 455 pixels large, its scroll bar
 // included; with the page font a dialog unit is about 1.5 pixels wide, so the
-// columns end before 380 units. A check box is wide enough for the longest
-// caption of any language at 23 half-width characters.
+// columns end by 380 units, clear of the scroll bar. A check box is wide
+// enough for the longest caption of any language (23 half-width characters)
+// with a few units to spare before the row's value.
 #pragma once
 
-#define PAGE_WIDTH 376
+#define PAGE_WIDTH 384
 #define PAGE_HEIGHT 328
 #define PAGE_FONT_SIZE 9
 #define PAGE_FONT "MS UI Gothic"
@@ -21,25 +22,25 @@
 
 // Left column.
 #define LEFT_GROUP_X 4
-#define LEFT_GROUP_WIDTH 174
+#define LEFT_GROUP_WIDTH 180
 #define LEFT_CHECK_X 10
-#define LEFT_CHECK_WIDTH 104
-#define LEFT_VALUE_X 118
+#define LEFT_CHECK_WIDTH 110
+#define LEFT_VALUE_X 124
 #define LEFT_LIST_WIDTH 56
 #define LEFT_NUMBER_WIDTH 40
-#define LEFT_UNIT_X 162
+#define LEFT_UNIT_X 168
 
 // Right column.
-#define RIGHT_GROUP_X 182
-#define RIGHT_GROUP_WIDTH 190
-#define RIGHT_CHECK_X 188
-#define RIGHT_CHECK_WIDTH 104
-#define RIGHT_VALUE_X 296
-#define RIGHT_VALUE_WIDTH 72
+#define RIGHT_GROUP_X 188
+#define RIGHT_GROUP_WIDTH 192
+#define RIGHT_CHECK_X 194
+#define RIGHT_CHECK_WIDTH 110
+#define RIGHT_VALUE_X 306
+#define RIGHT_VALUE_WIDTH 70
 #define RIGHT_SHORT_WIDTH 44
-#define RIGHT_UNIT_X 344
+#define RIGHT_UNIT_X 354
 // A long value on the line below its check box.
-#define RIGHT_WIDE_X 200
+#define RIGHT_WIDE_X 206
 #define RIGHT_WIDE_WIDTH 166
 
 // The y of row n of a group whose box starts at `top`.

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "i18n/text_entries.h"
 #include "pages/test_page.h"
 
 namespace vostrel::testing {
@@ -28,6 +29,62 @@ SettingItem Stored(int selected, std::wstring value, int choice = 0, int unitInd
 const std::array<int, kTestRowCount> kChecks = {IDC_ROW_A_CHECK, IDC_ROW_B_CHECK, IDC_ROW_C_CHECK, IDC_ROW_D_CHECK,
                                                 IDC_ROW_E_CHECK, IDC_ROW_F_CHECK, IDC_ROW_G_CHECK, IDC_ROW_H_CHECK,
                                                 IDC_ROW_I_CHECK, IDC_ROW_J_CHECK};
+
+// Texts for three of the rows: one with choices, one with units, one with a
+// caption only; the others have none.
+constexpr TextEntry kMethodTexts{text_rows::Labels(57), text_rows::Labels(58, 59), text_rows::None()};
+constexpr TextEntry kLengthTexts{text_rows::Labels(60), text_rows::None(), text_rows::Words(0)};
+constexpr TextEntry kCaptionOnly{text_rows::Labels(46), text_rows::None(), text_rows::None()};
+
+const TextEntry* TestRowTexts(const FieldBinding& row) {
+  switch (row.item) {
+    case kRowE: return &kMethodTexts;
+    case kRowB: return &kLengthTexts;
+    case kRowA: return &kCaptionOnly;
+    default: return nullptr;
+  }
+}
+
+TEST_F(PageEngine, RowTextsComeFromTheTableAndKeepTheSelection) {
+  page().ApplyModel(1, Language::Japanese);
+  ApplyRowTexts(page().rows(), &TestRowTexts);
+
+  EXPECT_EQ(ui::Control(Item(IDC_ROW_E_CHECK)).Text(), L"印刷方法");
+  EXPECT_EQ(List(IDC_ROW_E_LIST).Count(), 2);
+  EXPECT_EQ(List(IDC_ROW_E_LIST).ItemText(1), L"感熱");
+  EXPECT_EQ(List(IDC_ROW_E_LIST).SelectedText(), L"熱転写");
+  EXPECT_EQ(ui::Control(Item(IDC_ROW_B_CHECK)).Text(), L"連続紙用紙長");
+  EXPECT_EQ(List(IDC_ROW_B_UNIT).Count(), 1);
+  EXPECT_EQ(List(IDC_ROW_B_UNIT).SelectedText(), L"MM");
+  // A caption without choices leaves the list's entries as they were.
+  EXPECT_EQ(ui::Control(Item(IDC_ROW_A_CHECK)).Text(), L"印刷速度");
+  EXPECT_EQ(List(IDC_ROW_A_LIST).Count(), 3);
+  EXPECT_EQ(List(IDC_ROW_A_LIST).SelectedText(), L"THREE");
+  // A row without texts keeps the template's caption.
+  EXPECT_EQ(ui::Control(Item(IDC_ROW_H_CHECK)).Text(), L"Row H");
+  EXPECT_EQ(List(IDC_ROW_H_LIST).ItemText(0), L"SEE THROUGH");
+}
+
+TEST(EnglishListText, TurnsAShownChoiceOrUnitIntoItsEnglishWord) {
+  struct Case {
+    const TextEntry* entry;
+    bool unitList;
+    const wchar_t* shown;
+    const wchar_t* stored;
+  };
+  const Case cases[] = {
+      {&kMethodTexts, false, L"熱転写", L"TT"},
+      {&kMethodTexts, false, L"感熱", L"DT"},
+      {&kMethodTexts, false, L"DT", L"DT"},
+      {&kMethodTexts, true, L"熱転写", L"熱転写"},  // not among the units
+      {&kMethodTexts, false, L"", L""},
+      {&kMethodTexts, false, L"熱転写 ", L"熱転写 "},  // only whole texts match
+      {&kLengthTexts, true, L"MM", L"MM"},
+      {&kLengthTexts, false, L"MM", L"MM"},
+      {nullptr, false, L"感熱", L"感熱"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EnglishListText(c.entry, c.unitList, c.shown), c.stored) << c.shown;
+}
 
 TEST_F(PageEngine, InitFillsTheListsAndLimitsTheEdits) {
   EXPECT_EQ(List(IDC_ROW_A_LIST).Count(), 3);

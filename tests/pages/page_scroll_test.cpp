@@ -113,6 +113,10 @@ TEST_F(PageScrolling, TheBarAndTheWheelMoveThePageAndItsControls) {
       {WM_VSCROLL, SB_BOTTOM, 131},
       {WM_VSCROLL, SB_ENDSCROLL, 131},
       {WM_VSCROLL, SB_TOP, 0},
+      {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 77), 77},
+      {WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9), 77},
+      {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 500), 131},
+      {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0), 0},
   };
   const HWND window = page().hwnd();
   const int topAtZero = LabelTop(window);

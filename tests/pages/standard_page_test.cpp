@@ -24,6 +24,11 @@ class StandardPage : public ::testing::Test {
     ASSERT_TRUE(host_.pageCreated);
   }
   CDlgTabStandard& page() { return host_.page; }
+  // What start-up does after the page is made: the texts, then the model.
+  void StartUp(int model) {
+    page().ApplyTexts();
+    page().ApplyModel(model, Language::Japanese);
+  }
   HWND Item(int id) { return page().Item(id); }
   SettingItem& item(int entryNumber) { return store_.Entry(entryNumber); }
   ui::CheckBox Check(int id) { return ui::CheckBox(Item(id)); }
@@ -59,6 +64,67 @@ TEST_F(StandardPage, StartsWithItsHiddenControlsHiddenAndTheRangeOfItsScrollBar)
   EXPECT_EQ(page().scrollState().page, 300);
 }
 
+TEST_F(StandardPage, TextsComeFromTheTableInJapanese) {
+  // A model first, so that the lists have selections to keep.
+  page().ApplyModel(1, Language::Japanese);
+  page().ApplyTexts();
+
+  struct Caption {
+    int id;
+    const wchar_t* text;
+  };
+  const Caption captions[] = {
+      {IDC_STD_GROUP_PAGE_SETUP, L"印刷設定"},
+      {IDC_STD_GROUP_SYSTEM_SETUP, L"システム設定"},
+      {IDC_STD_GROUP_INTERFACE, L"LANインターフェース設定"},
+      {IDC_STD_GROUP_OPTION_INTERFACE, L"シリアルインターフェース設定"},
+      {IDC_STD_PRINT_SPEED_CHECK, L"印刷速度"},
+      {IDC_STD_MEDIA_LENGTH_CHECK, L"連続紙用紙長"},
+      {IDC_STD_MEDIA_SENSOR_CHECK, L"用紙の種類"},
+      {IDC_STD_SENSOR_LEVEL_CHECK, L"センサー閾値"},
+      {IDC_STD_PAPER_END_LEVEL_CHECK, L"ペーパーエンド閾値"},
+      {IDC_STD_IPV4_MASK_CHECK, L"IPv4 サブネットマスク"},
+      {IDC_STD_SEND_BUFFER_CHECK, L"Transmits buffered data"},
+      {IDC_STD_IPV6_GATEWAY_CHECK, L"IPv6 Gateway"},
+      {IDC_STD_BAUD_CHECK, L"シリアル ボーレート"},
+      {IDC_STD_XON_CHECK, L"シリアル X-ON 制御"},
+      // Captions without an entry keep the template's text.
+      {IDC_STD_TIMEOUT_UNIT, L"SEC"},
+      {IDC_STD_SENSOR_LEVEL_UNIT, L"V"},
+  };
+  for (const Caption& c : captions) EXPECT_EQ(Text(c.id), c.text) << c.id;
+
+  struct Choices {
+    int id;
+    int count;
+    const wchar_t* first;
+    const wchar_t* last;
+    const wchar_t* selected;  // the selection the model had made, kept
+  };
+  const Choices lists[] = {
+      {IDC_STD_PRINT_SPEED_LIST, 9, L"2 IPS", L"10 IPS", L"6 IPS"},
+      {IDC_STD_PRINT_METHOD_LIST, 2, L"熱転写", L"感熱", L"熱転写"},
+      {IDC_STD_MEDIA_LENGTH_UNIT, 1, L"MM", L"MM", L"MM"},
+      {IDC_STD_MEDIA_SENSOR_LIST, 3, L"透過", L"連続紙", L"反射"},
+      {IDC_STD_IPV4_DHCP_LIST, 2, L"OFF", L"ON", L"ON"},
+      {IDC_STD_TIMEOUT_ACTION_LIST, 2, L"CLOSE ALL", L"MOVE NEXT", L"CLOSE ALL"},
+      {IDC_STD_BAUD_LIST, 7, L"2400", L"115200", L"9600"},
+      {IDC_STD_PARITY_LIST, 3, L"無し", L"偶数", L"無し"},
+      {IDC_STD_LENGTH_LIST, 2, L"7 ビット", L"8 ビット", L"8 ビット"},
+      {IDC_STD_STOP_BIT_LIST, 2, L"1 ビット", L"2 ビット", L"1 ビット"},
+      {IDC_STD_XON_LIST, 2, L"NO", L"YES", L"YES"},
+  };
+  for (const Choices& c : lists) {
+    const ui::ComboBox list = List(c.id);
+    EXPECT_EQ(list.Count(), c.count) << c.id;
+    EXPECT_EQ(list.ItemText(0), c.first) << c.id;
+    EXPECT_EQ(list.ItemText(list.Count() - 1), c.last) << c.id;
+    EXPECT_EQ(list.SelectedText(), c.selected) << c.id;
+  }
+  // The read-only field follows the Media Sensor list into Japanese.
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"反射");
+}
+
 TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
   struct Case {
     int model;
@@ -70,12 +136,14 @@ TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
     const wchar_t* hostName;
     const wchar_t* mediaSensor;
     const wchar_t* length;
+    const wchar_t* mediaSensorStored;
   };
   const Case cases[] = {
-      {0, 7, L"8 IPS", false, L"DT", L"10", L"VX-130/120 Print Server", L"NONE", L"6.4"},
-      {1, 5, L"6 IPS", true, L"TT", L"15", L"VX-135/125 Print Server", L"REFLECT", L"101.6"},
-      {0, 7, L"8 IPS", false, L"DT", L"10", L"VX-130/120 Print Server", L"NONE", L"6.4"},
+      {0, 7, L"8 IPS", false, L"感熱", L"10", L"VX-130/120 Print Server", L"連続紙", L"6.4", L"NONE"},
+      {1, 5, L"6 IPS", true, L"熱転写", L"15", L"VX-135/125 Print Server", L"反射", L"101.6", L"REFLECT"},
+      {0, 7, L"8 IPS", false, L"感熱", L"10", L"VX-130/120 Print Server", L"連続紙", L"6.4", L"NONE"},
   };
+  page().ApplyTexts();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
     page().CheckAll();
@@ -94,14 +162,22 @@ TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
     EXPECT_EQ(Text(IDC_STD_IPV6_ADDRESS_EDIT), L"0000:0000:0000:0000:0000:0000:0000:0000");
     EXPECT_EQ(List(IDC_STD_BAUD_LIST).SelectedText(), L"9600");
     EXPECT_EQ(List(IDC_STD_XON_LIST).SelectedText(), L"YES");
+    EXPECT_EQ(List(IDC_STD_PARITY_LIST).SelectedText(), L"無し");
+    EXPECT_EQ(List(IDC_STD_LENGTH_LIST).SelectedText(), L"8 ビット");
     EXPECT_EQ(ui::UpDown(Item(IDC_STD_PRINT_DARKNESS_SPIN)).GetRange().high, 30);
     EXPECT_EQ(ui::UpDown(Item(IDC_STD_TIMEOUT_SPIN)).GetRange().high, 300);
     for (const FieldBinding& row : StandardBindings) EXPECT_FALSE(Check(row.checkBox).IsChecked()) << row.checkBox;
+
+    // The Media Sensor choice shown in Japanese is stored as its English word.
+    store_.ClearValues();
+    Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
+    ASSERT_TRUE(page().CollectChecked());
+    EXPECT_EQ(item(entry::kMediaSensor).value, c.mediaSensorStored);
   }
 }
 
 TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
-  page().ApplyModel(1, Language::Japanese);
+  StartUp(1);
   page().CheckAll();
   for (const FieldBinding& row : StandardBindings) EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;
   EXPECT_TRUE(page().CollectChecked());
@@ -111,7 +187,7 @@ TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
 }
 
 TEST_F(StandardPage, CollectsEveryKindOfValue) {
-  page().ApplyModel(1, Language::Japanese);
+  StartUp(1);
   ui::IpAddress(Item(IDC_STD_IPV4_ADDRESS)).Set({192, 168, 0, 1});
   SetText(IDC_STD_IPV6_ADDRESS_EDIT, L"2001:0db8:0000:0000:0000:0000:0000:0001");
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"45");  // outside the buttons' range: judged later
@@ -139,8 +215,12 @@ TEST_F(StandardPage, CollectsEveryKindOfValue) {
       {entry::kTimeoutAction, L"CLOSE ALL", L""},
       {entry::kIpv6Address, L"32,1,13,184,0,0,0,0,0,0,0,0,0,0,0,1", L""},
       {entry::kIpv6Gateway, L"0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0", L""},
+      {entry::kSendBufferData, L"DISABLE", L""},
+      {entry::kIpv6, L"ON", L""},
       {entry::kRs232cBaud, L"9600", L""},
+      {entry::kRs232cParity, L"NONE", L""},
       {entry::kRs232cLength, L"8 BITS", L""},
+      {entry::kRs232cStopBit, L"1 BIT", L""},
       {entry::kRs232cXOn, L"YES", L""},
   };
   for (const Expected& e : expected) {
@@ -149,8 +229,52 @@ TEST_F(StandardPage, CollectsEveryKindOfValue) {
   }
 }
 
+TEST_F(StandardPage, CollectingAJapaneseChoiceStoresItsEnglishWord) {
+  StartUp(1);  // the model on which Print Method is enabled
+  struct Case {
+    int check;
+    int list;
+    int index;
+    const wchar_t* shown;
+    int entry;
+    const wchar_t* stored;
+  };
+  const Case cases[] = {
+      {IDC_STD_PRINT_METHOD_CHECK, IDC_STD_PRINT_METHOD_LIST, 0, L"熱転写", entry::kPrintMethod, L"TT"},
+      {IDC_STD_PRINT_METHOD_CHECK, IDC_STD_PRINT_METHOD_LIST, 1, L"感熱", entry::kPrintMethod, L"DT"},
+      {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SENSOR_LIST, 0, L"透過", entry::kMediaSensor, L"SEE THROUGH"},
+      {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SENSOR_LIST, 1, L"反射", entry::kMediaSensor, L"REFLECT"},
+      {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SENSOR_LIST, 2, L"連続紙", entry::kMediaSensor, L"NONE"},
+      {IDC_STD_IPV4_DHCP_CHECK, IDC_STD_IPV4_DHCP_LIST, 0, L"OFF", entry::kIpv4Dhcp, L"OFF"},
+      {IDC_STD_SEND_BUFFER_CHECK, IDC_STD_SEND_BUFFER_LIST, 1, L"ENABLE", entry::kSendBufferData, L"ENABLE"},
+      {IDC_STD_IPV6_FIXED_CHECK, IDC_STD_IPV6_FIXED_LIST, 0, L"OFF", entry::kIpv6FixedAddress, L"OFF"},
+      {IDC_STD_BAUD_CHECK, IDC_STD_BAUD_LIST, 6, L"115200", entry::kRs232cBaud, L"115200"},
+      {IDC_STD_PARITY_CHECK, IDC_STD_PARITY_LIST, 0, L"無し", entry::kRs232cParity, L"NONE"},
+      {IDC_STD_PARITY_CHECK, IDC_STD_PARITY_LIST, 1, L"奇数", entry::kRs232cParity, L"ODD"},
+      {IDC_STD_PARITY_CHECK, IDC_STD_PARITY_LIST, 2, L"偶数", entry::kRs232cParity, L"EVEN"},
+      {IDC_STD_LENGTH_CHECK, IDC_STD_LENGTH_LIST, 0, L"7 ビット", entry::kRs232cLength, L"7 BITS"},
+      {IDC_STD_STOP_BIT_CHECK, IDC_STD_STOP_BIT_LIST, 1, L"2 ビット", entry::kRs232cStopBit, L"2 BITS"},
+      {IDC_STD_XON_CHECK, IDC_STD_XON_LIST, 0, L"NO", entry::kRs232cXOn, L"NO"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    page().UncheckAll();
+    store_.ClearValues();
+    ASSERT_TRUE(List(c.list).Select(c.index));
+    EXPECT_EQ(List(c.list).SelectedText(), c.shown);
+    Check(c.check).SetChecked(true);
+    ASSERT_TRUE(page().CollectChecked());
+    EXPECT_EQ(item(c.entry).value, c.stored);
+    // Showing the stored choice again selects the same Japanese text.
+    item(c.entry).choice = c.index;
+    List(c.list).Select(-1);
+    page().ShowStored();
+    EXPECT_EQ(List(c.list).SelectedText(), c.shown);
+  }
+}
+
 TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
-  page().ApplyModel(1, Language::Japanese);
+  StartUp(1);
   item(entry::kHostName).selected = 1;
   item(entry::kHostName).value = L"far too long a host name";
   item(entry::kHostName).invalid = 1;
@@ -162,6 +286,10 @@ TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
   item(entry::kContinuousMediaLength).selected = 1;
   item(entry::kContinuousMediaLength).value = L"50.0";
   item(entry::kContinuousMediaLength).unitIndex = 1;
+  item(entry::kRs232cParity).selected = 1;
+  item(entry::kRs232cParity).choice = 1;
+  item(entry::kRs232cStopBit).selected = 1;
+  item(entry::kRs232cStopBit).choice = 7;  // names no entry
 
   EXPECT_FALSE(page().ShowStored());
 
@@ -173,33 +301,51 @@ TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
   EXPECT_NE(CaptionColour(IDC_STD_IPV4_GATEWAY_CHECK), kRed);
   // The hidden Media Sensor box is never red; its choice shows in the field.
   EXPECT_NE(CaptionColour(IDC_STD_MEDIA_SENSOR_CHECK), kRed);
-  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"SEE THROUGH");
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"透過");
   EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), L"50.0");
+  EXPECT_EQ(List(IDC_STD_PARITY_LIST).SelectedText(), L"奇数");
+  EXPECT_TRUE(Check(IDC_STD_STOP_BIT_CHECK).IsChecked());
   EXPECT_FALSE(Check(IDC_STD_PORT_NUMBER_CHECK).IsChecked());
 
-  // A unit index that names no entry still collects as "MM".
+  // A unit index that names no entry still collects as "MM"; a choice that
+  // names no entry collects as an empty value, left to the read-back.
   store_.ClearValues();
   ASSERT_TRUE(page().CollectChecked());
   EXPECT_EQ(item(entry::kContinuousMediaLength).secondValue, L"MM");
   EXPECT_EQ(item(entry::kIpv4Gateway).value, L"10,0,0,254");
+  EXPECT_EQ(item(entry::kMediaSensor).value, L"SEE THROUGH");
+  EXPECT_EQ(item(entry::kRs232cParity).value, L"ODD");
+  EXPECT_EQ(item(entry::kRs232cStopBit).selected, 1);
+  EXPECT_EQ(item(entry::kRs232cStopBit).value, L"");
 }
 
-TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonForm) {
-  page().ApplyModel(0, Language::Japanese);
+TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonFormAndLeavesTheLists) {
+  StartUp(0);
   SetText(IDC_STD_IPV6_GATEWAY_EDIT, L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
   Check(IDC_STD_IPV6_GATEWAY_CHECK).SetChecked(true);
+  List(IDC_STD_PARITY_LIST).Select(2);
+  Check(IDC_STD_PARITY_CHECK).SetChecked(true);
+  Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
   ASSERT_TRUE(page().CollectChecked());
   EXPECT_EQ(item(entry::kIpv6Gateway).value, L"254,128,0,0,0,0,0,0,2,2,179,255,254,30,131,41");
+  EXPECT_EQ(item(entry::kRs232cParity).value, L"EVEN");
+  EXPECT_EQ(item(entry::kMediaSensor).value, L"NONE");
   page().UncheckAll();
   SetText(IDC_STD_IPV6_GATEWAY_EDIT, L"");
   page().ShowSent();
   EXPECT_TRUE(Check(IDC_STD_IPV6_GATEWAY_CHECK).IsChecked());
   EXPECT_EQ(Text(IDC_STD_IPV6_GATEWAY_EDIT), L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
   EXPECT_EQ(item(entry::kIpv6Gateway).value, L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
+  // A list keeps its Japanese text; the English word stays in the store.
+  EXPECT_TRUE(Check(IDC_STD_PARITY_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_PARITY_LIST).SelectedText(), L"偶数");
+  EXPECT_EQ(item(entry::kRs232cParity).value, L"EVEN");
+  EXPECT_TRUE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"連続紙");
 }
 
 TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
-  page().ApplyModel(1, Language::Japanese);
+  StartUp(1);
   // Darkness is copied at every change, the network edits only on TakeShared.
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"20");
   SetText(IDC_STD_HOST_NAME_EDIT, L"label-1");
@@ -221,7 +367,7 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   page().PutShared(0, 2, 1, 1);
   EXPECT_FALSE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
   EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).Selected(), 2);
-  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"NONE");
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"連続紙");
   EXPECT_TRUE(Check(IDC_STD_PRINT_METHOD_CHECK).IsChecked());
   EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).Selected(), 1);
   EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), L"10");  // followed: the reset's text was copied
@@ -230,7 +376,7 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
 }
 
 TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
-  page().ApplyModel(1, Language::Japanese);
+  StartUp(1);
   page().CheckAll();
   List(IDC_STD_PRINT_METHOD_LIST).Select(1);
   List(IDC_STD_MEDIA_SENSOR_LIST).Select(0);
@@ -246,7 +392,7 @@ TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
 }
 
 TEST_F(StandardPage, SelectAllForSaveChecksAndHidesEveryBox) {
-  page().ApplyModel(0, Language::Japanese);
+  StartUp(0);
   page().SelectAllForSave();
   for (const FieldBinding& row : StandardBindings) {
     EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;

@@ -45,7 +45,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   // to its end.
   const std::wstring arguments = commandLine ? commandLine : L"";
   const int model = arguments.find(L'1') != std::wstring::npos ? 1 : 0;
-  page.ApplyModel(model, vostrel::Language::Japanese);
+  // As at start-up: the texts of the current language (Japanese), then the
+  // model.
+  page.ApplyTexts();
+  page.ApplyModel(model, vostrel::CurrentLanguage());
   ::ShowWindow(page.hwnd(), SW_SHOW);
   if (arguments.find(L"end") != std::wstring::npos) ::SendMessageW(page.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
   ::UpdateWindow(host);
