@@ -1,0 +1,156 @@
+#include "cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace vostrel::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kHeader("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\n", 17);
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("vostrel-cli-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::wstring Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.wstring();
+  }
+
+  int RunCli(std::vector<std::wstring> args) {
+    output_ = {};
+    return cli::Run(args, output_);
+  }
+
+  fs::path dir_;
+  Output output_;
+};
+
+TEST_F(CliTest, DumpPrintsEveryChangedSlotInStoreOrder) {
+  const std::wstring file = Write("export.prn", kHeader +
+                                                    "PRINT DARKNESS\t:\t10\r\n"
+                                                    "FUNCTION SELECT\t:\tTEAR\r\n"
+                                                    "print speed\t:\t4 ips\r\n"
+                                                    "CONTINUOUS MEDIA LENGTH\t:\t100\tMM\r\n"
+                                                    "IPV4 ADDRESS\t:\t192,168,0,1\r\n"
+                                                    "HOST NAME\t:\tMyPrinter\r\n"
+                                                    "SERIAL NUMBER\t:\tab12\r\n"
+                                                    "USB SERIAL NUMBER\t:\tON\r\n"
+                                                    "NO SUCH KEYWORD\t:\t1\r\n"
+                                                    "END\r\n");
+  EXPECT_EQ(RunCli({L"dump", file}), kExitOk);
+  EXPECT_EQ(output_.out,
+            L"PRINT SPEED#0\t1\t\t\t0\t2\t0\n"
+            L"PRINT DARKNESS#1\t1\t10\t\t0\t0\t0\n"
+            L"CONTINUOUS MEDIA LENGTH#3\t1\t100.0\t\t0\t0\t1\n"
+            L"IPV4 ADDRESS#7\t1\t192.168.0.1\t\t0\t0\t0\n"
+            L"HOST NAME#11\t1\tMyPrinter\t\t0\t0\t0\n"
+            L"USB SERIAL NUMBER#67\t1\tAB12\t\t0\t1\t0\n"
+            L"FUNCTION SELECT\t1\t\t\t0\t1\t0\n");
+  EXPECT_EQ(output_.err, L"");
+}
+
+TEST_F(CliTest, ModelDecidesHowAValueIsRead) {
+  const std::wstring file = Write("ribbon.prn", kHeader + "RIBBON END DETECTION\t:\tSLOW\r\nEND\r\n");
+  EXPECT_EQ(RunCli({L"dump", file}), kExitOk);
+  EXPECT_EQ(output_.out, L"RIBBON END DETECTION#64\t1\t\t\t0\t0\t0\n");
+  EXPECT_EQ(RunCli({L"dump", L"--model", L"VX-135-ZKQ", file}), kExitOk);
+  EXPECT_EQ(output_.out, L"RIBBON END DETECTION#64\t1\t\t\t0\t1\t0\n");
+}
+
+TEST_F(CliTest, CheckListsRejectedValuesAndSaysSoInItsStatus) {
+  const std::wstring bad = Write("bad.prn", kHeader +
+                                                "PRINT SPEED\t:\t9 IPS\r\n"
+                                                "PRINT DARKNESS\t:\t31\r\n"
+                                                "TIMEOUT\t:\t300\r\n"
+                                                "END\r\n");
+  EXPECT_EQ(RunCli({L"check", bad}), kExitInvalidSettings);
+  EXPECT_EQ(output_.out,
+            L"PRINT SPEED#0\t1\t\t\t1\t0\t0\n"
+            L"PRINT DARKNESS#1\t1\t0\t\t1\t0\t0\n");
+
+  const std::wstring good = Write("good.prn", kHeader + "TIMEOUT\t:\t300\r\nEND\r\n");
+  EXPECT_EQ(RunCli({L"check", good}), kExitOk);
+  EXPECT_EQ(output_.out, L"");
+}
+
+TEST_F(CliTest, FilesThatCannotBeReadEndWithTheirOwnStatus) {
+  struct Case {
+    std::wstring file;
+    int status;
+    std::wstring errorStart;
+  };
+  const Case cases[] = {
+      {(dir_ / "missing.prn").wstring(), kExitNotOpened, L"vostrel-cli: cannot open"},
+      {Write("noheader.prn", "PRINT SPEED\t:\t4 IPS\r\nEND\r\n"), kExitStartNotAccepted, L"vostrel-cli: '"},
+      {Write("empty.prn", ""), kExitStartNotAccepted, L"vostrel-cli: '"},
+  };
+  for (const Case& c : cases) {
+    for (const wchar_t* command : {L"dump", L"check"}) {
+      EXPECT_EQ(RunCli({command, c.file}), c.status);
+      EXPECT_EQ(output_.out, L"");
+      EXPECT_TRUE(output_.err.starts_with(c.errorStart));
+      EXPECT_EQ(output_.err.back(), L'\n');
+    }
+  }
+}
+
+TEST_F(CliTest, HeaderPartsAreAcceptedAsTheProgramAcceptsThem) {
+  const std::wstring firstPart = Write("first.prn", "~!!\r\nPRINT DARKNESS\t:\t7\r\nEND\r\n");
+  EXPECT_EQ(RunCli({L"dump", firstPart}), kExitOk);
+  EXPECT_EQ(output_.out, L"PRINT DARKNESS#1\t1\t7\t\t0\t0\t0\n");
+  const std::wstring lastPart = Write("last.prn", "\x02\x1b~A\r\nPRINT DARKNESS\t:\t8\nEND\n");
+  EXPECT_EQ(RunCli({L"dump", lastPart}), kExitOk);
+  EXPECT_EQ(output_.out, L"PRINT DARKNESS#1\t1\t8\t\t0\t0\t0\n");
+}
+
+TEST_F(CliTest, UsageErrorsSayWhatIsWrong) {
+  const std::wstring file = Write("a.prn", kHeader + "END\r\n");
+  struct Case {
+    std::vector<std::wstring> args;
+    std::wstring problem;
+  };
+  const Case cases[] = {
+      {{}, L"no command given"},
+      {{L"print", file}, L"unknown command 'print'"},
+      {{L"dump"}, L"no file given"},
+      {{L"dump", file, file}, L"more than one file given"},
+      {{L"dump", L"--model"}, L"--model needs a model name"},
+      {{L"dump", L"--model", L"VX-999", file}, L"unknown model 'VX-999'"},
+      {{L"check", L"--verbose", file}, L"unknown option '--verbose'"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RunCli(c.args), kExitUsage) << c.problem.size();
+    EXPECT_TRUE(output_.err.starts_with(L"vostrel-cli: " + c.problem)) << output_.err.size();
+    EXPECT_NE(output_.err.find(L"usage: vostrel-cli dump"), std::wstring::npos);
+    EXPECT_EQ(output_.out, L"");
+  }
+  EXPECT_EQ(RunCli({L"--help"}), kExitOk);
+  EXPECT_TRUE(output_.out.starts_with(L"usage: vostrel-cli dump"));
+}
+
+TEST(CliNames, SlotNamesFollowTheStoreOrder) {
+  EXPECT_EQ(SlotName(0), L"PRINT SPEED#0");
+  EXPECT_EQ(SlotName(29), L"REFLECT SENSOR POSITION#29");
+  EXPECT_EQ(SlotName(85), L"RFID CALIB POWER#85");
+  EXPECT_EQ(SlotName(86), L"GLOBAL CONFIG");
+  EXPECT_EQ(SlotName(166), L"BT DEVICE NAME");
+  EXPECT_EQ(SlotName(167), L"calibrationResult");
+  EXPECT_EQ(SlotName(171), L"infoCutCounter");
+}
+
+}  // namespace
+}  // namespace vostrel::cli

@@ -1,0 +1,44 @@
+#pragma once
+// The command-line companion: loads settings files exactly as the program
+// does and prints what the store then holds. The commands are plain
+// functions over wide text so that they run (and are tested) in both trees;
+// main.cpp only turns the process's arguments and output streams into these.
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_store.h"
+
+namespace vostrel::cli {
+
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitNotOpened = 1,
+  kExitStartNotAccepted = 2,
+  kExitInvalidSettings = 3,
+  kExitUsage = 64,
+};
+
+struct Output {
+  std::wstring out;  // standard output
+  std::wstring err;  // standard error, one line per failure
+};
+
+// Runs one command line (without the program name).
+int Run(const std::vector<std::wstring>& args, Output& output);
+
+// The name a slot goes by in the listings of the companion: the keyword and
+// "#" with the entry number for script entries, the setting's name for the
+// slots outside them, the member's name for the single-operation slots.
+std::wstring SlotName(int slot);
+
+// Whether any of the slot's four numbers or two texts left its initial state.
+bool IsTouched(const SettingItem& item);
+
+// SlotName, selected, value, secondValue, invalid, choice, unitIndex: TAB
+// between fields, LF at the end.
+std::wstring DumpLine(int slot, const SettingItem& item);
+
+extern const wchar_t kUsage[];
+
+}  // namespace vostrel::cli
