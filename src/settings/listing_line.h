@@ -50,6 +50,8 @@ class LineCursor {
   // longer line goes on as the next one. Empty for an empty line and at the
   // end of the text.
   std::string_view Next();
+  // True once every line has been handed out.
+  bool AtEnd() const { return pos_ >= text_.size(); }
 
  private:
   std::string_view text_;

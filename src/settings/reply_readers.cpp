@@ -6,13 +6,13 @@
 #include <string>
 
 #include "platform/ansi_text.h"
+#include "settings/listing_line.h"
 
 namespace vostrel {
 namespace {
 
 constexpr std::string_view kEndLine = "END";
 constexpr std::string_view kExitLine = "EXIT";
-constexpr std::size_t kMaxFields = 17;
 
 // A word of a reply line and the number it stands for.
 struct ReplyWord {
@@ -53,29 +53,22 @@ class ReplyLines {
     std::copy(bytes.begin(), bytes.end(), buffer_.begin());
     std::copy(kReplyClosingLine.begin(), kReplyClosingLine.end(), buffer_.begin() + bytes.size());
     length_ = bytes.size() + kReplyClosingLine.size();
+    cursor_ = listing::LineCursor(std::string_view(buffer_.data(), length_));
   }
 
-  // The next line without its line end, at most 99 characters; false past the
-  // end of the text. A line of 99 characters leaves its line end, which then
-  // reads as an empty line.
+  // The next line without its line end (at most 99 characters; a line of 99
+  // leaves its line end, which then reads as an empty line); false past the
+  // end of the text.
   bool Next(std::string_view& line) {
-    if (pos_ >= length_) return false;
-    const char* start = buffer_.data() + pos_;
-    std::size_t n = 0;
-    while (pos_ + n < length_ && n < kReplyLineLimit && start[n] != '\r' && start[n] != '\n') ++n;
-    line = std::string_view(start, n);
-    pos_ += n;
-    if (n < kReplyLineLimit && pos_ < length_) {
-      if (buffer_[pos_] == '\r' && pos_ + 1 < length_ && buffer_[pos_ + 1] == '\n') ++pos_;
-      ++pos_;
-    }
+    if (cursor_.AtEnd()) return false;
+    line = cursor_.Next();
     return true;
   }
 
  private:
   std::array<char, kReplyBufferSize> buffer_{};
   std::size_t length_ = 0;
-  std::size_t pos_ = 0;
+  listing::LineCursor cursor_{std::string_view{}};
 };
 
 enum class StopAt { End, EndOrExit };
@@ -93,34 +86,10 @@ void ForEachLine(std::wstring_view reply, StopAt stop, Visit&& visit) {
   }
 }
 
-bool IsSeparator(char c) { return c == ',' || c == ':' || c == '\t' || c == '\r' || c == '\n'; }
-
-// The fields of a line: runs of separators split it, spaces stay in the
-// fields, a field that begins with ';' ends the line, at most 17 are taken.
-struct Fields {
-  std::array<std::string_view, kMaxFields> field{};
-  std::size_t count = 0;
-};
-
-Fields SplitFields(std::string_view line) {
-  Fields out;
-  std::size_t i = 0;
-  while (out.count < kMaxFields) {
-    while (i < line.size() && IsSeparator(line[i])) ++i;
-    if (i >= line.size() || line[i] == ';') break;
-    const std::size_t start = i;
-    while (i < line.size() && !IsSeparator(line[i])) ++i;
-    out.field[out.count++] = line.substr(start, i - start);
-  }
-  return out;
-}
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // True when `field`, upper-cased, is `word`.
 bool EqualsUpper(std::string_view field, std::string_view word) {
-  return field.size() == word.size() &&
-         std::equal(field.begin(), field.end(), word.begin(), [](char a, char b) { return UpperAscii(a) == b; });
+  return field.size() == word.size() && std::equal(field.begin(), field.end(), word.begin(),
+                                                   [](char a, char b) { return listing::AsciiUpper(a) == b; });
 }
 
 template <std::size_t N>
@@ -199,12 +168,13 @@ bool ReadCalibrationResult(SettingsStore& store) {
   int kept = 0;
   bool unexpectedLine = false;
   ForEachLine(store.textBuffer, StopAt::EndOrExit, [&](std::string_view line) {
-    const Fields fields = SplitFields(line);
-    if (fields.count == 0) return true;
-    if (EqualsUpper(fields.field[0], kCalibrationRow.keyword)) {
+    listing::LineRecord fields;
+    fields.Assign(line);
+    if (fields.FieldCount() == 0) return true;
+    if (EqualsUpper(fields.Field(1), kCalibrationRow.keyword)) {
       marks.seen = true;
       const std::optional<int> word =
-          fields.count >= 2 ? FindWord(kCalibrationRow.words, fields.field[1]) : std::nullopt;
+          fields.FieldCount() >= 2 ? FindWord(kCalibrationRow.words, fields.Field(2)) : std::nullopt;
       if (word) {
         kept = *word;
       } else {
@@ -228,9 +198,10 @@ EmulationCode ReadEmulationCode(const SettingsStore& store) {
   EmulationCode code = EmulationCode::Unknown;
   ForEachLine(store.emulationReply, StopAt::End, [&](std::string_view line) {
     if (line.find(kEmulationKey) == std::string_view::npos) return true;
-    const Fields fields = SplitFields(line);
-    if (fields.count >= 2) {
-      if (const std::optional<int> number = FindWord(kEmulationWords, fields.field[1])) {
+    listing::LineRecord fields;
+    fields.Assign(line);
+    if (fields.FieldCount() >= 2) {
+      if (const std::optional<int> number = FindWord(kEmulationWords, fields.Field(2))) {
         code = static_cast<EmulationCode>(*number);
       }
     }
