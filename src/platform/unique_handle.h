@@ -4,6 +4,8 @@
 // is neither 0 nor INVALID_HANDLE_VALUE, whatever the API returned on failure.
 
 #include <windows.h>
+#include <winsock2.h>
+#include <winspool.h>
 
 #include <utility>
 
@@ -72,10 +74,20 @@ struct WindowsHookTraits {
   using Handle = HHOOK;
   static void Close(Handle h) { ::UnhookWindowsHookEx(h); }
 };
+struct SocketTraits {
+  using Handle = SOCKET;
+  static void Close(Handle s) { ::closesocket(s); }
+};
+struct PrinterTraits {
+  using Handle = HANDLE;
+  static void Close(Handle h) { ::ClosePrinter(h); }
+};
 
 using ScopedHandle = UniqueHandle<KernelHandleTraits>;
 using ScopedKey = UniqueHandle<RegistryKeyTraits>;
 using ScopedGdiObject = UniqueHandle<GdiObjectTraits>;
 using ScopedModule = UniqueHandle<ModuleTraits>;
+using ScopedPrinter = UniqueHandle<PrinterTraits>;
+using ScopedSocket = UniqueHandle<SocketTraits>;
 
 }  // namespace vostrel
