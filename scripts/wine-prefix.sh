@@ -51,6 +51,13 @@ case "$cmd" in
     # start of Wine's services. Its output must not reach the test runner.
     "$wineserver" -p >/dev/null 2>&1 </dev/null
     "$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+    # The desktop process and the services the tests use are started here, with
+    # their output going nowhere, rather than from inside a test (where they
+    # would hold the test's output pipe open).
+    if [ -x "$build/tests/wine_warmup.exe" ]; then
+      "$wine" "$build/tests/wine_warmup.exe" --hold >/dev/null 2>&1 </dev/null &
+      sleep 1
+    fi
     ;;
   stop)
     export WINEPREFIX="$prefix"
