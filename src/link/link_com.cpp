@@ -45,17 +45,17 @@ void ApplySerialSettings(DCB& dcb, const PreferencesRecord& prefs) {
 
 bool PrinterLink::OpenCom(TimeoutClass timeouts) {
   const std::int32_t portClass = ClassifyPortName(prefs_.portName);
-  if (portClass == 0 || handle != nullptr) return false;
+  if (portClass == 0 || handle.valid()) return false;
   kind = portClass;
   portName = prefs_.portName;
   ParkQueues(portName, parkedQueues);
-  handle = ::CreateFileW(portName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  const bool opened = ScopedHandle::IsValid(handle);
+  handle.reset(::CreateFileW(portName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  const bool opened = handle.valid();
   if (!opened && !parkedQueues.empty()) RestoreQueues(portName, parkedQueues);
   if (opened) DrainCom();
   if (!opened) {
     kind = 0;
-    handle = nullptr;
+    handle.release();  // the failure value, nothing to close
     portName.clear();
     return false;
   }
@@ -64,16 +64,16 @@ bool PrinterLink::OpenCom(TimeoutClass timeouts) {
 
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
-  if (!::GetCommState(handle, &dcb)) return false;
+  if (!::GetCommState(handle.get(), &dcb)) return false;
   ApplySerialSettings(dcb, prefs_);
-  if (!::SetCommState(handle, &dcb)) return false;
+  if (!::SetCommState(handle.get(), &dcb)) return false;
 
   COMMTIMEOUTS commTimeouts{};
-  if (!::GetCommTimeouts(handle, &commTimeouts)) return false;
+  if (!::GetCommTimeouts(handle.get(), &commTimeouts)) return false;
   commTimeouts.ReadTotalTimeoutConstant = 5000;
   commTimeouts.WriteTotalTimeoutMultiplier = 0xFFFFFFFF;
   commTimeouts.WriteTotalTimeoutConstant = 5000;
-  const bool applied = ::SetCommTimeouts(handle, &commTimeouts) != FALSE;
+  const bool applied = ::SetCommTimeouts(handle.get(), &commTimeouts) != FALSE;
   comReadTimeout = timeouts == TimeoutClass::kLong ? 10000 : 5000;
   comWriteTimeout = 5000;
   return applied;
@@ -84,18 +84,18 @@ void PrinterLink::DrainCom() {
   for (;;) {
     DWORD errors = 0;
     COMSTAT state{};
-    if (!::ClearCommError(handle, &errors, &state) || state.cbInQue == 0) return;
+    if (!::ClearCommError(handle.get(), &errors, &state) || state.cbInQue == 0) return;
     DWORD got = 0;
     const DWORD want = std::min<DWORD>(state.cbInQue, sizeof drainScratch_);
-    if (!::ReadFile(handle, drainScratch_, want, &got, nullptr) || Elapsed(start) > kDrainLimitMs) return;
+    if (!::ReadFile(handle.get(), drainScratch_, want, &got, nullptr) || Elapsed(start) > kDrainLimitMs) return;
   }
 }
 
 LinkStatus PrinterLink::WriteCom(const char* bytes, std::uint32_t count, std::uint32_t* written) {
-  if (!ScopedHandle::IsValid(handle)) return kLinkClosed;
+  if (!handle.valid()) return kLinkClosed;
   if (bytes == nullptr || written == nullptr) return kLinkMissingArgument;
   COMMTIMEOUTS commTimeouts{};
-  if (!::GetCommTimeouts(handle, &commTimeouts)) return ::GetLastError();
+  if (!::GetCommTimeouts(handle.get(), &commTimeouts)) return ::GetLastError();
   const DWORD savedConstant = commTimeouts.WriteTotalTimeoutConstant;
   *written = 0;
   if (count == 0) return kLinkOk;
@@ -108,11 +108,11 @@ LinkStatus PrinterLink::WriteCom(const char* bytes, std::uint32_t count, std::ui
     // Each chunk may take 500 ms; the stall limit below is what ends a write.
     commTimeouts.WriteTotalTimeoutConstant = kComChunkTimeoutMs;
     commTimeouts.WriteTotalTimeoutMultiplier = 0;
-    ::SetCommTimeouts(handle, &commTimeouts);
+    ::SetCommTimeouts(handle.get(), &commTimeouts);
     DWORD sent = 0;
-    ::WriteFile(handle, bytes + total, chunk, &sent, nullptr);
+    ::WriteFile(handle.get(), bytes + total, chunk, &sent, nullptr);
     commTimeouts.WriteTotalTimeoutConstant = savedConstant;
-    ::SetCommTimeouts(handle, &commTimeouts);
+    ::SetCommTimeouts(handle.get(), &commTimeouts);
     if (sent > 0) {
       total += sent;
       lastProgress = clock_.TickCount();
@@ -126,7 +126,7 @@ LinkStatus PrinterLink::WriteCom(const char* bytes, std::uint32_t count, std::ui
 }
 
 LinkStatus PrinterLink::ReadCom(char* reply, std::uint32_t capacity, ReplyRule rule, std::uint32_t* count) {
-  if (!ScopedHandle::IsValid(handle)) return kLinkClosed;
+  if (!handle.valid()) return kLinkClosed;
   if (reply == nullptr || count == nullptr || capacity == 0) return kLinkMissingArgument;
   *count = 0;
   ::SetLastError(0);
@@ -136,7 +136,7 @@ LinkStatus PrinterLink::ReadCom(char* reply, std::uint32_t capacity, ReplyRule r
   for (;;) {
     DWORD errors = 0;
     COMSTAT state{};
-    if (!::ClearCommError(handle, &errors, &state)) return ::GetLastError();
+    if (!::ClearCommError(handle.get(), &errors, &state)) return ::GetLastError();
     if (state.cbInQue == 0) {
       if (earlyEnd || Elapsed(start) > comReadTimeout) break;
     } else {
@@ -144,7 +144,7 @@ LinkStatus PrinterLink::ReadCom(char* reply, std::uint32_t capacity, ReplyRule r
       if (total >= capacity - 1) break;
       DWORD got = 0;
       const DWORD want = std::min<DWORD>(state.cbInQue, capacity - 1 - total);
-      if (!::ReadFile(handle, reply + total, want, &got, nullptr)) return ::GetLastError();
+      if (!::ReadFile(handle.get(), reply + total, want, &got, nullptr)) return ::GetLastError();
       total += got;
       if (got >= 2) {
         if (rule == ReplyRule::kAnyReply) {

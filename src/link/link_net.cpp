@@ -1,6 +1,7 @@
 // The NET link: a TCP connection to the printer's raw port.
 
 #include <algorithm>
+#include <utility>
 
 #include "link/address.h"
 #include "link/printer_link.h"
@@ -24,7 +25,7 @@ int PrinterLink::WaitSocket(bool forWrite, std::uint64_t limitMs) {
   for (;;) {
     fd_set set;
     FD_ZERO(&set);
-    FD_SET(socket, &set);
+    FD_SET(socket.get(), &set);
     timeval now{0, 0};
     const int ready = ::select(0, forWrite ? nullptr : &set, forWrite ? &set : nullptr, nullptr, &now);
     if (ready != 0) return ready;
@@ -36,11 +37,10 @@ int PrinterLink::WaitSocket(bool forWrite, std::uint64_t limitMs) {
 
 bool PrinterLink::OpenNet(TimeoutClass timeouts) {
   if (!IsReachable(prefs_.portName)) return false;
-  if (socket != 0) return false;
+  if (socket.valid()) return false;
   ScopedSocket created(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   if (!created) {
     kind = 0;
-    socket = 0;
     return false;
   }
   std::wstring host = prefs_.portName;
@@ -59,7 +59,7 @@ bool PrinterLink::OpenNet(TimeoutClass timeouts) {
       0) {
     return false;
   }
-  socket = created.release();
+  socket = std::move(created);
   kind = kPortKindNet;
   DrainNet();
   netReadTimeout = timeouts == TimeoutClass::kLong ? 10000 : 1000;
@@ -72,13 +72,13 @@ void PrinterLink::DrainNet() {
   for (;;) {
     if (WaitSocket(false, kDrainWaitMs) <= 0) return;
     ::WSASetLastError(0);
-    const int got = ::recv(socket, drainScratch_, static_cast<int>(sizeof drainScratch_), 0);
+    const int got = ::recv(socket.get(), drainScratch_, static_cast<int>(sizeof drainScratch_), 0);
     if (got == 0 || Elapsed(start) > kDrainLimitMs || ::WSAGetLastError() != 0) return;
   }
 }
 
 LinkStatus PrinterLink::WriteNet(const char* bytes, std::uint32_t count, std::uint32_t* written) {
-  if (!ScopedSocket::IsValid(socket)) return kLinkClosed;
+  if (!socket.valid()) return kLinkClosed;
   if (bytes == nullptr || count == 0 || written == nullptr) return kLinkMissingArgument;
   std::uint32_t total = 0;
   std::uint32_t lastProgress = clock_.TickCount();
@@ -90,7 +90,7 @@ LinkStatus PrinterLink::WriteNet(const char* bytes, std::uint32_t count, std::ui
       break;
     }
     ::WSASetLastError(0);
-    const int sent = ::send(socket, bytes + total, static_cast<int>(chunk), 0);
+    const int sent = ::send(socket.get(), bytes + total, static_cast<int>(chunk), 0);
     if (sent == SOCKET_ERROR || ::WSAGetLastError() != 0) {
       status = kLinkConnectionLost;
       break;
@@ -108,7 +108,7 @@ LinkStatus PrinterLink::WriteNet(const char* bytes, std::uint32_t count, std::ui
 }
 
 LinkStatus PrinterLink::ReadNet(char* reply, std::uint32_t capacity, ReplyRule rule, std::uint32_t* count) {
-  if (!ScopedSocket::IsValid(socket)) return kLinkClosed;
+  if (!socket.valid()) return kLinkClosed;
   if (reply == nullptr || count == nullptr || capacity == 0) return kLinkMissingArgument;
   const std::uint32_t start = clock_.TickCount();
   int retries = 0;
@@ -126,7 +126,7 @@ LinkStatus PrinterLink::ReadNet(char* reply, std::uint32_t capacity, ReplyRule r
     if (*count >= capacity - 1) return kLinkOk;
     const std::uint32_t room = std::min(kReplyBufferSize, capacity - 1 - *count);
     ::WSASetLastError(0);
-    const int got = ::recv(socket, reply + *count, static_cast<int>(room), 0);
+    const int got = ::recv(socket.get(), reply + *count, static_cast<int>(room), 0);
     if (got == 0) {
       *count = 0xFFFFFFFFu;
       return kLinkConnectionLost;

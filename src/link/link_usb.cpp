@@ -32,7 +32,7 @@ void PrinterLink::WaitUsbIdle(std::uint32_t limitMs) {
 
 bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
   const std::int32_t portClass = ClassifyPortName(prefs_.portName);
-  if (portClass == 0 || handle != nullptr) return false;
+  if (portClass == 0 || handle.valid()) return false;
   kind = portClass;
   portName = prefs_.portName;
 
@@ -54,12 +54,12 @@ bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
   portName = usbPortName;
   const UsbPrinterMatch device = FindUsbPrinter(portName, deviceRegistryRoot);
   if (device.found) {
-    handle = ::CreateFileW(device.devicePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_OVERLAPPED, nullptr);
+    handle.reset(::CreateFileW(device.devicePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_OVERLAPPED, nullptr));
   }
-  if (!ScopedHandle::IsValid(handle)) {
+  if (!handle.valid()) {
     kind = 0;
-    handle = nullptr;
+    handle.release();  // the failure value, nothing to close
     portName.clear();
     return false;
   }
@@ -68,7 +68,7 @@ bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
   readOverlap = OVERLAPPED{};
   DrainUsb();
   readOverlap = OVERLAPPED{};
-  ::ReadFile(handle, readChunk, kUsbReadChunk, nullptr, &readOverlap);
+  ::ReadFile(handle.get(), readChunk, kUsbReadChunk, nullptr, &readOverlap);
   // A name of the other class opens, but the link is not set up.
   if (prefs_.portKind != portClass) return false;
   usbReadTimeout = std::max<std::uint32_t>(100, timeouts == TimeoutClass::kLong ? 10000 : 5000);
@@ -80,11 +80,11 @@ void PrinterLink::DrainUsb() {
   const std::uint32_t start = clock_.TickCount();
   for (;;) {
     DWORD got = 0;
-    if (!::ReadFile(handle, drainScratch_, sizeof drainScratch_, &got, &readOverlap)) break;
+    if (!::ReadFile(handle.get(), drainScratch_, sizeof drainScratch_, &got, &readOverlap)) break;
     readOverlap = OVERLAPPED{};
     if (Elapsed(start) > kDrainLimitMs) break;
   }
-  ::CancelIo(handle);
+  ::CancelIo(handle.get());
   const std::uint32_t cancelled = clock_.TickCount();
   while (Pending(readOverlap) && Elapsed(cancelled) <= kIdleLimitMs) clock_.Sleep(kIdlePollMs);
 }
@@ -97,14 +97,14 @@ LinkStatus PrinterLink::WriteUsbChunk(const char* bytes, std::uint32_t count, st
     clock_.Sleep(kUsbWritePollMs);
   }
   writeOverlap = OVERLAPPED{};
-  if (!::WriteFile(handle, bytes, count, nullptr, &writeOverlap)) {
+  if (!::WriteFile(handle.get(), bytes, count, nullptr, &writeOverlap)) {
     const DWORD error = ::GetLastError();
     if (error != ERROR_IO_PENDING) return error;
   }
   const std::uint32_t start = clock_.TickCount();
   for (;;) {
     DWORD done = 0;
-    if (::GetOverlappedResult(handle, &writeOverlap, &done, FALSE)) {
+    if (::GetOverlappedResult(handle.get(), &writeOverlap, &done, FALSE)) {
       sent = done;
       return kLinkOk;
     }
@@ -112,7 +112,7 @@ LinkStatus PrinterLink::WriteUsbChunk(const char* bytes, std::uint32_t count, st
     if (error != ERROR_IO_INCOMPLETE && error != ERROR_IO_PENDING) return error;
     if (Elapsed(start) > usbWriteTimeout) {
       // The caller's bytes are about to go away: the write must not outlive them.
-      ::CancelIoEx(handle, &writeOverlap);
+      ::CancelIoEx(handle.get(), &writeOverlap);
       const std::uint32_t cancelled = clock_.TickCount();
       while (Pending(writeOverlap) && Elapsed(cancelled) <= kIdleLimitMs) clock_.Sleep(kIdlePollMs);
       return kLinkWriteTimedOut;
@@ -122,7 +122,7 @@ LinkStatus PrinterLink::WriteUsbChunk(const char* bytes, std::uint32_t count, st
 }
 
 LinkStatus PrinterLink::WriteUsb(const char* bytes, std::uint32_t count, std::uint32_t* written) {
-  if (!ScopedHandle::IsValid(handle)) return kLinkClosed;
+  if (!handle.valid()) return kLinkClosed;
   if (bytes == nullptr || written == nullptr) return kLinkMissingArgument;
   *written = 0;
   if (count == 0) return kLinkOk;
@@ -141,7 +141,7 @@ LinkStatus PrinterLink::WriteUsb(const char* bytes, std::uint32_t count, std::ui
 }
 
 LinkStatus PrinterLink::ReadUsb(char* reply, std::uint32_t capacity, ReplyRule rule, std::uint32_t* count) {
-  if (!ScopedHandle::IsValid(handle)) return kLinkClosed;
+  if (!handle.valid()) return kLinkClosed;
   if (reply == nullptr || count == nullptr || capacity == 0) return kLinkMissingArgument;
   *count = 0;
   const std::uint32_t start = clock_.TickCount();
@@ -151,7 +151,7 @@ LinkStatus PrinterLink::ReadUsb(char* reply, std::uint32_t capacity, ReplyRule r
   for (;;) {
     DWORD got = 0;
     bool arrived = false;
-    if (!::GetOverlappedResult(handle, &readOverlap, &got, FALSE)) {
+    if (!::GetOverlappedResult(handle.get(), &readOverlap, &got, FALSE)) {
       const DWORD error = ::GetLastError();
       if (error != ERROR_IO_INCOMPLETE && error != ERROR_IO_PENDING) {
         result = error;
@@ -160,7 +160,7 @@ LinkStatus PrinterLink::ReadUsb(char* reply, std::uint32_t capacity, ReplyRule r
       if (earlyEnd) break;
     } else if (got == 0) {
       readOverlap = OVERLAPPED{};
-      arrived = ::ReadFile(handle, readChunk, kUsbReadChunk, &got, &readOverlap) && got > 0;
+      arrived = ::ReadFile(handle.get(), readChunk, kUsbReadChunk, &got, &readOverlap) && got > 0;
     } else {
       arrived = true;
     }
@@ -171,7 +171,7 @@ LinkStatus PrinterLink::ReadUsb(char* reply, std::uint32_t capacity, ReplyRule r
       total += take;
       std::memset(readChunk, 0, sizeof readChunk);
       readOverlap = OVERLAPPED{};
-      ::ReadFile(handle, readChunk, kUsbReadChunk, nullptr, &readOverlap);
+      ::ReadFile(handle.get(), readChunk, kUsbReadChunk, nullptr, &readOverlap);
       if (rule == ReplyRule::kAnyReply) {
         if (total > 2) earlyEnd = true;
       } else if (ReplyEndsWith(reply, total, "END\r\n")) {

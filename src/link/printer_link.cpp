@@ -84,16 +84,15 @@ void PrinterLink::Close() {
 }
 
 void PrinterLink::CloseDevice() {
-  if (!ScopedHandle::IsValid(handle)) return;
-  ::PurgeComm(handle, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+  if (!handle.valid()) return;
+  ::PurgeComm(handle.get(), PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
   if (kind == kPortKindUsb) {
-    ::CancelIo(handle);
+    ::CancelIo(handle.get());
     WaitUsbIdle(2000);
     usbReadTimeout = 0;
     usbWriteTimeout = 0;
   }
-  ::CloseHandle(handle);
-  handle = nullptr;
+  handle.reset();
   if (kind == kPortKindCom && !parkedQueues.empty()) RestoreQueues(portName, parkedQueues);
   comReadTimeout = 0;
   comWriteTimeout = 0;
@@ -102,10 +101,9 @@ void PrinterLink::CloseDevice() {
 }
 
 void PrinterLink::CloseSocket() {
-  if (!ScopedSocket::IsValid(socket)) return;
-  ::shutdown(socket, SD_BOTH);
-  ::closesocket(socket);
-  socket = 0;
+  if (!socket.valid()) return;
+  ::shutdown(socket.get(), SD_BOTH);
+  socket.reset();
   portName.clear();
   netReadTimeout = 0;
   netWriteTimeout = 0;

@@ -45,9 +45,9 @@ class PrinterLink {
 
   // The state of the link, open to the flows that use it and to its tests.
   std::int32_t kind = 0;
-  HANDLE handle = nullptr;
+  ScopedHandle handle;
   std::wstring portName;
-  SOCKET socket = 0;
+  ScopedSocket socket;
   OVERLAPPED writeOverlap{};
   OVERLAPPED readOverlap{};
   char readChunk[kUsbReadChunk] = {};

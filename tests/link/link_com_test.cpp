@@ -112,14 +112,14 @@ TEST_F(ComLinkTest, OpenSetsUpThePortAndCloseClearsTheLink) {
 
   DCB dcb{};
   dcb.DCBlength = sizeof dcb;
-  ASSERT_TRUE(::GetCommState(link.handle, &dcb));
+  ASSERT_TRUE(::GetCommState(link.handle.get(), &dcb));
   EXPECT_EQ(dcb.BaudRate, 19200u);
   EXPECT_EQ(dcb.ByteSize, 8);
   EXPECT_EQ(dcb.StopBits, 2);
   EXPECT_EQ(dcb.fOutX, 1u);
   EXPECT_EQ(dcb.fInX, 1u);
   COMMTIMEOUTS timeouts{};
-  ASSERT_TRUE(::GetCommTimeouts(link.handle, &timeouts));
+  ASSERT_TRUE(::GetCommTimeouts(link.handle.get(), &timeouts));
   EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 5000u);
   EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 0xFFFFFFFFu);
   EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 5000u);
@@ -127,7 +127,7 @@ TEST_F(ComLinkTest, OpenSetsUpThePortAndCloseClearsTheLink) {
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));  // already open
   link.Close();
   EXPECT_EQ(link.kind, 0);
-  EXPECT_EQ(link.handle, nullptr);
+  EXPECT_FALSE(link.handle.valid());
   EXPECT_TRUE(link.portName.empty());
   EXPECT_EQ(link.comReadTimeout, 0u);
   EXPECT_EQ(link.comWriteTimeout, 0u);
@@ -153,7 +153,7 @@ TEST_F(ComLinkTest, APortThatDoesNotOpenGivesItsQueuesBackAtOnce) {
   prefs.portName = missing;
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   EXPECT_EQ(link.kind, 0);
-  EXPECT_EQ(link.handle, nullptr);
+  EXPECT_FALSE(link.handle.valid());
   EXPECT_EQ(queue.Port(), missing);
 }
 
@@ -176,7 +176,7 @@ TEST_F(ComLinkTest, WriteCarriesEveryByte) {
   EXPECT_EQ(written, bytes.size());
   EXPECT_EQ(pty.Receive(bytes.size()), bytes);
   COMMTIMEOUTS timeouts{};
-  ASSERT_TRUE(::GetCommTimeouts(link.handle, &timeouts));
+  ASSERT_TRUE(::GetCommTimeouts(link.handle.get(), &timeouts));
   EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 5000u);  // put back after every chunk
   EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 0u);
   EXPECT_EQ(link.Write("", 0, &written), kLinkOk);

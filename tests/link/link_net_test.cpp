@@ -53,12 +53,12 @@ TEST_F(NetLinkTest, OpenSetsTheTimeoutsAndCloseClearsThem) {
   for (TimeoutClass timeouts : {TimeoutClass::kNormal, TimeoutClass::kLong}) {
     OpenConnected(timeouts);
     EXPECT_EQ(link.kind, kPortKindNet);
-    EXPECT_NE(link.socket, 0u);
+    EXPECT_TRUE(link.socket.valid());
     EXPECT_EQ(link.netReadTimeout, timeouts == TimeoutClass::kLong ? 10000u : 1000u);
     EXPECT_EQ(link.netWriteTimeout, 5000u);
     link.Close();
     EXPECT_EQ(link.kind, 0);
-    EXPECT_EQ(link.socket, 0u);
+    EXPECT_FALSE(link.socket.valid());
     EXPECT_EQ(link.netReadTimeout, 0u);
     EXPECT_EQ(link.netWriteTimeout, 0u);
     EXPECT_TRUE(peer.SeesClosed());
@@ -77,7 +77,7 @@ TEST_F(NetLinkTest, CloseOfAQueueLinkClosesThePortBehindTheQueue) {
     prefs.portKind = kPortKindPrt;
     driverKind = behindQueue;
     link.Close();
-    EXPECT_EQ(link.socket == 0, closes);
+    EXPECT_EQ(!link.socket.valid(), closes);
     EXPECT_EQ(peer.SeesClosed(closes ? 2000 : 100), closes);
     prefs.portKind = kPortKindNet;
     link.Close();
@@ -87,9 +87,9 @@ TEST_F(NetLinkTest, CloseOfAQueueLinkClosesThePortBehindTheQueue) {
 
 TEST_F(NetLinkTest, OpenOnAnOpenLinkFailsAndKeepsTheConnection) {
   OpenConnected();
-  const SOCKET open = link.socket;
+  const SOCKET open = link.socket.get();
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-  EXPECT_EQ(link.socket, open);
+  EXPECT_EQ(link.socket.get(), open);
   ASSERT_TRUE(peer.Send("END\r\n"));
   EXPECT_EQ(ReadReply(link, ReplyRule::kUntilEnd).status, kLinkOk);
 }
@@ -118,7 +118,7 @@ TEST_F(NetLinkTest, OpenFailsWithoutTouchingASocket) {
     prefs.portName = c.host;
     prefs.portNumber = c.port;
     EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-    EXPECT_EQ(link.socket, 0u);
+    EXPECT_FALSE(link.socket.valid());
     EXPECT_EQ(link.kind, 0);
   }
 }
@@ -325,7 +325,7 @@ TEST(NetReachability, AHostThatIgnoresEchoCannotBeOpenedThoughItsPortAccepts) {
   EXPECT_FALSE(link.IsReachable(L"127.0.0.77"));
   EXPECT_TRUE(link.IsReachable(L"127.0.0.1"));
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-  EXPECT_EQ(link.socket, 0u);
+  EXPECT_FALSE(link.socket.valid());
   EXPECT_EQ(link.kind, 0);
 
   SOCKET direct = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);

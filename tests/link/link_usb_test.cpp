@@ -53,7 +53,7 @@ TEST_F(UsbLinkTest, OpenLeavesAReadPendingAndCloseEndsIt) {
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   link.Close();
   EXPECT_EQ(link.kind, 0);
-  EXPECT_EQ(link.handle, nullptr);
+  EXPECT_FALSE(link.handle.valid());
   EXPECT_NE(link.readOverlap.Internal, kStatusPending);
   EXPECT_EQ(link.usbReadTimeout, 0u);
   EXPECT_EQ(link.usbWriteTimeout, 0u);
@@ -71,10 +71,10 @@ TEST_F(UsbLinkTest, AUsbNameOnAComLinkOpensTheDeviceButFails) {
   prefs.portKind = kPortKindCom;
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   EXPECT_TRUE(device.Connected());
-  EXPECT_NE(link.handle, nullptr);
+  EXPECT_TRUE(link.handle.valid());
   EXPECT_EQ(link.usbReadTimeout, 0u);
   link.Close();  // the callers close after a failed open
-  EXPECT_EQ(link.handle, nullptr);
+  EXPECT_FALSE(link.handle.valid());
   EXPECT_EQ(link.kind, 0);
 }
 
@@ -83,7 +83,7 @@ TEST_F(UsbLinkTest, ADeviceTheServiceDoesNotRunIsNotOpened) {
   UsbPipeDevice unplugged(otherRegistry, 41, /*running=*/false);
   link.deviceRegistryRoot = otherRegistry.key();
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-  EXPECT_EQ(link.handle, nullptr);
+  EXPECT_FALSE(link.handle.valid());
 }
 
 TEST_F(UsbLinkTest, AWriteTheDeviceDoesNotTakeEndsWith1460) {
@@ -102,7 +102,7 @@ TEST_F(UsbLinkTest, APortThatIsNotFoundIsLookedForOneSecond) {
   const std::uint32_t start = clock.now();
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   EXPECT_EQ(link.kind, 0);
-  EXPECT_EQ(link.handle, nullptr);
+  EXPECT_FALSE(link.handle.valid());
   EXPECT_GT(clock.now() - start, 1000u);
   EXPECT_LE(clock.now() - start, 1100u);
   EXPECT_THAT(clock.sleeps(), ::testing::Each(100u));
