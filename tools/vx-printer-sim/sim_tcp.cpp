@@ -11,12 +11,6 @@
 namespace vostrel::sim {
 namespace {
 
-struct SocketTraits {
-  using Handle = SOCKET;
-  static void Close(Handle s) { ::closesocket(s); }
-};
-using ScopedSocket = UniqueHandle<SocketTraits>;
-
 // Winsock for the life of the server.
 class WinsockSession {
  public:
