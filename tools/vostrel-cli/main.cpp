@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "cli.h"
+#include "printer_commands.h"
 
 namespace {
 
 // Console output is UTF-8 whatever the code page, so that Japanese values
 // survive a pipe or a terminal.
-void WriteUtf8(FILE* stream, const std::wstring& text) {
+void WriteUtf8(FILE* stream, std::wstring_view text) {
   if (text.empty()) return;
   const int length = static_cast<int>(text.size());
   const int needed = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
@@ -33,7 +34,20 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::wstring> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   vostrel::cli::Output output;
-  const int status = vostrel::cli::Run(args, output);
+  int status = 0;
+  if (vostrel::cli::IsPrinterCommand(args)) {
+    status = vostrel::cli::RunPrinterCommand(args, output, vostrel::SystemClock(),
+                                             [](std::wstring_view line) { WriteUtf8(stderr, line); });
+  } else {
+    status = vostrel::cli::Run(args, output);
+    if (status == vostrel::cli::kExitOk && output.out == vostrel::cli::kUsage) {
+      output.out += L"\n";
+      output.out += vostrel::cli::kPrinterUsage;
+    } else if (status == vostrel::cli::kExitUsage) {
+      output.err += L"\n";
+      output.err += vostrel::cli::kPrinterUsage;
+    }
+  }
   WriteUtf8(stdout, output.out);
   WriteUtf8(stderr, output.err);
   return status;

@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "link/tcp_peer.h"
 #include "platform/unique_handle.h"
+#include "printer_sim_process.h"
 
 namespace vostrel::cli {
 namespace {
@@ -85,6 +88,28 @@ TEST(CliExe, FailuresGoToStandardErrorWithTheirStatus) {
   const Result usage = RunExe(L"frobnicate");
   EXPECT_EQ(usage.status, 64u);
   EXPECT_EQ(usage.err.rfind("vostrel-cli: unknown command 'frobnicate'\n", 0), 0u);
+}
+
+TEST(CliExe, PrinterCommandsAnswerOnStandardOutputAndFailWithTheirCodeInUtf8) {
+  testing_support::SimulatorProcess sim(1);
+  ASSERT_NE(sim.port(), 0);
+  const Result info = RunExe(L"info --link " + sim.link());
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(info.status, 0u);
+  EXPECT_EQ(info.err, "");
+  EXPECT_EQ(info.out.rfind("Serial Number : ", 0), 0u);
+  EXPECT_EQ(std::count(info.out.begin(), info.out.end(), '\n'), 4);
+  EXPECT_NE(info.out.find("\nCut Counter : "), std::string::npos);
+
+  std::wstring refused;
+  {
+    vostrel::testing_support::TcpPeer gone;
+    refused = gone.portText();
+  }
+  const Result receive = RunExe(L"receive --link net:127.0.0.1:" + refused);
+  EXPECT_EQ(receive.status, 30u);
+  EXPECT_EQ(receive.out, "");
+  EXPECT_EQ(receive.err.rfind("code : 30\n\xE3\x83\x9D\xE3\x83\xBC\xE3\x83\x88", 0), 0u);  // "code : 30", "ポート"
 }
 
 }  // namespace

@@ -1,0 +1,142 @@
+#pragma once
+// The printer simulator as the printer commands' tests use it: one process on
+// a free loopback port with a capture folder of its own, ended by its
+// connection count (or, if a test fails half-way, when the object goes).
+#if defined(_WIN32)
+
+#include <windows.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/unique_handle.h"
+#include "support/fake_clock.h"
+
+namespace vostrel::cli::testing_support {
+
+namespace fs = std::filesystem;
+
+inline std::string FileBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder for one test, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    static int serial = 0;
+    path_ = fs::temp_directory_path() /
+            ("vostrel-cli-printer-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const fs::path& path() const { return path_; }
+  fs::path operator/(const char* name) const { return path_ / name; }
+
+ private:
+  fs::path path_;
+};
+
+class SimulatorProcess {
+ public:
+  // Starts the simulator, quiet, with `arguments` after the listening and
+  // capture options; it ends after `connections` connections.
+  SimulatorProcess(int connections, const std::wstring& arguments = L"") {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!::CreatePipe(&read, &write, &inherit, 0)) return;
+    output_.reset(read);
+    ScopedHandle childEnd(write);
+    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    std::wstring command = L"\"" + fs::path(VX_PRINTER_SIM_EXE).wstring() +
+                           L"\" --quiet --listen 127.0.0.1:0 --capture \"" + capture_.path().wstring() +
+                           L"\" --connections " + std::to_wstring(connections) + L" " + arguments;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &info)) {
+      return;
+    }
+    process_.reset(info.hProcess);
+    ::CloseHandle(info.hThread);
+    childEnd.reset();
+    std::string line;
+    char c = 0;
+    DWORD count = 0;
+    while (::ReadFile(output_.get(), &c, 1, &count, nullptr) && count == 1 && c != '\n') {
+      if (c != '\r') line += c;
+    }
+    const std::string marker = "listening on 127.0.0.1:";
+    if (line.starts_with(marker)) port_ = std::stoi(line.substr(marker.size()));
+  }
+  ~SimulatorProcess() {
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
+  }
+  SimulatorProcess(const SimulatorProcess&) = delete;
+  SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+
+  int port() const { return port_; }
+  std::wstring link() const { return L"net:127.0.0.1:" + std::to_wstring(port_); }
+
+  // Waits for the simulator to end after its connections; its exit code.
+  DWORD Finish() {
+    if (!process_ || ::WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+  }
+
+  // The bytes the simulator received ("in") or sent ("out") on connection n.
+  std::string Captured(int n, const char* direction) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "conn-%04d-%s.bin", n, direction);
+    return FileBytes(capture_.path() / name);
+  }
+  bool HasConnection(int n) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "conn-%04d-in.bin", n);
+    return fs::exists(capture_.path() / name);
+  }
+
+ private:
+  ScratchFolder capture_;
+  ScopedHandle process_;
+  ScopedHandle output_;
+  int port_ = 0;
+};
+
+// The fake clock, except that the link's polls also pass on the wall clock,
+// so that a printer in another process or on another thread has time to
+// answer. The steps of 100 ms the commands pause in pass at once.
+class LoopbackClock final : public Clock {
+ public:
+  std::uint32_t TickCount() override { return fake_.TickCount(); }
+  void Sleep(std::uint32_t milliseconds) override {
+    fake_.Sleep(milliseconds);
+    if (milliseconds != 100) ::Sleep(milliseconds);
+  }
+  const vostrel::testing::FakeClock& fake() const { return fake_; }
+
+ private:
+  vostrel::testing::FakeClock fake_{1000};
+};
+
+}  // namespace vostrel::cli::testing_support
+
+#endif  // _WIN32
