@@ -66,7 +66,7 @@ class ReplyLines {
   }
 
  private:
-  std::array<char, kReplyBufferSize> buffer_{};
+  std::array<char, kReplyTextBufferSize> buffer_{};
   std::size_t length_ = 0;
   listing::LineCursor cursor_{std::string_view{}};
 };

@@ -30,10 +30,10 @@ enum class EmulationCode : int {
   CodeTelmaro = 3,
 };
 
-inline constexpr std::size_t kReplyBufferSize = 8192;
+inline constexpr std::size_t kReplyTextBufferSize = 8192;
 inline constexpr std::string_view kReplyClosingLine = "\nEND\r\n";
 // The most reply bytes the buffer takes besides the closing line and the NUL.
-inline constexpr std::size_t kMaxReplyBytes = kReplyBufferSize - kReplyClosingLine.size() - 1;
+inline constexpr std::size_t kMaxReplyBytes = kReplyTextBufferSize - kReplyClosingLine.size() - 1;
 
 inline constexpr std::size_t kReplyLineLimit = 99;
 inline constexpr std::size_t kKeyTextSize = 40;  // bytes with the NUL: at most 39 characters

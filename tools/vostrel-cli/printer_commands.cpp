@@ -7,8 +7,8 @@
 
 #include "app/preferences.h"
 #include "i18n/text_table.h"
+#include "link_argument.h"
 #include "link_session.h"
-#include "link_spec.h"
 #include "operations/command_set.h"
 #include "platform/ansi_text.h"
 #include "settings/catalogue.h"
@@ -97,7 +97,7 @@ bool Parse(const std::vector<std::wstring>& args, Options& options, std::wstring
     problem = L"send needs a settings file";
     return false;
   }
-  if (!ParseLinkSpec(options.link, options.prefs, problem)) return false;
+  if (!ParseLinkArgument(options.link, options.prefs, problem)) return false;
   if (!send && options.prefs.portKind == kPortKindPrt) {
     problem = L"a printer queue only takes jobs: " + options.command + L" needs a net:, com: or usb: link";
     return false;

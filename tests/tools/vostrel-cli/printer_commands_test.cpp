@@ -15,7 +15,7 @@
 #include "app/preferences.h"
 #include "link/link_fixtures.h"
 #include "link/tcp_peer.h"
-#include "link_spec.h"
+#include "link_argument.h"
 #include "operations/command_set.h"
 #include "printer_sim_process.h"
 
@@ -67,7 +67,7 @@ std::wstring Write(const ScratchFolder& folder, const char* name, const std::str
   return (folder / name).wstring();
 }
 
-TEST(LinkSpec, TurnsEachFormIntoThePreferencesTheLinkReads) {
+TEST(LinkArgument, TurnsEachFormIntoThePreferencesTheLinkReads) {
   struct Case {
     const wchar_t* text;
     std::int32_t kind;
@@ -91,7 +91,7 @@ TEST(LinkSpec, TurnsEachFormIntoThePreferencesTheLinkReads) {
     PreferencesRecord prefs;
     prefs.baudRate = 1;  // every field comes from the text or the defaults
     std::wstring problem;
-    ASSERT_TRUE(ParseLinkSpec(c.text, prefs, problem)) << problem.size();
+    ASSERT_TRUE(ParseLinkArgument(c.text, prefs, problem)) << problem.size();
     EXPECT_EQ(prefs.portKind, c.kind);
     EXPECT_EQ(prefs.portName, c.name);
     EXPECT_EQ(prefs.portNumber, c.number);
@@ -103,7 +103,7 @@ TEST(LinkSpec, TurnsEachFormIntoThePreferencesTheLinkReads) {
   }
 }
 
-TEST(LinkSpec, RefusesWhatNamesNoUsableLink) {
+TEST(LinkArgument, RefusesWhatNamesNoUsableLink) {
   const struct {
     const wchar_t* text;
     const wchar_t* problemPart;
@@ -133,7 +133,7 @@ TEST(LinkSpec, RefusesWhatNamesNoUsableLink) {
     SCOPED_TRACE(c.text);
     PreferencesRecord prefs;
     std::wstring problem;
-    EXPECT_FALSE(ParseLinkSpec(c.text, prefs, problem));
+    EXPECT_FALSE(ParseLinkArgument(c.text, prefs, problem));
     EXPECT_NE(problem.find(c.problemPart), std::wstring::npos);
   }
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "sim_printer.h"
 
 namespace vostrel::sim {
@@ -13,6 +15,19 @@ struct ValueCase {
   Model model;
   std::optional<std::string_view> kept;  // the value the printer keeps; nothing when it refuses
 };
+
+// Shown in test listings: the line alone, with its TABs written out, so that
+// the test runner reads the same names when it lists and when it runs.
+void PrintTo(const ValueCase& c, std::ostream* os) {
+  for (char ch : c.line) {
+    if (ch == '\t') {
+      *os << "\\t";
+    } else {
+      *os << ch;
+    }
+  }
+  *os << (c.model == Model::Vx120 ? " (120)" : " (135)");
+}
 
 std::optional<std::string> Normalise(std::string_view line, Model model, std::string_view functionSelect = "TEAR") {
   const SplitLine split = SplitSettingLine(line);

@@ -1,4 +1,4 @@
-#include "link_spec.h"
+#include "link_argument.h"
 
 #include <array>
 #include <cstdint>
@@ -114,7 +114,7 @@ bool ParseNet(std::wstring_view rest, PreferencesRecord& prefs, std::wstring& pr
 
 }  // namespace
 
-bool ParseLinkSpec(std::wstring_view text, PreferencesRecord& prefs, std::wstring& problem) {
+bool ParseLinkArgument(std::wstring_view text, PreferencesRecord& prefs, std::wstring& problem) {
   prefs = PreferencesRecord{};
   for (const KindPrefix& row : kKindPrefixes) {
     if (!text.starts_with(row.prefix)) continue;

@@ -17,6 +17,6 @@ namespace vostrel::cli {
 
 // Fills `prefs` (starting from the record's defaults) from `text`; on failure
 // returns false with the reason in `problem`.
-bool ParseLinkSpec(std::wstring_view text, PreferencesRecord& prefs, std::wstring& problem);
+bool ParseLinkArgument(std::wstring_view text, PreferencesRecord& prefs, std::wstring& problem);
 
 }  // namespace vostrel::cli
