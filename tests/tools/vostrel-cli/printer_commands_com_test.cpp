@@ -28,8 +28,8 @@ using vostrel::testing_support::UniqueSuffix;
 TEST(ReceiveOverCom, PausesFiveSecondsAndGivesTheParkedQueueItsPortBackOnEveryPath) {
   const std::string listing =
       std::string(kReplyHeader) + "PRINT DARKNESS\t:\t12\r\nHOST NAME\t:\tcom-printer\r\nEND\r\n";
-  const std::string wireExpected =
-      std::string(kPreRequestCommand) + std::string(kCommandPrefix) + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
+  const std::string request = std::string(kCommandPrefix) + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
+  const std::string wireExpected = std::string(kPreRequestCommand) + request;
   const struct {
     const char* name;
     bool answers;
@@ -62,7 +62,11 @@ TEST(ReceiveOverCom, PausesFiveSecondsAndGivesTheParkedQueueItsPortBackOnEveryPa
     printer.join();
 
     EXPECT_EQ(status, c.status);
-    EXPECT_EQ(wire, wireExpected);
+    // The link purges the port when it closes, and a pty throws away what its
+    // peer has not read yet, so the three bytes written just before that close
+    // may not arrive here (a serial port has sent them by the time its write
+    // returns). The exact bytes of both connections are asserted over TCP.
+    EXPECT_TRUE(wire == wireExpected || wire == request) << wire.size();
     EXPECT_EQ(portWhileOpen, L"FILE:");  // parked while the link holds the port
     EXPECT_EQ(queue.Port(), pty.linkPort());
     EXPECT_EQ(FileBytes(file), c.answers ? listing : "");
