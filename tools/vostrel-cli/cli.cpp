@@ -100,6 +100,19 @@ std::wstring DumpLine(int slot, const SettingItem& item) {
   return line.append(L"\n");
 }
 
+int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output) {
+  store.modelIndex = ModelIndexOf(model);
+  store.ClearValues();
+  switch (LoadSettingsText(store, std::filesystem::path(file))) {
+    case LoadResult::NotOpened: output.err += L"vostrel-cli: cannot open '" + file + L"'\n"; return kExitNotOpened;
+    case LoadResult::StartNotAccepted:
+      output.err += L"vostrel-cli: '" + file + L"' does not start like a settings file\n";
+      return kExitStartNotAccepted;
+    case LoadResult::Read: break;
+  }
+  return kExitOk;
+}
+
 int Run(const std::vector<std::wstring>& args, Output& output) {
   if (args.size() == 1 && (args[0] == L"--help" || args[0] == L"-h" || args[0] == L"/?")) {
     output.out += kUsage;
@@ -113,16 +126,8 @@ int Run(const std::vector<std::wstring>& args, Output& output) {
   }
 
   SettingsStore store;
-  store.modelIndex = ModelIndexOf(options.model);
-  store.ClearValues();
-  switch (LoadSettingsText(store, std::filesystem::path(options.file))) {
-    case LoadResult::NotOpened:
-      output.err += L"vostrel-cli: cannot open '" + options.file + L"'\n";
-      return kExitNotOpened;
-    case LoadResult::StartNotAccepted:
-      output.err += L"vostrel-cli: '" + options.file + L"' does not start like a settings file\n";
-      return kExitStartNotAccepted;
-    case LoadResult::Read: break;
+  if (const int status = LoadSettingsForCommand(store, options.file, options.model, output); status != kExitOk) {
+    return status;
   }
 
   bool anyInvalid = false;

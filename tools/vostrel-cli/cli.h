@@ -39,6 +39,11 @@ bool IsTouched(const SettingItem& item);
 // between fields, LF at the end.
 std::wstring DumpLine(int slot, const SettingItem& item);
 
+// Loads FILE into a cleared store as the program loads a settings file, with
+// the model's index set; kExitOk, or the status of the failure with its line
+// on the error output.
+int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output);
+
 extern const wchar_t kUsage[];
 
 }  // namespace vostrel::cli

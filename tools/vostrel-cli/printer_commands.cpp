@@ -241,18 +241,10 @@ std::string_view ScriptOf(std::string_view file) {
 
 int Send(const Options& options, Output& output, Clock& clock) {
   SettingsStore store;
-  store.modelIndex = ModelIndexOf(options.model);
-  store.ClearValues();
-  const std::filesystem::path path(options.file);
-  switch (LoadSettingsText(store, path)) {
-    case LoadResult::NotOpened:
-      output.err += L"vostrel-cli: cannot open '" + options.file + L"'\n";
-      return kExitNotOpened;
-    case LoadResult::StartNotAccepted:
-      output.err += L"vostrel-cli: '" + options.file + L"' does not start like a settings file\n";
-      return kExitStartNotAccepted;
-    case LoadResult::Read: break;
+  if (const int status = LoadSettingsForCommand(store, options.file, options.model, output); status != kExitOk) {
+    return status;
   }
+  const std::filesystem::path path(options.file);
   std::wstring rejected;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const SettingItem& item = store.slots[static_cast<size_t>(slot)];
