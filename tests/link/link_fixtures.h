@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/unique_handle.h"
+
 namespace vostrel::testing_support {
 
 inline std::wstring UniqueSuffix() {
@@ -172,9 +174,13 @@ class TestQueue {
 
 // Maps a spooler port to a file: the spooler writes every raw job of that
 // port into the file (a Unix path, reached from Windows through drive Z:).
+// Wine's spooler mixes up the jobs of two processes printing at the same
+// moment, so a captured port is held by one test process at a time.
 class CapturedPort {
  public:
-  explicit CapturedPort(std::wstring port) : port_(std::move(port)) {
+  explicit CapturedPort(std::wstring port)
+      : port_(std::move(port)), jobLock_(::CreateMutexW(nullptr, FALSE, L"VostrelSpoolerJobTests")) {
+    if (jobLock_.valid()) ::WaitForSingleObject(jobLock_.get(), 60000);
     unixPath_ = L"/tmp/vostrel-link-job-" + UniqueSuffix() + L".bin";
     windowsPath_ = L"Z:" + unixPath_;
     for (wchar_t& c : windowsPath_) {
@@ -191,6 +197,7 @@ class CapturedPort {
       ::RegCloseKey(key_);
     }
     ::DeleteFileW(windowsPath_.c_str());
+    if (jobLock_.valid()) ::ReleaseMutex(jobLock_.get());
   }
   CapturedPort(const CapturedPort&) = delete;
   CapturedPort& operator=(const CapturedPort&) = delete;
@@ -214,6 +221,7 @@ class CapturedPort {
   std::wstring unixPath_;
   std::wstring windowsPath_;
   HKEY key_ = nullptr;
+  ScopedHandle jobLock_;
 };
 
 }  // namespace vostrel::testing_support
