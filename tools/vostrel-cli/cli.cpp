@@ -100,6 +100,15 @@ std::wstring DumpLine(int slot, const SettingItem& item) {
   return line.append(L"\n");
 }
 
+std::wstring DumpStore(const SettingsStore& store) {
+  std::wstring lines;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const SettingItem& item = store.slots[static_cast<size_t>(slot)];
+    if (IsTouched(item)) lines += DumpLine(slot, item);
+  }
+  return lines;
+}
+
 int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output) {
   store.modelIndex = ModelIndexOf(model);
   store.ClearValues();
@@ -130,15 +139,16 @@ int Run(const std::vector<std::wstring>& args, Output& output) {
     return status;
   }
 
+  if (options.command == L"dump") {
+    output.out += DumpStore(store);
+    return kExitOk;
+  }
   bool anyInvalid = false;
   for (int slot = 0; slot < kSlotCount; ++slot) {
     const SettingItem& item = store.slots[static_cast<size_t>(slot)];
-    if (options.command == L"dump") {
-      if (IsTouched(item)) output.out += DumpLine(slot, item);
-    } else if (item.invalid != 0) {
-      anyInvalid = true;
-      output.out += DumpLine(slot, item);
-    }
+    if (item.invalid == 0) continue;
+    anyInvalid = true;
+    output.out += DumpLine(slot, item);
   }
   return anyInvalid ? kExitInvalidSettings : kExitOk;
 }

@@ -39,6 +39,9 @@ bool IsTouched(const SettingItem& item);
 // between fields, LF at the end.
 std::wstring DumpLine(int slot, const SettingItem& item);
 
+// The lines of `dump`: DumpLine of every touched slot, in store order.
+std::wstring DumpStore(const SettingsStore& store);
+
 // Loads FILE into a cleared store as the program loads a settings file, with
 // the model's index set; kExitOk, or the status of the failure with its line
 // on the error output.

@@ -134,17 +134,20 @@ void PauseBeforeRequest(std::int32_t portKind, Clock& clock, const ProgressSink&
   }
 }
 
-std::string_view BytesOf(const SendBuffer& buffer, const Outgoing& built) {
+// Clears the store for the model and puts the request, with the command
+// prefix, into the send buffer; the bytes to write.
+std::string_view PrepareRequest(SettingsStore& store, std::wstring_view model, RequestKind kind, SendBuffer& buffer) {
+  store.modelIndex = ModelIndexOf(model);
+  store.ClearValues();
+  BuildRequest(store, kind);
+  const Outgoing built = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
   return {buffer.data(), built.status == OutgoingStatus::Ready ? built.byteCount : 0};
 }
 
 int Receive(const Options& options, Output& output, Clock& clock, const ProgressSink& progress) {
   SettingsStore store;
-  store.modelIndex = ModelIndexOf(options.model);
-  store.ClearValues();
-  BuildRequest(store, RequestKind::Configuration);
   SendBuffer buffer;
-  const std::string_view request = BytesOf(buffer, BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix));
+  const std::string_view request = PrepareRequest(store, options.model, RequestKind::Configuration, buffer);
 
   std::string reply;
   {
@@ -187,20 +190,14 @@ int Receive(const Options& options, Output& output, Clock& clock, const Progress
   store.textBuffer = AnsiToWide(listing);
   if (header == HeaderPresence::OnePart) store.textBuffer.insert(0, L"\r\n");
   ReadListing(store, ListingMode::Read);
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    const SettingItem& item = store.slots[static_cast<size_t>(slot)];
-    if (IsTouched(item)) output.out += DumpLine(slot, item);
-  }
+  output.out += DumpStore(store);
   return kExitOk;
 }
 
 int Info(const Options& options, Output& output, Clock& clock) {
   SettingsStore store;
-  store.modelIndex = ModelIndexOf(options.model);
-  store.ClearValues();
-  BuildRequest(store, RequestKind::Information);
   SendBuffer buffer;
-  const std::string_view request = BytesOf(buffer, BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix));
+  const std::string_view request = PrepareRequest(store, options.model, RequestKind::Information, buffer);
 
   std::string reply;
   {

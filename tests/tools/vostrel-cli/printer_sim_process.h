@@ -15,6 +15,7 @@
 #include "platform/clock.h"
 #include "platform/unique_handle.h"
 #include "support/fake_clock.h"
+#include "support/simulator_process.h"
 
 namespace vostrel::cli::testing_support {
 
@@ -53,54 +54,17 @@ class SimulatorProcess {
  public:
   // Starts the simulator, quiet, with `arguments` after the listening and
   // capture options; it ends after `connections` connections.
-  SimulatorProcess(int connections, const std::wstring& arguments = L"") {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE read = nullptr, write = nullptr;
-    if (!::CreatePipe(&read, &write, &inherit, 0)) return;
-    output_.reset(read);
-    ScopedHandle childEnd(write);
-    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
-    std::wstring command = L"\"" + fs::path(VX_PRINTER_SIM_EXE).wstring() +
-                           L"\" --quiet --listen 127.0.0.1:0 --capture \"" + capture_.path().wstring() +
-                           L"\" --connections " + std::to_wstring(connections) + L" " + arguments;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &info)) {
-      return;
-    }
-    process_.reset(info.hProcess);
-    ::CloseHandle(info.hThread);
-    childEnd.reset();
-    std::string line;
-    char c = 0;
-    DWORD count = 0;
-    while (::ReadFile(output_.get(), &c, 1, &count, nullptr) && count == 1 && c != '\n') {
-      if (c != '\r') line += c;
-    }
-    const std::string marker = "listening on 127.0.0.1:";
-    if (line.starts_with(marker)) port_ = std::stoi(line.substr(marker.size()));
-  }
-  ~SimulatorProcess() {
-    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
-  }
-  SimulatorProcess(const SimulatorProcess&) = delete;
-  SimulatorProcess& operator=(const SimulatorProcess&) = delete;
+  SimulatorProcess(int connections, const std::wstring& arguments = L"")
+      : process_(fs::path(VX_PRINTER_SIM_EXE).wstring(), L"--capture \"" + capture_.path().wstring() +
+                                                             L"\" --connections " + std::to_wstring(connections) +
+                                                             L" " + arguments),
+        port_(process_.port()) {}
 
   int port() const { return port_; }
   std::wstring link() const { return L"net:127.0.0.1:" + std::to_wstring(port_); }
 
   // Waits for the simulator to end after its connections; its exit code.
-  DWORD Finish() {
-    if (!process_ || ::WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(process_.get(), &code);
-    return code;
-  }
+  DWORD Finish() { return process_.ExitCode(); }
 
   // The bytes the simulator received ("in") or sent ("out") on connection n.
   std::string Captured(int n, const char* direction) const {
@@ -116,8 +80,7 @@ class SimulatorProcess {
 
  private:
   ScratchFolder capture_;
-  ScopedHandle process_;
-  ScopedHandle output_;
+  vostrel::testing::SimulatorProcess process_;
   int port_ = 0;
 };
 

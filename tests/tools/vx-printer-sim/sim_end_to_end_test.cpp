@@ -13,6 +13,7 @@
 #include "sim_capture.h"
 #include "sim_printer.h"
 #include "sim_test_folder.h"
+#include "support/simulator_process.h"
 
 namespace vostrel::sim {
 namespace {
@@ -44,69 +45,9 @@ class Winsock : public ::testing::Environment {
 const auto* const kWinsock = ::testing::AddGlobalTestEnvironment(new Winsock);
 
 // One simulator process; its first output line names the port it listens on.
-class Simulator {
+class Simulator : public vostrel::testing::SimulatorProcess {
  public:
-  explicit Simulator(const std::wstring& arguments) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE read = nullptr, write = nullptr;
-    if (!::CreatePipe(&read, &write, &inherit, 0)) return;
-    output_.reset(read);
-    ScopedHandle childEnd(write);
-    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
-    startup.hStdInput = nullptr;
-    std::wstring command = L"\"" + SimulatorPath() + L"\" --quiet --listen 127.0.0.1:0 " + arguments;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &info)) {
-      return;
-    }
-    process_.reset(info.hProcess);
-    ::CloseHandle(info.hThread);
-    childEnd.reset();  // our copy: the pipe must close when the simulator ends
-    const std::string line = ReadLine();
-    const std::string marker = "listening on 127.0.0.1:";
-    if (line.starts_with(marker))
-      port_ = std::stoi(line.substr(marker.size()));
-    else
-      firstLine_ = line;
-  }
-
-  ~Simulator() {
-    // Never leave a simulator behind, also when a test failed half-way.
-    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
-  }
-
-  int port() const { return port_; }
-  const std::string& firstLine() const { return firstLine_; }
-
-  // Waits for the simulator to end by itself (it does after its connections).
-  DWORD ExitCode() {
-    if (!process_ || ::WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(process_.get(), &code);
-    return code;
-  }
-
- private:
-  std::string ReadLine() {
-    std::string line;
-    char c = 0;
-    DWORD count = 0;
-    while (::ReadFile(output_.get(), &c, 1, &count, nullptr) && count == 1 && c != '\n') {
-      if (c != '\r') line += c;
-    }
-    return line;
-  }
-
-  ScopedHandle process_;
-  ScopedHandle output_;
-  int port_ = 0;
-  std::string firstLine_;
+  explicit Simulator(const std::wstring& arguments) : SimulatorProcess(SimulatorPath(), arguments) {}
 };
 
 // Connects, sends, ends its own sending side and reads until the simulator closes.
