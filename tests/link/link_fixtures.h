@@ -128,6 +128,31 @@ inline void EnsureTestDriver(const wchar_t* driverName) {
   ::AddPrinterDriverW(nullptr, 3, reinterpret_cast<BYTE*>(&info));
 }
 
+// Wine's spooler is not safe against several processes adding, moving and
+// deleting queues at once: a queue list taken while another process changes
+// the queues can come back without queues that exist. Tests that change
+// queues, or send jobs through them, take turns on one machine-wide mutex
+// for as long as they hold a queue or a captured port. The mutex belongs to
+// the thread, so one test may hold several turns.
+class SpoolerTurn {
+ public:
+  SpoolerTurn() : lock_(::CreateMutexW(nullptr, FALSE, L"VostrelSpoolerTests")) {
+    if (lock_.valid()) {
+      const DWORD wait = ::WaitForSingleObject(lock_.get(), 120000);
+      held_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+  }
+  ~SpoolerTurn() {
+    if (held_) ::ReleaseMutex(lock_.get());
+  }
+  SpoolerTurn(const SpoolerTurn&) = delete;
+  SpoolerTurn& operator=(const SpoolerTurn&) = delete;
+
+ private:
+  ScopedHandle lock_;
+  bool held_ = false;
+};
+
 // A local printer queue on a given port, deleted at the end.
 class TestQueue {
  public:
@@ -168,19 +193,18 @@ class TestQueue {
   }
 
  private:
+  SpoolerTurn turn_;  // first member: taken before the queue exists, given back after it is gone
   std::wstring name_;
   HANDLE printer_ = nullptr;
 };
 
 // Maps a spooler port to a file: the spooler writes every raw job of that
 // port into the file (a Unix path, reached from Windows through drive Z:).
-// Wine's spooler mixes up the jobs of two processes printing at the same
-// moment, so a captured port is held by one test process at a time.
+// Wine's spooler also mixes up the jobs of two processes printing at the
+// same moment, so a captured port is held for one turn.
 class CapturedPort {
  public:
-  explicit CapturedPort(std::wstring port)
-      : port_(std::move(port)), jobLock_(::CreateMutexW(nullptr, FALSE, L"VostrelSpoolerJobTests")) {
-    if (jobLock_.valid()) ::WaitForSingleObject(jobLock_.get(), 60000);
+  explicit CapturedPort(std::wstring port) : port_(std::move(port)) {
     unixPath_ = L"/tmp/vostrel-link-job-" + UniqueSuffix() + L".bin";
     windowsPath_ = L"Z:" + unixPath_;
     for (wchar_t& c : windowsPath_) {
@@ -197,7 +221,6 @@ class CapturedPort {
       ::RegCloseKey(key_);
     }
     ::DeleteFileW(windowsPath_.c_str());
-    if (jobLock_.valid()) ::ReleaseMutex(jobLock_.get());
   }
   CapturedPort(const CapturedPort&) = delete;
   CapturedPort& operator=(const CapturedPort&) = delete;
@@ -217,11 +240,11 @@ class CapturedPort {
   }
 
  private:
+  SpoolerTurn turn_;
   std::wstring port_;
   std::wstring unixPath_;
   std::wstring windowsPath_;
   HKEY key_ = nullptr;
-  ScopedHandle jobLock_;
 };
 
 }  // namespace vostrel::testing_support
