@@ -351,7 +351,7 @@ TEST(NetLinkRealClock, SilenceTimesOutAfterSixSeconds) {
   EXPECT_EQ(ReadReply(link, ReplyRule::kUntilEnd).status, kLinkTimedOut);
   const DWORD elapsed = ::GetTickCount() - start;
   EXPECT_GE(elapsed, 6000u);
-  EXPECT_LT(elapsed, 9000u);
+  EXPECT_LT(elapsed, 12000u);  // one timeout, not two; loose enough for a busy machine
 }
 
 }  // namespace
