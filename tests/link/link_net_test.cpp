@@ -29,13 +29,18 @@ Reply ReadReply(PrinterLink& link, ReplyRule rule) {
   return {status, count, std::string(buffer)};
 }
 
+// Preferences that point the link at a peer's listening port.
+PreferencesRecord NetPrefs(const TcpPeer& peer, const wchar_t* address = L"127.0.0.1") {
+  PreferencesRecord prefs;
+  prefs.portKind = kPortKindNet;
+  prefs.portName = address;
+  prefs.portNumber = peer.portText();
+  return prefs;
+}
+
 class NetLinkTest : public ::testing::Test {
  protected:
-  NetLinkTest() : link(prefs, driverKind, clock) {
-    prefs.portKind = kPortKindNet;
-    prefs.portName = L"127.0.0.1";
-    prefs.portNumber = peer.portText();
-  }
+  NetLinkTest() : prefs(NetPrefs(peer)), link(prefs, driverKind, clock) {}
   // Opens the link and takes its connection at the peer.
   void OpenConnected(TimeoutClass timeouts = TimeoutClass::kNormal) {
     ASSERT_TRUE(link.Open(timeouts));
@@ -266,10 +271,7 @@ TEST_F(NetLinkTest, WriteToAClosedConnectionFails) {
 
 TEST(NetLinkLife, TheEndOfTheLinkClosesAnOpenConnection) {
   TcpPeer peer;
-  PreferencesRecord prefs;
-  prefs.portKind = kPortKindNet;
-  prefs.portName = L"127.0.0.1";
-  prefs.portNumber = peer.portText();
+  const PreferencesRecord prefs = NetPrefs(peer);
   std::int32_t driverKind = 0;
   {
     PrinterLink link(prefs, driverKind);
@@ -309,10 +311,7 @@ class EchoBlock {
 
 TEST(NetReachability, AHostThatIgnoresEchoCannotBeOpenedThoughItsPortAccepts) {
   TcpPeer peer("127.0.0.77");
-  PreferencesRecord prefs;
-  prefs.portKind = kPortKindNet;
-  prefs.portName = L"127.0.0.77";
-  prefs.portNumber = peer.portText();
+  const PreferencesRecord prefs = NetPrefs(peer, L"127.0.0.77");
   std::int32_t driverKind = 0;
   PrinterLink link(prefs, driverKind);
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));  // without the block it opens
@@ -339,10 +338,7 @@ TEST(NetReachability, AHostThatIgnoresEchoCannotBeOpenedThoughItsPortAccepts) {
 
 TEST(NetLinkRealClock, SilenceTimesOutAfterSixSeconds) {
   TcpPeer peer;
-  PreferencesRecord prefs;
-  prefs.portKind = kPortKindNet;
-  prefs.portName = L"127.0.0.1";
-  prefs.portNumber = peer.portText();
+  const PreferencesRecord prefs = NetPrefs(peer);
   std::int32_t driverKind = 0;
   PrinterLink link(prefs, driverKind);
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
