@@ -1,7 +1,8 @@
 # Fails when a file of the platform-neutral core includes a Windows header.
 file(GLOB_RECURSE core_files
   ${ROOT}/src/settings/*.h ${ROOT}/src/settings/*.cpp
-  ${ROOT}/src/i18n/*.h ${ROOT}/src/i18n/*.cpp)
+  ${ROOT}/src/i18n/*.h ${ROOT}/src/i18n/*.cpp
+  ${ROOT}/src/protocol/*.h ${ROOT}/src/protocol/*.cpp)
 set(offenders "")
 foreach(f IN LISTS core_files)
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]([Ww]in[A-Za-z0-9_]*|[Ww]s2[A-Za-z0-9_]*|[Cc]ommctrl|[Ss]hellapi|[Cc]ommdlg|[Ii]phlpapi|[Ii]cmpapi|[Ss]etupapi|[Ww]inspool)\\.h[>\"]")

@@ -1,27 +1,13 @@
 #pragma once
-// Names the link is given: IPv4 addresses and host names of NET links, and
-// the port names that choose between the COM and the USB procedure.
+// The port names that choose between the COM and the USB procedure.
 
 #include <cstdint>
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace vostrel {
 
-// Four non-empty groups of decimal digits, each at most 255, separated by
-// single dots ("192.168.0.1"; "1.2.3.4." and "1.2.3.256" are not).
-bool IsDottedIPv4(std::wstring_view text);
-
-// The first IPv4 address of a host name as "%d.%d.%d.%d"; nothing when the
-// name does not resolve. The name is looked up in the ANSI code page.
-std::optional<std::wstring> ResolveToDotted(std::wstring_view host);
-
 // 2 (COM) for names beginning with "COM" or "TELMARO COM", 3 (USB) for names
 // beginning with "USB", otherwise 0. Case-sensitive.
 std::int32_t ClassifyPortName(std::wstring_view portName);
-
-// The TCP port of a decimal text; 0 when the text is not a port number.
-std::uint16_t ParsePortNumber(std::wstring_view text);
 
 }  // namespace vostrel

@@ -6,6 +6,7 @@
 #include "link/address.h"
 #include "link/printer_link.h"
 #include "platform/ansi_text.h"
+#include "platform/net_address.h"
 
 namespace vostrel {
 namespace {

@@ -7,6 +7,7 @@
 #include "link/address.h"
 #include "link/spooler_jobs.h"
 #include "platform/ansi_text.h"
+#include "platform/net_address.h"
 
 namespace vostrel {
 namespace {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/preferences.h"
 #include "link/link_types.h"
 #include "platform/clock.h"
 #include "platform/unique_handle.h"
+#include "prefs/preferences.h"
 
 namespace vostrel {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/module_path.h"
 #include "i18n/text_table.h"
+#include "platform/module_path.h"
 
 namespace vostrel {
 namespace {

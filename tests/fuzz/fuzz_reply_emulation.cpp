@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "fuzz_reply_input.h"
-#include "operations/command_set.h"
+#include "protocol/command_set.h"
 #include "settings/reply_readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "fuzz_reply_input.h"
-#include "operations/command_set.h"
+#include "protocol/command_set.h"
 
 namespace {
 

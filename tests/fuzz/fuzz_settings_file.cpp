@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "operations/command_set.h"
-#include "settings/settings_file.h"
+#include "protocol/command_set.h"
+#include "protocol/settings_file.h"
 #include "settings/settings_store.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/module_path.h"
 #include "i18n/language.h"
+#include "platform/module_path.h"
 #include "support/message_box_catcher.h"
 
 namespace vostrel {

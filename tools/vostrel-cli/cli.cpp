@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string_view>
 
+#include "protocol/settings_file.h"
 #include "settings/catalogue.h"
 #include "settings/printer_model.h"
-#include "settings/settings_file.h"
 
 namespace vostrel::cli {
 namespace {

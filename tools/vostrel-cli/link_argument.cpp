@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/address.h"
+#include "platform/net_address.h"
 
 namespace vostrel::cli {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/preferences.h"
+#include "prefs/preferences.h"
 
 namespace vostrel::cli {
 

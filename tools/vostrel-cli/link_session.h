@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/preferences.h"
 #include "platform/clock.h"
+#include "prefs/preferences.h"
 
 namespace vostrel {
 class PrinterLink;

@@ -5,18 +5,18 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/preferences.h"
 #include "i18n/text_table.h"
 #include "link_argument.h"
 #include "link_session.h"
-#include "operations/command_set.h"
 #include "platform/ansi_text.h"
+#include "prefs/preferences.h"
+#include "protocol/command_set.h"
+#include "protocol/settings_file.h"
 #include "settings/catalogue.h"
 #include "settings/config_script.h"
 #include "settings/listing_reader.h"
 #include "settings/printer_model.h"
 #include "settings/reply_readers.h"
-#include "settings/settings_file.h"
 
 namespace vostrel::cli {
 namespace {

@@ -11,9 +11,9 @@
 
 #include "link/link_fixtures.h"
 #include "link/pty_pair.h"
-#include "operations/command_set.h"
 #include "printer_commands.h"
 #include "printer_sim_process.h"
+#include "protocol/command_set.h"
 
 namespace vostrel::cli {
 namespace {

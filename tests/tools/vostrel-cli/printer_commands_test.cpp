@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "app/preferences.h"
 #include "link/link_fixtures.h"
 #include "link/tcp_peer.h"
 #include "link_argument.h"
-#include "operations/command_set.h"
+#include "prefs/preferences.h"
 #include "printer_sim_process.h"
+#include "protocol/command_set.h"
 
 namespace vostrel::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/preferences.h"
+#include "prefs/preferences.h"
 
 namespace vostrel {
 
@@ -29,14 +29,7 @@ std::wstring FormatComSet(const PreferencesRecord& record);
 // One to five decimal digits.
 bool IsPortNumberText(std::wstring_view text);
 
-// Four dot-separated groups of decimal digits, each at most 255.
-bool IsDottedIpv4(std::wstring_view text);
-
 // Empty stays empty; any other folder ends in one backslash.
 std::wstring FolderForm(std::wstring_view folder);
-
-// The first IPv4 address of a host name as "a.b.c.d"; nothing when it does
-// not resolve.
-std::optional<std::wstring> ResolveHostAddress(std::wstring_view name);
 
 }  // namespace vostrel

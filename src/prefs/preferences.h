@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/module_path.h"
+#include "platform/module_path.h"
 #include "settings/printer_model.h"
 
 namespace vostrel {
@@ -66,13 +66,10 @@ struct PreferenceChange {
 // resolved to compare it with the current address.
 std::vector<PreferenceChange> ChangedPreferences(const PreferencesRecord& loaded, const PreferencesRecord& current);
 
-// Asks "Exit program?" with Yes and No; returns the button pressed.
-int AskExitProgram();
-
 // The close handler's last step: works out the changed keys, asks the exit
-// question (always, changed or not) and, after Yes, writes the changed keys,
-// creating the file first if needed. Returns whether the window may close.
+// question through `ask` (always, changed or not; it returns the button pressed) and, after Yes, writes the changed
+// keys, creating the file first if needed. Returns whether the window may close.
 bool SavePreferencesOnExit(const std::wstring& iniPath, const PreferencesRecord& loaded,
-                           const PreferencesRecord& current, const std::function<int()>& ask = AskExitProgram);
+                           const PreferencesRecord& current, const std::function<int()>& ask);
 
 }  // namespace vostrel

@@ -1,4 +1,4 @@
-#include "settings/settings_file.h"
+#include "protocol/settings_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <iterator>
 #include <string>
 
-#include "operations/command_set.h"
 #include "platform/ansi_text.h"
+#include "protocol/command_set.h"
 #include "settings/config_script.h"
 #include "settings/printer_model.h"
 

@@ -1,10 +1,10 @@
 // Loading the preferences file.
-#include "app/preferences.h"
+#include "prefs/preferences.h"
 
 #include <windows.h>
 
-#include "app/preferences_text.h"
 #include "i18n/language.h"
+#include "prefs/preferences_text.h"
 
 namespace vostrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "operations/command_set.h"
+#include "protocol/command_set.h"
 
 #include <algorithm>
 #include <string>

@@ -1,11 +1,11 @@
-#include "settings/settings_file.h"
+#include "protocol/settings_file.h"
 
 #include <fstream>
 #include <string>
 #include <system_error>
 
-#include "operations/command_set.h"
 #include "platform/ansi_text.h"
+#include "protocol/command_set.h"
 #include "settings/listing_reader.h"
 
 namespace vostrel {

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/preferences.h"
-#include "app/temp_folder.h"
+#include "app/exit_question.h"
+#include "prefs/preferences.h"
+#include "prefs/temp_folder.h"
 #include "support/message_box_catcher.h"
 
 namespace vostrel {
@@ -229,7 +230,7 @@ TEST(PreferencesSave, TheRealQuestionBoxDecides) {
     PreferencesRecord current = prefs.currentPrefs;
     current.model = L"VX-135-ZKQ";
     MessageBoxCatcher catcher({c.button});
-    EXPECT_EQ(SavePreferencesOnExit(prefs.iniPath, prefs.loadedPrefs, current), c.closes);
+    EXPECT_EQ(SavePreferencesOnExit(prefs.iniPath, prefs.loadedPrefs, current, AskExitProgram), c.closes);
     const std::vector<CaughtBox> boxes = catcher.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"プログラムを終了しますか？");

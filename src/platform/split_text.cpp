@@ -1,4 +1,4 @@
-#include "app/split_text.h"
+#include "platform/split_text.h"
 
 namespace vostrel {
 

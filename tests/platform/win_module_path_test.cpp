@@ -1,8 +1,8 @@
-#include "app/module_path.h"
+#include "platform/module_path.h"
 
 #include <gtest/gtest.h>
 
-#include "app/split_text.h"
+#include "platform/split_text.h"
 
 namespace vostrel {
 namespace {

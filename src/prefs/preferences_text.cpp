@@ -1,4 +1,4 @@
-#include "app/preferences_text.h"
+#include "prefs/preferences_text.h"
 
 #include <windows.h>
 #include <winsock2.h>
@@ -8,8 +8,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "app/split_text.h"
 #include "platform/ansi_text.h"
+#include "platform/split_text.h"
 
 namespace vostrel {
 namespace {
@@ -133,43 +133,10 @@ std::wstring FormatComSet(const PreferencesRecord& record) {
 
 bool IsPortNumberText(std::wstring_view text) { return text.size() <= 5 && AllDigits(text); }
 
-bool IsDottedIpv4(std::wstring_view text) {
-  int groups = 0;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t dot = text.find(L'.', start);
-    const std::wstring_view group = text.substr(start, dot == std::wstring_view::npos ? dot : dot - start);
-    if (!DecimalUpTo(group, 255)) return false;
-    ++groups;
-    if (dot == std::wstring_view::npos) return groups == 4;
-    if (groups == 4) return false;
-    start = dot + 1;
-  }
-}
-
 std::wstring FolderForm(std::wstring_view folder) {
   std::wstring form(folder);
   if (!form.empty() && form.back() != L'\\') form += L'\\';
   return form;
-}
-
-std::optional<std::wstring> ResolveHostAddress(std::wstring_view name) {
-  // The application starts the sockets library for the whole run; starting
-  // it here as well keeps the lookup working on its own (the count nests).
-  WSADATA data{};
-  if (::WSAStartup(MAKEWORD(2, 0), &data) != 0) return std::nullopt;
-  std::optional<std::wstring> address;
-  const std::string ansiName = WideToAnsi(name);
-  const hostent* host = ::gethostbyname(ansiName.c_str());
-  if (host != nullptr && host->h_addrtype == AF_INET && host->h_length == 4 && host->h_addr_list != nullptr &&
-      host->h_addr_list[0] != nullptr) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(host->h_addr_list[0]);
-    wchar_t text[16] = {};
-    std::swprintf(text, 16, L"%d.%d.%d.%d", bytes[0], bytes[1], bytes[2], bytes[3]);
-    address = text;
-  }
-  ::WSACleanup();
-  return address;
 }
 
 }  // namespace vostrel

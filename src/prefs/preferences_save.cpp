@@ -1,23 +1,21 @@
 // Writing the changed preferences at a confirmed exit.
 #include <windows.h>
 
-#include "app/preferences.h"
-#include "app/preferences_text.h"
+#include "platform/net_address.h"
 #include "platform/unique_handle.h"
-#include "ui/message_box.h"
+#include "prefs/preferences.h"
+#include "prefs/preferences_text.h"
 
 namespace vostrel {
 
 namespace {
 
-constexpr std::int32_t kExitQuestionRow = 12;
-
 bool NetNameChanged(const std::wstring& loaded, const std::wstring& current) {
-  if (IsDottedIpv4(loaded)) return loaded != current;
+  if (IsDottedIPv4(loaded)) return loaded != current;
   if (loaded.empty()) return current != kDefaultNetAddress;
   // A host name counts as unchanged while it still resolves to the address
   // now chosen.
-  const std::optional<std::wstring> address = ResolveHostAddress(loaded);
+  const std::optional<std::wstring> address = ResolveToDotted(loaded);
   return !address || *address != current;
 }
 
@@ -92,8 +90,6 @@ std::vector<PreferenceChange> ChangedPreferences(const PreferencesRecord& loaded
   }
   return changes;
 }
-
-int AskExitProgram() { return ShowMessage(kExitQuestionRow, MB_YESNO | MB_ICONQUESTION); }
 
 bool SavePreferencesOnExit(const std::wstring& iniPath, const PreferencesRecord& loaded,
                            const PreferencesRecord& current, const std::function<int()>& ask) {
