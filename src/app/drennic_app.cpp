@@ -1,0 +1,42 @@
+#include "app/drennic_app.h"
+
+#include "app/drennic_dlg.h"
+#include "platform/module_path.h"
+#include "platform/unique_handle.h"
+#include "ui/dialog.h"
+
+namespace vostrel {
+
+CDrennicApp::CDrennicApp() : link(currentPrefs, driverLinkKind) {}
+
+std::int32_t CDrennicApp::ModelIndex() const {
+  for (size_t i = 0; i < modelList.size() && i < 2; ++i) {
+    if (modelList[i] == currentPrefs.model) return static_cast<std::int32_t>(i);
+  }
+  return 0;
+}
+
+int CDrennicApp::Run() {
+  // One copy at a time, per executable name.
+  ScopedHandle mutex(::CreateMutexW(nullptr, FALSE, ApplicationName().c_str()));
+  if (!mutex) return exitCode = kExitNoMutex;
+  const DWORD wait = ::WaitForSingleObject(mutex.get(), 0);
+  if (wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED) return exitCode = kExitSecondCopy;
+
+  ui::InitDialogControls();
+
+  Preferences preferences = LoadPreferences();
+  modelList = std::move(preferences.modelList);
+  iniPath = std::move(preferences.iniPath);
+  loadedPrefs = preferences.loadedPrefs;
+  currentPrefs = preferences.currentPrefs;
+
+  {
+    CDrennicDlg window(*this);
+    exitCode = static_cast<int>(window.RunModal(nullptr));
+    ::ReleaseMutex(mutex.get());
+  }
+  return exitCode;
+}
+
+}  // namespace vostrel

@@ -1,0 +1,50 @@
+#pragma once
+// The application object: the process-wide state (the preferences as loaded
+// and as in use, the model list, the settings store, the printer link) and
+// the start and end of the program around the main window.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "link/printer_link.h"
+#include "prefs/preferences.h"
+#include "settings/settings_store.h"
+
+namespace vostrel {
+
+// Exit codes of the process.
+inline constexpr int kExitSecondCopy = 10;
+inline constexpr int kExitNoMutex = 11;
+
+class CDrennicApp {
+ public:
+  CDrennicApp();
+  CDrennicApp(const CDrennicApp&) = delete;
+  CDrennicApp& operator=(const CDrennicApp&) = delete;
+
+  // Start-up, the main window's modal loop and the end; the process's exit
+  // code: 2 after a confirmed close, 10 when another copy runs, -1 when the
+  // main window could not be made.
+  int Run();
+
+  PreferencesRecord loadedPrefs;
+  PreferencesRecord currentPrefs;
+  std::wstring iniPath;
+  // The port behind the chosen printer queue.
+  std::int32_t driverLinkKind = 0;
+  std::wstring driverPortAddress;
+  std::wstring driverPortNumber;
+  std::vector<std::wstring> modelList;
+  SettingsStore store;
+  int exitCode = 0;
+  PrinterLink link;
+
+  // The index of the current model in the model list (0 when it is neither).
+  std::int32_t ModelIndex() const;
+};
+
+}  // namespace vostrel

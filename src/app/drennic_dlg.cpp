@@ -1,0 +1,306 @@
+#include "app/drennic_dlg.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "app/drennic_app.h"
+#include "app/exit_question.h"
+#include "app/recent_settings.h"
+#include "i18n/text_entries.h"
+#include "pages/standard_page.h"
+#include "platform/module_path.h"
+#include "ui/controls.h"
+
+#include "res/main_window_ids.h"
+
+namespace vostrel {
+namespace {
+
+// Captions the language replaces: control id and its text entry. Button 172
+// follows the page shown (the tab host's table).
+struct CaptionRow {
+  int id;
+  int entry;
+};
+constexpr CaptionRow kCaptions[] = {
+    {IDC_MAIN_CHECK_ALL, 1},  {IDC_MAIN_MODEL_LABEL, 2}, {IDC_MAIN_QUEUE_RADIO, 3},
+    {IDC_MAIN_COM_DETAIL, 4}, {IDC_MAIN_NET_RADIO, 5},   {IDC_MAIN_PORT_NUMBER_LABEL, 6},
+    {IDC_MAIN_IMPORT, 8},     {IDC_MAIN_EXPORT, 9},      {IDC_MAIN_RECEIVE, 10},
+};
+
+constexpr wchar_t kTemplateCaption[] = L"ZKQ_Vostrel";
+constexpr int kPortNumberLimit = 5;
+
+// Tracking limits in pixels at 96 dpi.
+constexpr int kMinTrackWidth = 350;
+constexpr int kMinTrackHeight = 300;
+constexpr int kMaxTrackWidth = 840;
+
+// "%d.%d.%d.%d" of the program's file version; empty without a version
+// resource.
+std::wstring FileVersionText() {
+  const std::wstring path = ModuleFileName();
+  DWORD ignored = 0;
+  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+  if (size == 0) return {};
+  std::vector<unsigned char> data(size);
+  if (!::GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return {};
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (!::VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info) return {};
+  wchar_t text[64] = {};
+  std::swprintf(text, 64, L"%d.%d.%d.%d", static_cast<int>(HIWORD(info->dwFileVersionMS)),
+                static_cast<int>(LOWORD(info->dwFileVersionMS)), static_cast<int>(HIWORD(info->dwFileVersionLS)),
+                static_cast<int>(LOWORD(info->dwFileVersionLS)));
+  return text;
+}
+
+}  // namespace
+
+// A control of the window and the command its click (or, for a list, its
+// selection) runs.
+struct CDrennicDlg::CommandRow {
+  int id;
+  int code;
+  void (CDrennicDlg::*run)();
+};
+
+const CDrennicDlg::CommandRow CDrennicDlg::kCommands[] = {
+    {IDC_MAIN_SEND, BN_CLICKED, &CDrennicDlg::RunMainAction},
+    {IDC_MAIN_IMPORT, BN_CLICKED, &CDrennicDlg::RunImport},
+    {IDC_MAIN_EXPORT, BN_CLICKED, &CDrennicDlg::RunExport},
+    {IDC_MAIN_RECEIVE, BN_CLICKED, &CDrennicDlg::RunReceive},
+    {IDC_MAIN_PRINT_ACTION, BN_CLICKED, &CDrennicDlg::RunPrintAction},
+    {IDC_MAIN_COM_DETAIL, BN_CLICKED, &CDrennicDlg::RunSerialSettings},
+    {IDC_MAIN_CHECK_ALL, BN_CLICKED, &CDrennicDlg::OnCheckAll},
+    {IDC_MAIN_QUEUE_RADIO, BN_CLICKED, &CDrennicDlg::OnQueueRadio},
+    {IDC_MAIN_COM_RADIO, BN_CLICKED, &CDrennicDlg::OnComRadio},
+    {IDC_MAIN_USB_RADIO, BN_CLICKED, &CDrennicDlg::OnUsbRadio},
+    {IDC_MAIN_NET_RADIO, BN_CLICKED, &CDrennicDlg::OnNetRadio},
+    {IDC_MAIN_MODEL_LIST, CBN_SELCHANGE, &CDrennicDlg::OnModelChanged},
+};
+
+CDrennicDlg::CDrennicDlg(CDrennicApp& app) : ui::Dialog(IDD_MAIN_WINDOW), app_(app) {}
+
+CDrennicDlg::~CDrennicDlg() = default;
+
+int CDrennicDlg::Scaled(int pixels) const {
+  const HDC dc = ::GetDC(hwnd());
+  const int dpi = dc ? ::GetDeviceCaps(dc, LOGPIXELSX) : 96;
+  if (dc) ::ReleaseDC(hwnd(), dc);
+  return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
+
+bool CDrennicDlg::OnInitDialog() {
+  ui::Dialog::OnInitDialog();
+  SetIconAndTitle();
+
+  tabs_ = std::make_unique<TabHost>(hwnd(), app_.store);
+  tabs_->standardDefaultsPending = false;
+  tabs_->CreatePages();
+
+  FillModelList();
+
+  links_ = std::make_unique<LinkChoice>(hwnd(), app_.currentPrefs,
+                                        DriverPort{app_.driverLinkKind, app_.driverPortAddress, app_.driverPortNumber});
+  ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(L"");
+  links_->linkChoice = 0;
+  ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set({192, 168, 0, 1});
+  ui::Edit(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetLimit(kPortNumberLimit);
+  ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(kDefaultNetPort);
+
+  // The three pickers and the queue maps are filled here, once, by the port
+  // discovery.
+
+  links_->CreateTooltips();
+  modelTip_.Create(hwnd(), Item(IDC_MAIN_MODEL_LIST));
+  links_->ReadDefaultPrinter();
+  links_->Restore();
+  links_->Apply();
+
+  ApplyLanguage();
+  LoadRecent();
+  return true;
+}
+
+void CDrennicDlg::SetIconAndTitle() {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  icon_ = static_cast<HICON>(
+      ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  const auto small =
+      static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                      ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+  ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : icon_));
+  ::SetWindowTextW(hwnd(), (std::wstring(kTemplateCaption) + L" " + FileVersionText()).c_str());
+}
+
+void CDrennicDlg::FillModelList() {
+  const ui::ComboBox models(Item(IDC_MAIN_MODEL_LIST));
+  models.Clear();
+  int selected = 0;
+  for (size_t i = 0; i < app_.modelList.size(); ++i) {
+    models.Add(app_.modelList[i]);
+    if (app_.modelList[i] == app_.currentPrefs.model && selected == 0) selected = static_cast<int>(i);
+  }
+  models.Select(selected);
+}
+
+void CDrennicDlg::ApplyLanguage() {
+  SetCurrentLanguage(Language::Japanese);
+  tabs_->ApplyTabTexts();
+  for (const CaptionRow& row : kCaptions) {
+    ui::Control(Item(row.id)).SetText(GetText(kControlTextEntries[static_cast<size_t>(row.entry)].caption, 0));
+  }
+  ui::Control(Item(IDC_MAIN_SEND)).SetText(GetText(ButtonsOf(tabs_->SelectedTab()).sendCaption));
+  if (CDlgTabStandard* standard = tabs_->standard()) standard->ApplyTexts();
+  OnModelChanged();
+  ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CDrennicDlg::OnModelChanged() {
+  const int selected = ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected();
+  if (selected >= 0 && static_cast<size_t>(selected) < app_.modelList.size()) {
+    app_.currentPrefs.model = app_.modelList[static_cast<size_t>(selected)];
+  }
+  app_.store.ClearValues();
+  const std::int32_t model = app_.ModelIndex();
+  if (CDlgTabStandard* standard = tabs_->standard()) standard->ApplyModel(model, CurrentLanguage());
+  ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false);
+  if (ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Count() > 0) {
+    modelTip_.SetText(ui::Control(Item(IDC_MAIN_MODEL_LIST)).Text());
+  }
+}
+
+void CDrennicDlg::OnCheckAll() {
+  CDlgTabStandard* standard = tabs_->standard();
+  if (ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).IsChecked()) {
+    if (tabs_->SelectedTab() == kPageStandard && standard) standard->CheckAll();
+  } else {
+    if (standard) standard->UncheckAll();
+  }
+}
+
+void CDrennicDlg::LoadRecent() {
+  recentPath_ = RecentSettingsPath();
+  std::error_code error;
+  if (!std::filesystem::exists(recentPath_, error)) {
+    tabs_->standardDefaultsPending = true;
+    return;
+  }
+  const std::int32_t model = ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected();
+  if (LoadRecentSettings(app_.store, model < 0 ? 0 : model, recentPath_) != LoadResult::Read) return;
+  if (CDlgTabStandard* standard = tabs_->standard()) {
+    standard->ShowStored();
+    standard->UncheckAll();
+  }
+}
+
+void CDrennicDlg::OnClose() {
+  tabs_->ResetStandardIfPending();
+  links_->Collect();
+  if (!SavePreferencesOnExit(app_.iniPath, app_.loadedPrefs, app_.currentPrefs, [] { return AskExitProgram(); })) {
+    return;
+  }
+  if (CDlgTabStandard* standard = tabs_->standard()) {
+    const std::int32_t model = ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected();
+    SaveRecentSettings(app_.store, *standard, ScriptContext{CurrentLanguage(), app_.currentPrefs.model},
+                       model < 0 ? 0 : model, recentPath_);
+  }
+  app_.link.Close();
+  EndModal(IDCANCEL);
+}
+
+void CDrennicDlg::RunMainAction() {
+  switch (ButtonsOf(tabs_->VisiblePage()).action) {
+    case MainAction::PrintAction: RunPrintAction(); break;
+    case MainAction::SensorAdjustment: RunSensorAdjustment(); break;
+    case MainAction::SendConfiguration: RunSendConfiguration(); break;
+  }
+}
+
+// The printer commands come with their flows.
+void CDrennicDlg::RunSendConfiguration() {}
+void CDrennicDlg::RunSensorAdjustment() {}
+void CDrennicDlg::RunPrintAction() {}
+void CDrennicDlg::RunReceive() {}
+void CDrennicDlg::RunImport() {}
+void CDrennicDlg::RunExport() {}
+void CDrennicDlg::RunSerialSettings() {}
+
+bool CDrennicDlg::OnCommand(int id, int code, HWND) {
+  for (const CommandRow& row : kCommands) {
+    if (row.id == id && row.code == code) {
+      (this->*row.run)();
+      return true;
+    }
+  }
+  if (code == CBN_SELCHANGE && id == IDC_MAIN_QUEUE_LIST) {
+    links_->OnQueueSelected();
+    return true;
+  }
+  if (code == CBN_SELCHANGE && id == IDC_MAIN_COM_LIST) {
+    links_->OnComSelected();
+    return true;
+  }
+  return false;
+}
+
+bool CDrennicDlg::OnNotify(const NMHDR& header, LRESULT* result) {
+  if (header.idFrom != IDC_MAIN_TABS || header.code != TCN_SELCHANGE || !tabs_) return false;
+  tabs_->SwitchPage();
+  *result = 0;
+  return true;
+}
+
+bool CDrennicDlg::PreTranslateMessage(MSG* message) {
+  // Escape never closes the window; everything else is the dialog's own.
+  if (message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE) return true;
+  return ui::Dialog::PreTranslateMessage(message);
+}
+
+void CDrennicDlg::OnSize(int cx, int cy) {
+  if (!tabs_) return;
+  if (tabs_->Layout(cx, cy)) {
+    ::UpdateWindow(hwnd());
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
+  }
+}
+
+void CDrennicDlg::OnMinMaxInfo(MINMAXINFO& info) {
+  info.ptMinTrackSize.x = Scaled(kMinTrackWidth);
+  info.ptMinTrackSize.y = Scaled(kMinTrackHeight);
+  info.ptMaxTrackSize.x = Scaled(kMaxTrackWidth);
+}
+
+bool CDrennicDlg::PaintMinimized() {
+  if (!::IsIconic(hwnd())) return false;
+  PAINTSTRUCT paint{};
+  const HDC dc = ::BeginPaint(hwnd(), &paint);
+  ::SendMessageW(hwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+  if (icon_) ::DrawIcon(dc, x, y, icon_);
+  ::EndPaint(hwnd(), &paint);
+  return true;
+}
+
+std::optional<INT_PTR> CDrennicDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE: OnClose(); return TRUE;
+    case WM_SIZE: OnSize(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))); return std::nullopt;
+    case WM_GETMINMAXINFO: OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return TRUE;
+    case WM_PAINT:
+      if (PaintMinimized()) return TRUE;
+      return std::nullopt;
+    case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon_);
+    case WM_VSCROLL: return TRUE;  // the main window does not scroll
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace vostrel

@@ -1,0 +1,84 @@
+#pragma once
+// The main window: the model list, the link choice, the command buttons and
+// the page tabs. It restores the last link and settings when it opens and
+// asks before it closes. Which control runs which command is one table
+// (kCommands in the .cpp).
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/link_choice.h"
+#include "app/picker_tooltip.h"
+#include "app/tab_host.h"
+#include "ui/dialog.h"
+
+namespace vostrel {
+
+class CDrennicApp;
+
+class CDrennicDlg : public ui::Dialog {
+ public:
+  explicit CDrennicDlg(CDrennicApp& app);
+  ~CDrennicDlg() override;
+
+  // Sets the language (Japanese) and puts its texts on the window, the tabs
+  // and the pages; then the model change.
+  void ApplyLanguage();
+
+  CDrennicApp& app() { return app_; }
+  // Valid from the window's initialisation on.
+  LinkChoice& linkChoice() { return *links_; }
+  TabHost& tabs() { return *tabs_; }
+
+ protected:
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnNotify(const NMHDR& header, LRESULT* result) override;
+  // Enter reaches button 172 as the default button; neither OK nor Cancel
+  // ends this window: only the close flow does.
+  void OnOK() override {}
+  void OnCancel() override {}
+  bool PreTranslateMessage(MSG* message) override;
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  struct CommandRow;
+  static const CommandRow kCommands[];
+
+  void SetIconAndTitle();
+  void FillModelList();
+  void LoadRecent();
+  void OnModelChanged();
+  void OnCheckAll();
+  void OnClose();
+  void OnSize(int cx, int cy);
+  void OnMinMaxInfo(MINMAXINFO& info);
+  bool PaintMinimized();
+
+  // The commands of the buttons.
+  void RunMainAction();
+  void RunSendConfiguration();
+  void RunSensorAdjustment();
+  void RunPrintAction();
+  void RunReceive();
+  void RunImport();
+  void RunExport();
+  void RunSerialSettings();
+  void OnQueueRadio() { links_->OnRadio(0); }
+  void OnComRadio() { links_->OnRadio(1); }
+  void OnUsbRadio() { links_->OnRadio(2); }
+  void OnNetRadio() { links_->OnRadio(3); }
+
+  int Scaled(int pixels) const;
+
+  CDrennicApp& app_;
+  std::unique_ptr<TabHost> tabs_;
+  std::unique_ptr<LinkChoice> links_;
+  PickerTooltip modelTip_;
+  HICON icon_ = nullptr;
+  std::filesystem::path recentPath_;
+};
+
+}  // namespace vostrel

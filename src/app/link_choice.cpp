@@ -1,0 +1,290 @@
+#include "app/link_choice.h"
+
+#include <winspool.h>
+
+#include <array>
+#include <vector>
+
+#include "pages/page_engine.h"
+#include "platform/net_address.h"
+#include "platform/split_text.h"
+#include "ui/controls.h"
+
+#include "res/main_window_ids.h"
+
+namespace vostrel {
+namespace {
+
+constexpr std::array<int, kLinkChoiceCount> kRadios = {IDC_MAIN_QUEUE_RADIO, IDC_MAIN_COM_RADIO, IDC_MAIN_USB_RADIO,
+                                                       IDC_MAIN_NET_RADIO};
+// The pickers, all disabled before the chosen one is enabled again.
+constexpr int kPickers[] = {IDC_MAIN_QUEUE_LIST,        IDC_MAIN_QUEUE_PORT_TEXT, IDC_MAIN_COM_LIST,
+                            IDC_MAIN_COM_DETAIL,        IDC_MAIN_USB_LIST,        IDC_MAIN_IP_ADDRESS,
+                            IDC_MAIN_PORT_NUMBER_LABEL, IDC_MAIN_PORT_NUMBER_EDIT};
+
+constexpr std::wstring_view kPreferredQueuePrefix = L"Telmaro";
+constexpr std::wstring_view kVirtualComPrefix = L"TELMARO COM";
+constexpr std::wstring_view kDescriptionSeparator = L", ";
+
+// The index of the first entry equal to `text` (case-sensitive), or -1.
+int FindExact(const ui::ComboBox& list, std::wstring_view text) {
+  const int count = list.Count();
+  for (int i = 0; i < count; ++i) {
+    if (list.ItemText(i) == text) return i;
+  }
+  return -1;
+}
+
+// The list's own prefix search (from the entry after the first, wrapping);
+// no selection when no entry begins with `prefix`.
+void SelectByPrefix(HWND list, const std::wstring& prefix) {
+  if (::SendMessageW(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(prefix.c_str())) == CB_ERR) {
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  }
+}
+
+std::wstring UpToSeparator(const std::wstring& text) { return text.substr(0, text.find(kDescriptionSeparator)); }
+
+}  // namespace
+
+std::wstring ComPortPrefix(const std::wstring& description) {
+  if (description.starts_with(kVirtualComPrefix)) return UpToSeparator(description);
+  return UpToSeparator(description) + L":";
+}
+
+LinkChoice::LinkChoice(HWND window, PreferencesRecord& currentPrefs, DriverPort driver)
+    : window_(window), prefs_(currentPrefs), driver_(driver) {}
+
+void LinkChoice::CreateTooltips() {
+  queueTip_.Create(window_, Item(IDC_MAIN_QUEUE_LIST));
+  comTip_.Create(window_, Item(IDC_MAIN_COM_LIST));
+}
+
+void LinkChoice::ReadDefaultPrinter() {
+  defaultPrinterName.clear();
+  DWORD size = 0;
+  ::GetDefaultPrinterW(nullptr, &size);
+  if (size == 0) return;
+  std::vector<wchar_t> name(size + 1, L'\0');
+  if (::GetDefaultPrinterW(name.data(), &size)) defaultPrinterName = name.data();
+}
+
+std::wstring LinkChoice::QueuePortText(const std::wstring& queue) const {
+  const auto found = queuePortTexts.find(queue);
+  return found == queuePortTexts.end() ? std::wstring() : found->second;
+}
+
+std::int32_t LinkChoice::QueuePortKind(const std::wstring& queue) const {
+  const auto found = queuePortKinds.find(queue);
+  return found == queuePortKinds.end() ? kPortKindNone : found->second;
+}
+
+void LinkChoice::SelectQueue(int index) {
+  const ui::ComboBox queues(Item(IDC_MAIN_QUEUE_LIST));
+  queues.Select(index);
+  const std::wstring name = queues.ItemText(index);
+  ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(QueuePortText(name));
+  driver_.linkKind = QueuePortKind(name);
+  prefs_.portName = name;
+  queueTip_.SetText(name);
+}
+
+void LinkChoice::ShowRadio() {
+  for (int i = 0; i < kLinkChoiceCount; ++i) {
+    ui::CheckBox(Item(kRadios[static_cast<size_t>(i)])).SetChecked(i == linkChoice);
+  }
+}
+
+std::wstring LinkChoice::IpAddressText() const {
+  const ui::IpAddress::Octets octets = ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Get();
+  return std::to_wstring(octets[0]) + L"." + std::to_wstring(octets[1]) + L"." + std::to_wstring(octets[2]) + L"." +
+         std::to_wstring(octets[3]);
+}
+
+void LinkChoice::SetIpAddress(const std::wstring& dotted) {
+  ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set(DottedTextToOctets(dotted));
+}
+
+void LinkChoice::Restore() {
+  switch (prefs_.portKind) {
+    case kPortKindCom: {
+      linkChoice = 1;
+      const ui::ComboBox ports(Item(IDC_MAIN_COM_LIST));
+      const int index = FindExact(ports, prefs_.portName);
+      if (index >= 0) {
+        ports.Select(index);
+        comTip_.SetText(ports.ItemText(index));
+      }
+      break;
+    }
+    case kPortKindUsb: {
+      linkChoice = 2;
+      const ui::ComboBox ports(Item(IDC_MAIN_USB_LIST));
+      const int index = FindExact(ports, prefs_.portName);
+      if (index >= 0) ports.Select(index);
+      break;
+    }
+    case kPortKindNet: {
+      linkChoice = 3;
+      if (IsDottedIPv4(prefs_.portName)) {
+        SetIpAddress(prefs_.portName);
+      } else if (!prefs_.portName.empty()) {
+        const std::optional<std::wstring> address = ResolveToDotted(prefs_.portName);
+        prefs_.portName = address ? *address : std::wstring(kDefaultNetAddress);
+        SetIpAddress(prefs_.portName);
+      } else {
+        prefs_.portName = kDefaultNetAddress;
+      }
+      if (!prefs_.portNumber.empty()) {
+        ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(prefs_.portNumber);
+      } else {
+        prefs_.portNumber = kDefaultNetPort;
+      }
+      break;
+    }
+    default: {
+      linkChoice = 0;
+      const ui::ComboBox queues(Item(IDC_MAIN_QUEUE_LIST));
+      int index = FindExact(queues, prefs_.portName);
+      for (int i = 0; index < 0 && i < queues.Count(); ++i) {
+        if (queues.ItemText(i).starts_with(kPreferredQueuePrefix)) index = i;
+      }
+      if (index < 0 && !defaultPrinterName.empty()) index = FindExact(queues, defaultPrinterName);
+      if (index >= 0) SelectQueue(index);
+      break;
+    }
+  }
+  ShowRadio();
+}
+
+void LinkChoice::Apply() {
+  for (int id : kPickers) ui::Control(Item(id)).Enable(false);
+  const auto enable = [this](std::initializer_list<int> ids) {
+    for (int id : ids) ui::Control(Item(id)).Enable(true);
+  };
+  switch (linkChoice) {
+    case 0: {
+      enable({IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_PORT_TEXT});
+      prefs_.portKind = kPortKindPrt;
+      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+      driver_.linkKind = QueuePortKind(prefs_.portName);
+      queueTip_.SetText(prefs_.portName);
+      break;
+    }
+    case 1: {
+      enable({IDC_MAIN_COM_LIST, IDC_MAIN_COM_DETAIL});
+      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_COM_LIST)).SelectedText();
+      prefs_.portKind = kPortKindCom;
+      comTip_.SetText(prefs_.portName);
+      break;
+    }
+    case 2: {
+      enable({IDC_MAIN_USB_LIST});
+      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_USB_LIST)).SelectedText();
+      prefs_.portKind = kPortKindUsb;
+      break;
+    }
+    case 3: {
+      enable({IDC_MAIN_IP_ADDRESS, IDC_MAIN_PORT_NUMBER_LABEL, IDC_MAIN_PORT_NUMBER_EDIT});
+      prefs_.portName = IpAddressText();
+      prefs_.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
+      prefs_.portKind = kPortKindNet;
+      break;
+    }
+    default: break;
+  }
+  ShowRadio();
+}
+
+void LinkChoice::Collect() {
+  switch (prefs_.portKind) {
+    case kPortKindPrt: {
+      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+      driver_.linkKind = QueuePortKind(prefs_.portName);
+      const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();
+      if (driver_.linkKind == kPortKindCom) {
+        driver_.address = ComPortPrefix(description);
+      } else if (driver_.linkKind == kPortKindNet) {
+        // A description that is not "address, port" names no port to use:
+        // nothing of an earlier queue may stay behind.
+        const std::vector<std::wstring> pieces = SplitText(description, kDescriptionSeparator);
+        driver_.address = pieces.size() == 2 ? pieces[0] : std::wstring();
+        driver_.number = pieces.size() == 2 ? pieces[1] : std::wstring();
+      } else {
+        driver_.address = description;
+      }
+      break;
+    }
+    case kPortKindCom: prefs_.portName = ui::ComboBox(Item(IDC_MAIN_COM_LIST)).SelectedText(); break;
+    case kPortKindUsb: prefs_.portName = ui::ComboBox(Item(IDC_MAIN_USB_LIST)).SelectedText(); break;
+    case kPortKindNet:
+      prefs_.portName = IpAddressText();
+      prefs_.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
+      break;
+    default: break;
+  }
+}
+
+bool LinkChoice::UseDirectPort() {
+  const std::wstring queue = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+  const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();
+  switch (QueuePortKind(queue)) {
+    case kPortKindCom:
+      linkChoice = 1;
+      SelectByPrefix(Item(IDC_MAIN_COM_LIST), ComPortPrefix(description));
+      break;
+    case kPortKindNet: {
+      // "address, port"; an address given as a host name is shown as the
+      // address it resolves to. Anything else is refused.
+      const std::vector<std::wstring> pieces = SplitText(QueuePortText(queue), kDescriptionSeparator);
+      if (pieces.size() != 2 || ParsePortNumber(pieces[1]) == 0) return false;
+      std::wstring address = pieces[0];
+      if (!IsDottedIPv4(address)) {
+        const std::optional<std::wstring> resolved = ResolveToDotted(address);
+        if (!resolved) return false;
+        address = *resolved;
+      }
+      linkChoice = 3;
+      SetIpAddress(address);
+      ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(pieces[1]);
+      break;
+    }
+    case kPortKindUsb:
+      linkChoice = 2;
+      SelectByPrefix(Item(IDC_MAIN_USB_LIST), description);
+      break;
+    default: return false;
+  }
+  Apply();
+  return true;
+}
+
+void LinkChoice::UseQueue() {
+  linkChoice = 0;
+  Apply();
+  ::SetFocus(Item(IDC_MAIN_QUEUE_LIST));
+}
+
+void LinkChoice::OnRadio(std::int32_t choice) {
+  static constexpr std::array<int, kLinkChoiceCount> kFocus = {IDC_MAIN_QUEUE_LIST, IDC_MAIN_COM_LIST,
+                                                               IDC_MAIN_USB_LIST, IDC_MAIN_IP_ADDRESS};
+  if (choice < 0 || choice >= kLinkChoiceCount) return;
+  linkChoice = choice;
+  Apply();
+  ::SetFocus(Item(kFocus[static_cast<size_t>(choice)]));
+}
+
+void LinkChoice::OnQueueSelected() {
+  if (queuePortTexts.empty()) return;
+  const std::wstring name = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+  ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(QueuePortText(name));
+  queueTip_.SetText(name);
+}
+
+void LinkChoice::OnComSelected() {
+  const ui::ComboBox ports(Item(IDC_MAIN_COM_LIST));
+  if (ports.Count() == 0) return;
+  comTip_.SetText(ports.SelectedText());
+}
+
+}  // namespace vostrel

@@ -1,0 +1,90 @@
+#pragma once
+// The link choice of the main window: the four radio buttons and their
+// pickers (printer queue, COM port, USB port, IP address and TCP port), kept
+// in step with the current preferences. A printer queue is only ever written
+// to; the operations that need an answer switch to the port behind it
+// (UseDirectPort) and back (UseQueue).
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "app/picker_tooltip.h"
+#include "prefs/preferences.h"
+
+namespace vostrel {
+
+// The radio buttons in linkChoice order: queue, COM, USB, IP address.
+inline constexpr int kLinkChoiceCount = 4;
+
+// What the application object keeps about the port behind the chosen queue.
+struct DriverPort {
+  std::int32_t& linkKind;
+  std::wstring& address;
+  std::wstring& number;
+};
+
+class LinkChoice {
+ public:
+  // `window` holds the controls of the main window's template.
+  LinkChoice(HWND window, PreferencesRecord& currentPrefs, DriverPort driver);
+
+  // 0 queue, 1 COM, 2 USB, 3 IP address: the radio button that is set.
+  std::int32_t linkChoice = 0;
+  // Queue name to the kind of its port (PortKind; 0 for anything else) and
+  // to the text that describes that port (label 121).
+  std::map<std::wstring, std::int32_t> queuePortKinds;
+  std::map<std::wstring, std::wstring> queuePortTexts;
+  std::wstring defaultPrinterName;
+
+  // Creates the tooltips of the queue and COM lists.
+  void CreateTooltips();
+  // Reads the system's default printer queue into defaultPrinterName.
+  void ReadDefaultPrinter();
+
+  // Picks the radio button and the picker entry of the loaded preferences.
+  void Restore();
+  // Enables the picker of linkChoice and takes its value into the
+  // preferences.
+  void Apply();
+  // Reads the pickers into the preferences and, for a queue, works out the
+  // port behind it.
+  void Collect();
+  // For a queue on a COM, USB or network port: switches to that port and
+  // selects it. False when the queue's port cannot be reached directly (the
+  // choice then stays on the queue).
+  bool UseDirectPort();
+  // Back to the queue, after an operation that needed the port behind it.
+  void UseQueue();
+
+  // Handlers of the pickers.
+  void OnRadio(std::int32_t choice);
+  void OnQueueSelected();
+  void OnComSelected();
+
+  PickerTooltip& queueTooltip() { return queueTip_; }
+  PickerTooltip& comTooltip() { return comTip_; }
+
+ private:
+  HWND Item(int id) const { return ::GetDlgItem(window_, id); }
+  std::wstring QueuePortText(const std::wstring& queue) const;
+  std::int32_t QueuePortKind(const std::wstring& queue) const;
+  void SelectQueue(int index);
+  void ShowRadio();
+  std::wstring IpAddressText() const;
+  void SetIpAddress(const std::wstring& dotted);
+
+  HWND window_;
+  PreferencesRecord& prefs_;
+  DriverPort driver_;
+  PickerTooltip queueTip_;
+  PickerTooltip comTip_;
+};
+
+// The text of a COM queue's port description up to its first ", ": the COM
+// port name as the COM list shows it (a plain name gets back its ":").
+std::wstring ComPortPrefix(const std::wstring& description);
+
+}  // namespace vostrel

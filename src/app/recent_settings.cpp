@@ -1,0 +1,44 @@
+#include "app/recent_settings.h"
+
+#include <windows.h>
+
+#include "pages/standard_page.h"
+#include "platform/module_path.h"
+
+namespace vostrel {
+
+std::filesystem::path RecentSettingsPath() { return std::filesystem::path(ExeFolder() + kRecentSettingsFileName); }
+
+LoadResult LoadRecentSettings(SettingsStore& store, std::int32_t modelIndex, const std::filesystem::path& path) {
+  store.modelIndex = modelIndex;
+  return LoadSettingsText(store, path);
+}
+
+bool SaveRecentSettings(SettingsStore& store, CDlgTabStandard& page, const ScriptContext& context,
+                        std::int32_t modelIndex, const std::filesystem::path& path) {
+  store.modelIndex = modelIndex;
+  // Only the rows the page collects now are written, none selected earlier
+  // by a receive or an import.
+  store.ClearValues();
+  page.SelectAllForSave();
+  page.CollectChecked();
+  store.textBuffer.clear();
+  BuildScript(store, false, context);
+  return ReplaceSettingsFile(store, path);
+}
+
+bool ReplaceSettingsFile(const SettingsStore& store, const std::filesystem::path& path) {
+  std::filesystem::path partial = path;
+  partial += L".new";
+  if (!WriteSettingsFile(store, partial)) {
+    ::DeleteFileW(partial.c_str());
+    return false;
+  }
+  if (!::MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    ::DeleteFileW(partial.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vostrel

@@ -1,0 +1,229 @@
+#include "app/tab_host.h"
+
+#include <commctrl.h>
+
+#include "i18n/text_entries.h"
+#include "pages/settings_page.h"
+#include "pages/standard_page.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+
+#include "res/main_window_ids.h"
+
+namespace vostrel {
+namespace {
+
+bool advancedAccepted = false;
+
+constexpr std::int32_t kAdvancedWarningRow = 11;
+
+// The tabs as inserted; the language replaces the texts at once.
+constexpr const wchar_t* kTabTexts[kPageCount] = {L"Easy",        L"Standard", L"Information",
+                                                  L"Calibration", L"Print",    L"Advanced"};
+
+// The order of the visibility test of VisiblePage.
+constexpr int kVisibleOrder[] = {kPageEasy,        kPageStandard,    kPageAdvanced,
+                                 kPageInformation, kPageCalibration, kPagePrint};
+
+using PageFactory = std::unique_ptr<ui::Dialog> (*)(SettingsStore& store);
+
+std::unique_ptr<ui::Dialog> MakeStandardPage(SettingsStore& store) { return std::make_unique<CDlgTabStandard>(store); }
+
+// The pages in their order of creation. A slot without a factory is a page
+// this build does not have yet: it is left out without stopping the others.
+struct PageSlot {
+  int index;
+  PageFactory create;
+};
+constexpr PageSlot kPageSlots[] = {
+    {kPageEasy, nullptr},        {kPageStandard, &MakeStandardPage}, {kPageAdvanced, nullptr},
+    {kPageInformation, nullptr}, {kPageCalibration, nullptr},        {kPagePrint, nullptr},
+};
+
+// The pages whose contents scroll and adapt to a new size.
+bool ScrollsWithSize(int index) {
+  return index == kPageStandard || index == kPageAdvanced || index == kPageCalibration;
+}
+
+// Layout of the tab area in pixels at 96 dpi.
+constexpr int kTabX = 7;
+constexpr int kTabY = 35;
+constexpr int kTabWidth = 614;
+constexpr int kTabHeightLess = 10;
+constexpr int kPageX = 10;
+constexpr int kPageY = 60;
+constexpr int kPageWidth = 600;
+constexpr int kPageHeightLess = 82;
+constexpr int kFirstPageRight = 610;
+constexpr int kFirstPageBottom = 515;
+
+}  // namespace
+
+const PageButtons& ButtonsOf(int page) {
+  for (const PageButtons& row : kPageButtons) {
+    if (row.page == page) return row;
+  }
+  return kPageButtons[kPageStandard];
+}
+
+bool AdvancedAccepted() { return advancedAccepted; }
+void SetAdvancedAccepted() { advancedAccepted = true; }
+
+TabHost::TabHost(HWND mainWindow, SettingsStore& store) : window_(mainWindow), store_(store) {}
+
+TabHost::~TabHost() = default;
+
+HWND TabHost::Tabs() const { return ::GetDlgItem(window_, IDC_MAIN_TABS); }
+
+int TabHost::Scaled(int pixels) const {
+  const HDC dc = ::GetDC(window_);
+  const int dpi = dc ? ::GetDeviceCaps(dc, LOGPIXELSX) : 96;
+  if (dc) ::ReleaseDC(window_, dc);
+  return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
+
+ui::Dialog* TabHost::Page(int index) const {
+  return index >= 0 && index < kPageCount ? pages_[static_cast<size_t>(index)].get() : nullptr;
+}
+
+CDlgTabStandard* TabHost::standard() const { return static_cast<CDlgTabStandard*>(Page(kPageStandard)); }
+
+void TabHost::CreatePages() {
+  for (const PageSlot& slot : kPageSlots) {
+    if (!slot.create) continue;
+    std::unique_ptr<ui::Dialog> page = slot.create(store_);
+    if (!page->CreateModeless(window_)) return;
+    pages_[static_cast<size_t>(slot.index)] = std::move(page);
+  }
+
+  RECT area{};
+  ::GetClientRect(Tabs(), &area);
+  ::OffsetRect(&area, Scaled(kPageX), Scaled(kPageY));
+  area.right = Scaled(kFirstPageRight);
+  area.bottom = Scaled(kFirstPageBottom);
+  for (const auto& page : pages_) {
+    if (page) ::MoveWindow(page->hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+  }
+
+  for (int tab = 0; tab < kPageCount; ++tab) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(kTabTexts[tab]);
+    if (::SendMessageW(Tabs(), TCM_INSERTITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item)) != tab) {
+      return;
+    }
+  }
+  ::SendMessageW(Tabs(), TCM_SETCURSEL, 0, 0);
+  SwitchPage();
+}
+
+int TabHost::SelectedTab() const { return static_cast<int>(::SendMessageW(Tabs(), TCM_GETCURSEL, 0, 0)); }
+
+int TabHost::TabCount() const { return static_cast<int>(::SendMessageW(Tabs(), TCM_GETITEMCOUNT, 0, 0)); }
+
+int TabHost::VisiblePage() const {
+  for (int index : kVisibleOrder) {
+    const ui::Dialog* page = Page(index);
+    if (page && ::IsWindowVisible(page->hwnd())) return index;
+  }
+  return kNoPage;
+}
+
+void TabHost::ShowPage(int index) {
+  for (int page = 0; page < kPageCount; ++page) {
+    if (const ui::Dialog* shown = Page(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
+  }
+  const PageButtons& buttons = ButtonsOf(index);
+  const auto button = [this](int id) { return ui::Control(::GetDlgItem(window_, id)); };
+  button(IDC_MAIN_CHECK_ALL).Enable(buttons.checkAll);
+  button(IDC_MAIN_SEND).SetText(GetText(buttons.sendCaption));
+  button(IDC_MAIN_SEND).Enable(buttons.send);
+  button(IDC_MAIN_IMPORT).Enable(buttons.import);
+  button(IDC_MAIN_EXPORT).Enable(buttons.exportFile);
+  button(IDC_MAIN_RECEIVE).Enable(buttons.receive);
+  if ((index == kPageStandard || index == kPageAdvanced) && standard()) standard()->ShowMediaSensorText();
+}
+
+void TabHost::SwitchPage() {
+  const int selected = SelectedTab();
+  switch (selected) {
+    case kPageStandard:
+      ShowPage(kPageStandard);
+      ResetStandardIfPending();
+      break;
+    case kPageEasy:
+    case kPageInformation:
+    case kPageCalibration:
+    case kPagePrint: ShowPage(selected); break;
+    case kPageAdvanced: AskAdvanced(); break;
+    default: break;
+  }
+}
+
+void TabHost::AskAdvanced() {
+  if (!advancedAccepted) {
+    const int answer = ShowMessage(kAdvancedWarningRow, MB_YESNO | MB_ICONEXCLAMATION, window_);
+    if (answer != IDYES && answer != IDOK) {
+      // Back to the tab of the page still shown; setting the selection does
+      // not notify, so no page switch runs.
+      const int shown = VisiblePage();
+      ::SendMessageW(Tabs(), TCM_SETCURSEL, kPageStandard, 0);
+      if (shown != kNoPage) ::SendMessageW(Tabs(), TCM_SETCURSEL, static_cast<WPARAM>(shown), 0);
+      return;
+    }
+    advancedAccepted = true;
+  }
+  ShowPage(kPageAdvanced);
+}
+
+void TabHost::ResetStandardIfPending() {
+  if (!standardDefaultsPending) return;
+  if (CDlgTabStandard* page = standard()) page->ResetKeepShared();
+  standardDefaultsPending = false;
+}
+
+void TabHost::ApplyTabTexts() {
+  const TextRange& labels = kControlTextEntries[0].caption;
+  const int count = TabCount();
+  for (int tab = 0; tab < count && tab < labels.count; ++tab) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<wchar_t*>(GetText(labels, tab));
+    ::SendMessageW(Tabs(), TCM_SETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+bool TabHost::Layout(int cx, int cy) {
+  bool moved = false;
+  if (const HWND tabs = Tabs()) {
+    ::MoveWindow(tabs, Scaled(kTabX), Scaled(kTabY), Scaled(kTabWidth), cy - Scaled(kTabHeightLess), FALSE);
+    moved = true;
+  }
+  for (int index = 0; index < kPageCount; ++index) {
+    ui::Dialog* page = Page(index);
+    if (!page) continue;
+    int width = Scaled(kPageWidth);
+    int height = cy - Scaled(kPageHeightLess);
+    const bool adapts = ScrollsWithSize(index);
+    if (adapts) {
+      if (cx <= 0) width = 0;
+      if (cy <= 0) height = 0;
+    }
+    RECT before{};
+    ::GetClientRect(page->hwnd(), &before);
+    ::MoveWindow(page->hwnd(), Scaled(kPageX), Scaled(kPageY), width, height, FALSE);
+    moved = true;
+    if (adapts) {
+      if (auto* settings = dynamic_cast<SettingsPage*>(page)) {
+        RECT after{};
+        ::GetClientRect(page->hwnd(), &after);
+        ::OffsetRect(&after, Scaled(kPageX), Scaled(kPageY));
+        ::OffsetRect(&before, Scaled(kPageX), Scaled(kPageY));
+        settings->AdaptScroll(after, before);
+      }
+    }
+  }
+  return moved;
+}
+
+}  // namespace vostrel

@@ -1,0 +1,115 @@
+#pragma once
+// The tab host of the main window: the six settings pages, the tabs that
+// lead to them, the page shown and the main buttons each page sets. Which
+// page offers which buttons is one table (kPageButtons); the pages are
+// created from another (kPageSlots).
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "i18n/text_table.h"
+#include "settings/settings_store.h"
+#include "ui/dialog.h"
+
+namespace vostrel {
+
+class CDlgTabStandard;
+
+// Page indices: tabs 0-5 lead to the page of the same index.
+inline constexpr int kPageEasy = 0;
+inline constexpr int kPageStandard = 1;
+inline constexpr int kPageInformation = 2;
+inline constexpr int kPageCalibration = 3;
+inline constexpr int kPagePrint = 4;
+inline constexpr int kPageAdvanced = 5;
+inline constexpr int kPageCount = 6;
+inline constexpr int kNoPage = 255;
+
+// What button 172 (and Enter) does while a page is shown.
+enum class MainAction { SendConfiguration, SensorAdjustment, PrintAction };
+
+// The main buttons of one page.
+struct PageButtons {
+  int page;
+  bool checkAll;  // 190 enabled
+  TextId sendCaption;
+  bool send;  // 172 enabled
+  bool import;
+  bool exportFile;
+  bool receive;
+  MainAction action;
+};
+
+inline constexpr TextId kSendCaption{TextBlock::LabelTexts, 12};
+inline constexpr TextId kSensorCaption{TextBlock::LabelTexts, 13};
+inline constexpr TextId kExecuteCaption{TextBlock::PrintPageTexts, 3};
+
+inline constexpr std::array<PageButtons, kPageCount> kPageButtons = {{
+    {kPageEasy, true, kSendCaption, true, false, false, false, MainAction::SendConfiguration},
+    {kPageStandard, true, kSendCaption, true, true, true, true, MainAction::SendConfiguration},
+    {kPageInformation, false, kSendCaption, false, false, false, true, MainAction::SendConfiguration},
+    {kPageCalibration, false, kSensorCaption, true, false, true, false, MainAction::SensorAdjustment},
+    {kPagePrint, false, kExecuteCaption, true, false, false, false, MainAction::PrintAction},
+    {kPageAdvanced, true, kSendCaption, true, true, true, true, MainAction::SendConfiguration},
+}};
+
+// The row of a page; pages outside the table count as the Easy page's
+// neighbours do: Send Configuration with the Standard page's buttons.
+const PageButtons& ButtonsOf(int page);
+
+// Process-wide: the user accepted the Advanced page's warning during this
+// run; only then do its items take part in export and sensor adjustment.
+bool AdvancedAccepted();
+void SetAdvancedAccepted();
+
+class TabHost {
+ public:
+  TabHost(HWND mainWindow, SettingsStore& store);
+  ~TabHost();
+  TabHost(const TabHost&) = delete;
+  TabHost& operator=(const TabHost&) = delete;
+
+  // Creates the pages in order, places them, inserts the tabs and shows the
+  // page of tab 0. A page that cannot be created stops the creation: the
+  // later pages and every tab are left out and no page is shown.
+  void CreatePages();
+
+  // The first page found visible (Easy, Standard, Advanced, Information,
+  // Calibration, Print), kNoPage when none is.
+  int VisiblePage() const;
+  // Shows page `index`, hides the others and sets the main buttons.
+  void ShowPage(int index);
+  // The tab control's selection changed (TCN_SELCHANGE).
+  void SwitchPage();
+  int SelectedTab() const;
+  int TabCount() const;
+
+  ui::Dialog* Page(int index) const;
+  CDlgTabStandard* standard() const;
+
+  // Sets each tab's text from the table's tab labels (current language).
+  void ApplyTabTexts();
+  // Places the tab control and the pages for a client area of cx x cy.
+  // True when something was moved.
+  bool Layout(int cx, int cy);
+
+  // No recent-settings file was found: the Standard page still has to be
+  // reset to its model's defaults, at its first showing or at the close.
+  bool standardDefaultsPending = false;
+  // Runs the Standard page's reset if it is still pending.
+  void ResetStandardIfPending();
+
+ private:
+  HWND Tabs() const;
+  void AskAdvanced();
+  int Scaled(int pixels) const;
+
+  HWND window_;
+  SettingsStore& store_;
+  std::array<std::unique_ptr<ui::Dialog>, kPageCount> pages_{};
+};
+
+}  // namespace vostrel
