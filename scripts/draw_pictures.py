@@ -19,7 +19,7 @@ import struct
 import subprocess
 import sys
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFont
 
 SS = 4  # supersampling factor
 
@@ -471,7 +471,7 @@ class Printer:
         return (x, self.H + dy * math.cos(a) - dz * math.sin(a),
                 self.HINGE_Z + dy * math.sin(a) + dz * math.cos(a))
 
-    def closed(self, c, media=None):
+    def closed(self, c):
         v, W, H, D, CH = self.v, self.W, self.H, self.D, self.COVER_H
         box(c, v, 0, 0, 0, W, H, D)
         # The cover, its front bevelled.
@@ -502,15 +502,12 @@ class Printer:
         for x in (12, W - 26):
             foot = [(x, -3, 4), (x + 14, -3, 4), (x + 14, 0, 4), (x, 0, 4)]
             c.poly(v.ps(foot), INTERIOR_DARK, OUTLINE, LW_THIN)
-        if media:
-            media(c, v, H - 6)
 
-    def open(self, c, angle=102.0, roll=None, loaded=None, sensor_mark=True):
+    def open(self, c, angle=102.0):
         v, W, H, D, CH = self.v, self.W, self.H, self.D, self.COVER_H
         cp = lambda x, y, z: v.p(*self.cover_point(x, y, z, angle))
         # The opened cover stands behind the base; we see its inside.
-        side = [(W, H, 0), (W, H, D), (W, H + CH, D), (W, H + CH, 16),
-                (W, H + CH - 10, 0)]
+        side = [(W, H, 0), (W, H, D), (W, H + CH, D), (W, H + CH, 0)]
         c.poly([cp(*q) for q in side], BODY_SIDE)
         inner = [(0, H, 0), (W, H, 0), (W, H, D), (0, H, D)]
         c.poly([cp(*q) for q in inner], INTERIOR)
@@ -556,8 +553,6 @@ class Printer:
         floor = H - depth
         for gx in (self.PATH_X0 - 6, self.PATH_X1 + 2):
             box(c, v, gx, floor, 78, gx + 4, floor + 30, 100, lw=LW_THIN)
-        if roll:
-            roll(c, v, floor)
         # The media path: a plate along the front with the sensor slot.
         plate_y = H - 4
         plate = [(self.PATH_X0 - 8, plate_y, 22), (self.PATH_X1 + 8, plate_y, 22),
@@ -585,8 +580,6 @@ class Printer:
         for x in (12, W - 26):
             foot = [(x, -3, 4), (x + 14, -3, 4), (x + 14, 0, 4), (x, 0, 4)]
             c.poly(v.ps(foot), INTERIOR_DARK, OUTLINE, LW_THIN)
-        if loaded:
-            loaded(c, v, plate_y)
         return {
             "lower": v.p(sx, plate_y + 4, sz),
             "upper": cp(sx, H, sz),
@@ -664,23 +657,48 @@ def closeup_view():
 
 
 def draw_open_printer():
-    """Step 1: the opened printer, sensor adjuster in sight."""
+    """Step 1: the opened printer, sensor adjuster in sight, and a close-up
+    of the lower sensor in its slot."""
     c = card(GUIDE_W, GUIDE_H)
     v = guide_view()
+    v.ox = 40
     pr = Printer(v)
     pts = pr.open(c, angle=102.0)
-    # The lower sensor slides along its slot; its partner sits above it.
+    # The lower sensor sits below its partner in the cover.
     lx, ly = pts["lower"]
     ux, uy = pts["upper"]
     c.dashed([(lx, ly - 4), (ux, uy + 4)], ACCENT, 1.5, 4, 3)
-    highlight(c, lx, ly - 1, 19, 12)
     highlight(c, ux, uy, 17, 12)
-    # Arrows along the slot: the sensor slides across the media path.
-    sy = pts["plate_y"] + 1
-    sz = Printer.SENSOR_Z
-    for a, b in ((Printer.SENSOR_X - 22, Printer.PATH_X0 + 2),
-                 (Printer.SENSOR_X + 22, Printer.PATH_X1 - 2)):
-        arrow(c, [v.p(a, sy, sz), v.p(b, sy, sz)], head=5.0)
+    highlight(c, lx, ly - 1, 19, 12)
+
+    # The close-up: the sensor slides along its slot across the media path.
+    cx, cy, r = 306.0, 116.0, 62.0
+    c.line([(lx + 19, ly - 3), (cx - r * 0.96, cy + r * 0.28)], ACCENT, 2.0)
+    zoom = 1.9
+    py, sx, sz = pts["plate_y"], Printer.SENSOR_X, Printer.SENSOR_Z
+    cv = View(0, 0, zoom, kx=0.4, ky=0.5)
+    ox, oy = cv.p(sx, py, sz)
+    cv.ox, cv.oy = cx - ox, cy - oy
+    inset = Canvas(c.w, c.h)
+    inset.rect(cx - r, cy - r, cx + r, cy + r, BODY_SIDE, None)
+    inset.poly(cv.ps([(sx - 60, py, 22), (sx + 60, py, 22), (sx + 60, py, 74),
+                      (sx - 60, py, 74)]), BODY_TOP, OUTLINE, LW)
+    inset.poly(cv.ps([(sx - 60, py, sz - 2.5), (sx + 60, py, sz - 2.5),
+                      (sx + 60, py, sz + 2.5), (sx - 60, py, sz + 2.5)]),
+               INTERIOR_DARK, OUTLINE, LW)
+    cylinder_x(inset, cv, sx - 60, sx + 60, py - 2, Printer.PLATEN_Z, 6.0,
+               INTERIOR_DARK, end=INTERIOR)
+    box(inset, cv, sx - 10, py, sz - 8, sx + 10, py + 5, sz + 8,
+        front=ACCENT, top=ACCENT_LIGHT, side=ACCENT)
+    for a_, b_ in ((sx - 12, sx - 27), (sx + 12, sx + 27)):
+        arrow(inset, [cv.p(a_, py + 2, sz), cv.p(b_, py + 2, sz)], head=6.0)
+    mask = Image.new("L", inset.im.size, 0)
+    ImageDraw.Draw(mask).ellipse(((cx - r) * SS, (cy - r) * SS,
+                                  (cx + r) * SS, (cy + r) * SS), fill=255)
+    alpha = ImageChops.multiply(inset.im.getchannel("A"), mask)
+    inset.im.putalpha(alpha)
+    c.overlay(inset)
+    c.ellipse(cx, cy, r, r, None, ACCENT, 2.0)
     return c.opaque()
 
 
@@ -784,7 +802,7 @@ def draw_marks_on_back():
     back; they go face down."""
     c = card(GUIDE_W, GUIDE_H)
     v = closeup_view()
-    v.oy = 186
+    v.oy = 164
     flat_end = 286.0
     path = arc_path((0, 0), flat_end, 26.0, -90.0, 140.0, n=40)
     strip = Strip(path, 0, STRIP_W)
