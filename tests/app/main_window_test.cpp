@@ -1,0 +1,233 @@
+// Black-box tests of the main window: the buttons of each tab, the Advanced
+// page's warning, the keys, the size limits and the close.
+#include <gtest/gtest.h>
+
+#include "app/program_fixture.h"
+
+namespace vostrel::testing {
+namespace {
+
+using MainWindowTest = ProgramTest;
+
+struct TabButtons {
+  int tab;
+  const wchar_t* sendCaption;
+  bool checkAll, send, import, exportFile, receive;
+};
+
+// What each tab shows on the main buttons (172, 174, 175, 177, 190).
+constexpr TabButtons kTabButtons[] = {
+    {0, L"設定送信", true, true, false, false, false},  {1, L"設定送信", true, true, true, true, true},
+    {2, L"設定送信", false, false, false, false, true}, {3, L"センサー調整開始", false, true, false, true, false},
+    {4, L"実行", false, true, false, false, false},
+};
+
+void ExpectButtons(HWND window, const TabButtons& row) {
+  const auto item = [window](int id) { return ControlOf(window, id); };
+  EXPECT_EQ(TextOf(item(IDC_MAIN_SEND)), row.sendCaption) << "tab " << row.tab;
+  EXPECT_EQ(IsEnabled(item(IDC_MAIN_CHECK_ALL)), row.checkAll) << "tab " << row.tab;
+  EXPECT_EQ(IsEnabled(item(IDC_MAIN_SEND)), row.send) << "tab " << row.tab;
+  EXPECT_EQ(IsEnabled(item(IDC_MAIN_IMPORT)), row.import) << "tab " << row.tab;
+  EXPECT_EQ(IsEnabled(item(IDC_MAIN_EXPORT)), row.exportFile) << "tab " << row.tab;
+  EXPECT_EQ(IsEnabled(item(IDC_MAIN_RECEIVE)), row.receive) << "tab " << row.tab;
+}
+
+TEST_F(MainWindowTest, EveryTabSetsItsCaptionAndButtons) {
+  ASSERT_NE(Start(), nullptr);
+  // Forth and back again, so that each row is reached from another one.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const TabButtons& row : kTabButtons) {
+      ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, row.tab));
+      EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), row.tab);
+      ExpectButtons(window(), row);
+    }
+  }
+  EXPECT_FALSE(program().HasMessageBox());
+}
+
+TEST_F(MainWindowTest, StandardTabShowsTheStandardPageAndOtherTabsHideIt) {
+  ASSERT_NE(Start(), nullptr);
+  const HWND standard = PageWith(IDC_STD_PRINT_SPEED_CHECK);
+  ASSERT_NE(standard, nullptr);
+  EXPECT_FALSE(IsShown(standard));
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  EXPECT_TRUE(IsShown(standard));
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 2));
+  EXPECT_FALSE(IsShown(standard));
+}
+
+TEST_F(MainWindowTest, AdvancedWarningAnsweredNoGoesBackToThePageShown) {
+  ASSERT_NE(Start(), nullptr);
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  {
+    ClickTab(program(), window(), IDC_MAIN_TABS, 5);
+    const HWND box = program().WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    const BoxTexts texts = ReadMessageBox(box);
+    EXPECT_EQ(texts.title, kProgramName);
+    EXPECT_EQ(texts.text, L"拡張メニューには機器の性能に影響を与える項目が含まれています。十分ご注意下さい。");
+    EXPECT_NE(ControlOf(box, IDYES), nullptr);
+    EXPECT_NE(ControlOf(box, IDNO), nullptr);
+    AnswerAndSettle(box, IDNO);
+  }
+  EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 1);
+  EXPECT_TRUE(IsShown(PageWith(IDC_STD_PRINT_SPEED_CHECK)));
+  ExpectButtons(window(), kTabButtons[1]);
+
+  // From the Information tab, No goes back there.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 2));
+  {
+    ClickTab(program(), window(), IDC_MAIN_TABS, 5);
+    const HWND box = program().WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    AnswerAndSettle(box, IDNO);
+  }
+  // The Information page is not in this build yet: no page is shown, and the
+  // selection goes to the Standard tab on the way back.
+  const int back = SelectedTab(Item(IDC_MAIN_TABS));
+  EXPECT_TRUE(back == 2 || back == 1) << back;
+}
+
+TEST_F(MainWindowTest, AdvancedWarningAnsweredYesIsNotAskedAgain) {
+  ASSERT_NE(Start(), nullptr);
+  {
+    ClickTab(program(), window(), IDC_MAIN_TABS, 5);
+    const HWND box = program().WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    AnswerAndSettle(box, IDYES);
+  }
+  EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 5);
+  ExpectButtons(window(), {5, L"設定送信", true, true, true, true, true});
+  EXPECT_FALSE(IsShown(PageWith(IDC_STD_PRINT_SPEED_CHECK)));
+
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 0));
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 5));
+  EXPECT_FALSE(program().HasMessageBox());
+  EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 5);
+}
+
+// Escape is posted first and the close request after it: had Escape ended
+// the window, the process would be gone before the exit question.
+TEST_F(MainWindowTest, EscapeDoesNothing) {
+  ASSERT_NE(Start(), nullptr);
+  for (int id : {IDC_MAIN_MODEL_LIST, IDC_MAIN_SEND}) PressKey(Item(id), VK_ESCAPE);
+  PressKey(window(), VK_ESCAPE);
+  RequestClose(window());
+  const HWND box = program().WaitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text, L"プログラムを終了しますか？");
+  Answer(box, IDNO);
+  EXPECT_FALSE(program().WaitForExit(500).has_value());
+  EXPECT_TRUE(::IsWindow(window()));
+}
+
+TEST_F(MainWindowTest, TrackingLimitsAndFixedPageWidth) {
+  ASSERT_NE(Start(), nullptr);
+  MINMAXINFO limits{};
+  limits.ptMaxTrackSize = {5000, 5000};
+  ::SendMessageW(window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+  EXPECT_EQ(limits.ptMinTrackSize.x, 350);
+  EXPECT_EQ(limits.ptMinTrackSize.y, 300);
+  EXPECT_EQ(limits.ptMaxTrackSize.x, 840);
+  EXPECT_EQ(limits.ptMaxTrackSize.y, 5000);
+
+  const HWND standard = PageWith(IDC_STD_PRINT_SPEED_CHECK);
+  ASSERT_NE(standard, nullptr);
+  for (int width : {840, 700}) {
+    ::SetWindowPos(window(), nullptr, 0, 0, width, 600, SWP_NOMOVE | SWP_NOZORDER);
+    RECT page{};
+    ::GetWindowRect(standard, &page);
+    EXPECT_EQ(page.right - page.left, 600) << width;
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    EXPECT_EQ(page.bottom - page.top, client.bottom - 82) << width;
+  }
+}
+
+TEST_F(MainWindowTest, CloseAnsweredNoKeepsTheWindowAndWritesNothing) {
+  ASSERT_NE(Start(), nullptr);
+  RequestClose(window());
+  const HWND box = program().WaitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  const BoxTexts texts = ReadMessageBox(box);
+  EXPECT_EQ(texts.title, kProgramName);
+  EXPECT_EQ(texts.text, L"プログラムを終了しますか？");
+  Answer(box, IDNO);
+  EXPECT_FALSE(program().WaitForExit(500).has_value());
+  EXPECT_TRUE(IsShown(window()));
+  EXPECT_EQ(::GetFileAttributesW(IniPath().c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(::GetFileAttributesW(RecentPath().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(MainWindowTest, CloseAnsweredYesEndsWithTwoAndWritesOnlyChangedKeys) {
+  ASSERT_NE(Start(), nullptr);
+  // The second model and the IP address link, with the default address and
+  // port: only the model and the link kind differ from the defaults.
+  SelectComboEntry(window(), IDC_MAIN_MODEL_LIST, 1);
+  Click(Item(IDC_MAIN_NET_RADIO));
+  ASSERT_TRUE(WaitUntil([&] { return IsEnabled(Item(IDC_MAIN_IP_ADDRESS)); }, 5000));
+  EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
+
+  EXPECT_EQ(IniValue(L"PORT_TYPE"), L"NET");
+  EXPECT_EQ(IniValue(L"PRINTER_MODEL"), L"VX-135-ZKQ");
+  for (const wchar_t* key : {L"PORT_NAME", L"PORT_NUMBER", L"COM_SET", L"DEFAULT_FOLDER", L"REGION"}) {
+    EXPECT_EQ(IniValue(key), L"<none>") << key;
+  }
+  const std::string recent = testing_support::ReadFileBytes(RecentPath());
+  ASSERT_GE(recent.size(), 17u);
+  EXPECT_EQ(recent.substr(0, 17), std::string("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\n"));
+  EXPECT_TRUE(recent.ends_with("END\r\n"));
+  EXPECT_NE(recent.find("PRINT SPEED"), std::string::npos);
+  EXPECT_EQ(::GetFileAttributesW((RecentPath() + L".new").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// The Standard settings of one run come back in the next one.
+TEST_F(MainWindowTest, RestartShowsTheStandardSettingsOfTheLastRun) {
+  ASSERT_NE(Start(), nullptr);
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  const HWND standard = PageWith(IDC_STD_PRINT_DARKNESS_EDIT);
+  ASSERT_NE(standard, nullptr);
+  TypeText(ControlOf(standard, IDC_STD_PRINT_DARKNESS_EDIT), L"12");
+  SelectComboEntry(standard, IDC_STD_PRINT_SPEED_LIST, 2);
+  const std::wstring speed = TextOf(ControlOf(standard, IDC_STD_PRINT_SPEED_LIST));
+  EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
+  EXPECT_NE(testing_support::ReadFileBytes(RecentPath()).find("PRINT DARKNESS\t:\t12\r\n"), std::string::npos);
+
+  ASSERT_NE(Start(), nullptr);
+  const HWND again = PageWith(IDC_STD_PRINT_DARKNESS_EDIT);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(TextOf(ControlOf(again, IDC_STD_PRINT_DARKNESS_EDIT)), L"12");
+  EXPECT_EQ(TextOf(ControlOf(again, IDC_STD_PRINT_SPEED_LIST)), speed);
+  // Shown, but not checked for sending.
+  EXPECT_FALSE(IsChecked(ControlOf(again, IDC_STD_PRINT_DARKNESS_CHECK)));
+  // The first visit of the Standard tab keeps them: the page is not reset.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  EXPECT_EQ(TextOf(ControlOf(again, IDC_STD_PRINT_DARKNESS_EDIT)), L"12");
+}
+
+TEST_F(MainWindowTest, CheckAllTicksTheStandardPageOnlyOnItsTabAndClearsEverywhere) {
+  ASSERT_NE(Start(), nullptr);
+  const HWND standard = PageWith(IDC_STD_PRINT_SPEED_CHECK);
+  ASSERT_NE(standard, nullptr);
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  ::SendMessageW(Item(IDC_MAIN_CHECK_ALL), BM_CLICK, 0, 0);
+  EXPECT_TRUE(IsChecked(Item(IDC_MAIN_CHECK_ALL)));
+  EXPECT_TRUE(IsChecked(ControlOf(standard, IDC_STD_PRINT_SPEED_CHECK)));
+  EXPECT_TRUE(IsChecked(ControlOf(standard, IDC_STD_IPV4_ADDRESS_CHECK)));
+
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 0));
+  ::SendMessageW(Item(IDC_MAIN_CHECK_ALL), BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsChecked(Item(IDC_MAIN_CHECK_ALL)));
+  EXPECT_FALSE(IsChecked(ControlOf(standard, IDC_STD_PRINT_SPEED_CHECK)));
+
+  // Ticking it on the Easy tab leaves the Standard page alone.
+  ::SendMessageW(Item(IDC_MAIN_CHECK_ALL), BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsChecked(ControlOf(standard, IDC_STD_PRINT_SPEED_CHECK)));
+
+  // A model change clears 190.
+  SelectComboEntry(window(), IDC_MAIN_MODEL_LIST, 1);
+  EXPECT_FALSE(IsChecked(Item(IDC_MAIN_CHECK_ALL)));
+}
+
+}  // namespace
+}  // namespace vostrel::testing

@@ -1,0 +1,85 @@
+#pragma once
+// A copy of the program in a folder of the test's own (so that its
+// Vostrel.ini and Recent.dat are the test's), started and driven from outside
+// as a user would.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "prefs/temp_folder.h"
+#include "res/main_window_ids.h"
+#include "support/gui_driver.h"
+
+namespace vostrel::testing {
+
+inline constexpr wchar_t kProgramName[] = L"ZKQ_Vostrel";
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(folder_.path().empty());
+    ASSERT_TRUE(::CopyFileW(std::filesystem::path(ZKQ_VOSTREL_EXE).wstring().c_str(), Exe().c_str(), FALSE));
+  }
+
+  std::wstring Folder() const { return folder_.path(); }
+  std::wstring Exe(const std::wstring& name = kProgramName) const { return folder_.path() + name + L".exe"; }
+  std::wstring IniPath() const { return folder_.path() + L"Vostrel.ini"; }
+  std::wstring RecentPath() const { return folder_.path() + L"Recent.dat"; }
+
+  void WriteIni(std::wstring_view keys) {
+    ASSERT_TRUE(testing_support::WriteUtf16File(IniPath(), L"[Vostrel]\r\n" + std::wstring(keys)));
+  }
+  // The value of a key of the preferences file; "<none>" when it is missing.
+  std::wstring IniValue(const wchar_t* key) const {
+    wchar_t value[256] = {};
+    ::GetPrivateProfileStringW(L"Vostrel", key, L"<none>", value, 256, IniPath().c_str());
+    return value;
+  }
+
+  // Starts the copy and waits for its main window.
+  HWND Start() {
+    program_ = std::make_unique<GuiProcess>(Exe());
+    if (!program_->started()) return nullptr;
+    window_ = program_->WaitForDialog(kProgramName);
+    return window_;
+  }
+
+  // Closes the window and answers the exit question with Yes; the exit code.
+  std::optional<DWORD> CloseWithYes() {
+    RequestClose(window_);
+    const HWND box = program_->WaitForMessageBox();
+    if (!box) return std::nullopt;
+    Answer(box, IDYES);
+    return program_->WaitForExit();
+  }
+
+  // Answers a box and waits until the window has finished what asked.
+  void AnswerAndSettle(HWND box, int button) {
+    Answer(box, button);
+    WaitUntil([box] { return !::IsWindow(box); }, 10000);
+    ::SendMessageW(window_, WM_NULL, 0, 0);
+  }
+
+  HWND Item(int id) const { return ControlOf(window_, id); }
+  GuiProcess& program() { return *program_; }
+  HWND window() const { return window_; }
+
+  // The page window (a child dialog of the main window) whose template has
+  // control `id`, or nullptr.
+  HWND PageWith(int id) const {
+    for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      if (::GetDlgItem(child, id)) return child;
+    }
+    return nullptr;
+  }
+
+ private:
+  testing_support::TempFolder folder_;
+  std::unique_ptr<GuiProcess> program_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace vostrel::testing
