@@ -1,5 +1,7 @@
 #include "pages/settings_page.h"
 
+#include <uxtheme.h>
+
 namespace vostrel {
 
 SettingsPage::SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
@@ -24,6 +26,13 @@ void SettingsPage::AdaptScroll(const RECT& newRect, const RECT& oldRect) {
 
 bool SettingsPage::OnInitDialog() {
   InitRows(rows());
+  // A themed check box draws its caption in the theme's colour and ignores
+  // the one of WM_CTLCOLORSTATIC: the row check boxes are drawn without a
+  // theme, so that an invalid row's caption shows red with visual styles too.
+  // (" " names no theme class; an empty name is refused by some systems.)
+  for (const FieldBinding& row : rows_) {
+    if (row.checkBox) ::SetWindowTheme(Item(row.checkBox), L" ", L" ");
+  }
   scroller_.Attach(hwnd());
   if (scrolls()) scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
   return ui::Dialog::OnInitDialog();
