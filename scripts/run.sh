@@ -1,79 +1,194 @@
 #!/usr/bin/env bash
-# The program's main job, end to end, on this machine: builds the Windows
-# tree, starts the printer simulator (a VX-120-ZKQ with its factory settings)
-# on a free loopback port, asks it for its configuration and its serial number
-# and counters with vostrel-cli, shows what came back, and stops the simulator
-# and the wine server it started.
-# Arguments go to the simulator, e.g. scripts/run.sh --model VX-135-ZKQ --rfid
+# Runs the program against the bundled printer simulator.
+#   scripts/run.sh [SIMULATOR ARGUMENTS]        the program, ZKQ_Vostrel.exe
+#   scripts/run.sh --cli [SIMULATOR ARGUMENTS]  the command-line companion's demo
+# Builds what it needs, starts the simulator (a VX-120-ZKQ with its factory
+# settings unless told otherwise, e.g. --model VX-135-ZKQ --rfid) on a free
+# port of 127.0.0.1, prepares a run folder with ZKQ_Vostrel.exe and a
+# Vostrel.ini that points the program at the simulator (NET, 127.0.0.1, that
+# port) and starts the program through Wine: on the display when there is
+# one, otherwise under Xvfb with a short scripted look at its tabs whose
+# screenshots go to the folder it names. It stops only what it started.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VOSTREL_BUILD_DIR:-$root/build}
 win="$build/win"
+mode=program
+if [ "${1:-}" = "--cli" ]; then
+  mode=cli
+  shift
+fi
 
 "$root/scripts/setup.sh"
 
 cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$win" --target vostrel-cli vx-printer-sim
 
-"$root/scripts/wine-prefix.sh" prepare "$win"
-"$root/scripts/wine-prefix.sh" start "$win"
-
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+sim="$win/tools/vx-printer-sim/vx-printer-sim.exe"
 work=$(mktemp -d)
 sim_pid=""
-cleanup() {
-  # Only what this script started: its simulator and its prefix's wine server.
+stop_sim() {
   if [ -n "$sim_pid" ] && kill -0 "$sim_pid" 2>/dev/null; then
     kill "$sim_pid" 2>/dev/null || true
     wait "$sim_pid" 2>/dev/null || true
   fi
-  "$root/scripts/wine-prefix.sh" stop "$win"
+  sim_pid=""
+}
+
+# Starts the simulator through `$1` (a launcher) with the rest as its
+# arguments; sets port once it listens.
+start_sim() {
+  local launcher=$1
+  shift
+  "$launcher" "$sim" --listen 127.0.0.1:0 "$@" >"$work/sim.out" 2>&1 &
+  sim_pid=$!
+  port=""
+  for _ in $(seq 300); do
+    line=$(head -n 1 "$work/sim.out" 2>/dev/null | tr -d '\r')
+    case "$line" in
+      "listening on 127.0.0.1:"*) port=${line##*:}; break ;;
+    esac
+    kill -0 "$sim_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -z "$port" ]; then
+    echo "run: the printer simulator did not start:" >&2
+    cat "$work/sim.out" >&2
+    exit 1
+  fi
+  echo "run: printer simulator listening on 127.0.0.1:$port"
+}
+
+show_sim_log() {
+  echo "run: the simulator's log:"
+  grep -v '^listening on' "$work/sim.out" | tr -d '\r' | sed 's/^/   /' || true
+}
+
+# The command-line companion: receive and info against the simulator.
+run_cli() {
+  cmake --build "$win" --target vostrel-cli vx-printer-sim
+  "$root/scripts/wine-prefix.sh" prepare "$win"
+  "$root/scripts/wine-prefix.sh" start "$win"
+  trap 'stop_sim; "$root/scripts/wine-prefix.sh" stop "$win"; rm -rf "$work"' EXIT
+  local run="$win/wine-run.sh" cli="$win/tools/vostrel-cli/vostrel-cli.exe"
+  # Three connections: the pre-request and the configuration request of
+  # receive, the information request of info. The simulator ends after them.
+  start_sim "$run" --connections 3 --capture "Z:$work" "$@"
+  local link="net:127.0.0.1:$port" status=0
+  echo
+  echo "== vostrel-cli receive --link $link -o received.prn"
+  "$run" "$cli" receive --link "$link" -o "Z:$work/received.prn" || status=$?
+  if [ "$status" -eq 0 ]; then
+    echo "   received $(wc -c <"$work/received.prn") bytes; the settings it holds:"
+    "$run" "$cli" dump "Z:$work/received.prn" | sed 's/^/   /' || status=$?
+  fi
+  echo
+  echo "== vostrel-cli info --link $link"
+  "$run" "$cli" info --link "$link" | sed 's/^/   /' || status=$?
+  wait "$sim_pid" 2>/dev/null || true
+  sim_pid=""
+  echo
+  show_sim_log
+  exit "$status"
+}
+
+[ "$mode" = cli ] && run_cli "$@"
+
+cmake --build "$win" --target ZKQ_Vostrel vx-printer-sim gui_step
+# The golden prefix of the build tree, made once.
+"$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
+
+# A prefix of the run's own that draws through X11 (the tests' draws nothing).
+runs="$build/run"
+prefix="$runs/prefix"
+program="$runs/program"
+shots="$runs/screenshots"
+mkdir -p "$runs"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+"$wineserver" -k >/dev/null 2>&1 || true
+"$wineserver" -w >/dev/null 2>&1 || true
+rm -rf "$prefix"
+cp -a "$win/wine/golden" "$prefix"
+sed -i '/^"Graphics"="null"$/d' "$prefix/user.reg"
+
+xvfb_pid=""
+headless=1
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  headless=0
+  # On a desktop with a window manager, let it manage the window.
+  sed -i '/^"Managed"="N"$/d' "$prefix/user.reg"
+else
+  display=""
+  for n in $(seq 90 120); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+  done
+  [ -n "$display" ] || { echo "run: no free X display number" >&2; exit 1; }
+  Xvfb "$display" -screen 0 1024x700x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+
+program_pid=""
+cleanup() {
+  # Only what this script started: the program, the simulator, the run
+  # prefix's wine server and the Xvfb.
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+  stop_sim
+  "$wineserver" -k >/dev/null 2>&1 || true
+  "$wineserver" -w >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-run() { "$win/wine-run.sh" "$@"; }
-cli="$win/tools/vostrel-cli/vostrel-cli.exe"
-sim="$win/tools/vx-printer-sim/vx-printer-sim.exe"
+"$wineserver" -p >/dev/null 2>&1 </dev/null
+"$wine" cmd /c exit >/dev/null 2>&1 </dev/null
 
-# Three connections: the pre-request and the configuration request of
-# receive, the information request of info. The simulator ends after them.
-run "$sim" --listen 127.0.0.1:0 --connections 3 --capture "Z:$work" "$@" >"$work/sim.out" 2>&1 &
-sim_pid=$!
-port=""
-for _ in $(seq 300); do
-  line=$(head -n 1 "$work/sim.out" 2>/dev/null | tr -d '\r')
-  case "$line" in
-    "listening on 127.0.0.1:"*) port=${line##*:}; break ;;
-  esac
-  kill -0 "$sim_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ -z "$port" ]; then
-  echo "run: the printer simulator did not start:" >&2
-  cat "$work/sim.out" >&2
-  exit 1
-fi
-link="net:127.0.0.1:$port"
-echo "run: printer simulator listening on 127.0.0.1:$port"
+start_sim "$wine" "$@"
 
-status=0
-echo
-echo "== vostrel-cli receive --link $link -o received.prn"
-run "$cli" receive --link "$link" -o "Z:$work/received.prn" || status=$?
-if [ "$status" -eq 0 ]; then
-  echo "   received $(wc -c <"$work/received.prn") bytes; the settings it holds:"
-  run "$cli" dump "Z:$work/received.prn" | sed 's/^/   /' || status=$?
+# The run folder: the program and preferences that point at the simulator
+# (UTF-16 with a byte-order mark, as the program writes the file itself).
+rm -rf "$program"
+mkdir -p "$program"
+cp "$win/src/ZKQ_Vostrel.exe" "$program/"
+printf '[Vostrel]\r\nPORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=%s\r\n' "$port" |
+  iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$program/Vostrel.ini"
+echo "run: the program's folder: $program"
+
+if [ "$headless" -eq 0 ]; then
+  echo "run: starting ZKQ_Vostrel.exe on $DISPLAY; close its window to end"
+  (cd "$program" && "$wine" ZKQ_Vostrel.exe) || true
+  show_sim_log
+  exit 0
 fi
 
-echo
-echo "== vostrel-cli info --link $link"
-run "$cli" info --link "$link" | sed 's/^/   /' || status=$?
-
-wait "$sim_pid" 2>/dev/null || true
-sim_pid=""
-echo
-echo "run: the simulator's log:"
-grep -v '^listening on' "$work/sim.out" | tr -d '\r' | sed 's/^/   /' || true
-exit "$status"
+# No display: a short scripted look at the program, a screenshot per step.
+step() { "$wine" "$win/tests/app/gui_step.exe" "$@" </dev/null 2>/dev/null; }
+shot() {
+  sleep 0.5
+  import -window root "$shots/$1.png"
+  echo "run:   $shots/$1.png"
+}
+rm -rf "$shots"
+mkdir -p "$shots"
+(cd "$program" && exec "$wine" ZKQ_Vostrel.exe) >/dev/null 2>&1 </dev/null &
+program_pid=$!
+step wait || { echo "run: the program's window did not show" >&2; exit 1; }
+echo "run: screenshots of the program (Japanese, as its users see it):"
+shot 01-easy
+step tab 1 && shot 02-standard
+step tab 2 && shot 03-information
+step tab 3 && shot 04-sensor-adjustment
+step tab 4 && shot 05-print-test
+step tab 1
+step model 1 && shot 06-standard-VX-135-ZKQ
+step close || true
+wait "$program_pid" 2>/dev/null || true
+program_pid=""
+echo "run: the program ended; screenshots in $shots"
+show_sim_log

@@ -30,6 +30,17 @@ constexpr CaptionRow kCaptions[] = {
     {IDC_MAIN_IMPORT, 8},     {IDC_MAIN_EXPORT, 9},      {IDC_MAIN_RECEIVE, 10},
 };
 
+// The link choice and the command buttons: the column right of the tab area.
+constexpr int kRightColumn[] = {IDC_MAIN_LINK_GROUP,       IDC_MAIN_QUEUE_RADIO, IDC_MAIN_QUEUE_LIST,
+                                IDC_MAIN_QUEUE_PORT_TEXT,  IDC_MAIN_COM_RADIO,   IDC_MAIN_COM_LIST,
+                                IDC_MAIN_COM_DETAIL,       IDC_MAIN_USB_RADIO,   IDC_MAIN_USB_LIST,
+                                IDC_MAIN_NET_RADIO,        IDC_MAIN_IP_ADDRESS,  IDC_MAIN_PORT_NUMBER_LABEL,
+                                IDC_MAIN_PORT_NUMBER_EDIT, IDC_MAIN_SEND,        IDC_MAIN_IMPORT,
+                                IDC_MAIN_EXPORT,           IDC_MAIN_RECEIVE,     IDC_MAIN_PRINT_ACTION};
+// Where that column starts at the latest, in pixels at 96 dpi: clear of the
+// tab area (7 + 614) with a small gap.
+constexpr int kRightColumnLeft = 628;
+
 constexpr wchar_t kTemplateCaption[] = L"ZKQ_Vostrel";
 constexpr int kPortNumberLimit = 5;
 
@@ -97,6 +108,7 @@ bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   SetIconAndTitle();
 
+  KeepRightColumnClear();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
@@ -122,6 +134,11 @@ bool CDrennicDlg::OnInitDialog() {
 
   ApplyLanguage();
   LoadRecent();
+  // The pages were placed for a window of the template's size; fit them to
+  // the window as it is now.
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  OnSize(client.right, client.bottom);
   return true;
 }
 
@@ -135,6 +152,24 @@ void CDrennicDlg::SetIconAndTitle() {
   ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : icon_));
   ::SetWindowTextW(hwnd(), (std::wstring(kTemplateCaption) + L" " + FileVersionText()).c_str());
+}
+
+void CDrennicDlg::KeepRightColumnClear() {
+  RECT group{};
+  ::GetWindowRect(Item(IDC_MAIN_LINK_GROUP), &group);
+  ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&group), 2);
+  const int shift = Scaled(kRightColumnLeft) - group.left;
+  if (shift <= 0) return;
+  for (int id : kRightColumn) {
+    RECT rect{};
+    ::GetWindowRect(Item(id), &rect);
+    ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    ::SetWindowPos(Item(id), nullptr, rect.left + shift, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT frame{};
+  ::GetWindowRect(hwnd(), &frame);
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left + shift, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDrennicDlg::FillModelList() {

@@ -48,6 +48,10 @@ class CDrennicDlg : public ui::Dialog {
   static const CommandRow kCommands[];
 
   void SetIconAndTitle();
+  // The tab area is laid out in pixels and the link choice and the buttons
+  // in dialog units: with a narrow dialog font the column is moved right,
+  // clear of the tab area, and the window widened by as much.
+  void KeepRightColumnClear();
   void FillModelList();
   void LoadRecent();
   void OnModelChanged();

@@ -101,8 +101,12 @@ void TabHost::CreatePages() {
   ::OffsetRect(&area, Scaled(kPageX), Scaled(kPageY));
   area.right = Scaled(kFirstPageRight);
   area.bottom = Scaled(kFirstPageBottom);
+  // Above the tab control, which would otherwise paint its face over them.
   for (const auto& page : pages_) {
-    if (page) ::MoveWindow(page->hwnd(), area.left, area.top, area.right - area.left, area.bottom - area.top, FALSE);
+    if (page) {
+      ::SetWindowPos(page->hwnd(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
   }
 
   for (int tab = 0; tab < kPageCount; ++tab) {

@@ -55,10 +55,13 @@ GuiProcess::GuiProcess(const std::filesystem::path& exe, Clock& clock) : clock_(
   id_ = info.dwProcessId;
 }
 
+GuiProcess::GuiProcess(DWORD processId, Clock& clock)
+    : clock_(clock), process_(::OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)), id_(processId), attached_(true) {}
+
 GuiProcess::~GuiProcess() {
   if (!process_) return;
   for (void* remote : remote_) ::VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-  if (::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) {
+  if (!attached_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) {
     ::TerminateProcess(process_.get(), 99);
     ::WaitForSingleObject(process_.get(), 10000);
   }

@@ -30,6 +30,8 @@ class GuiProcess {
  public:
   // Runs `exe` in its own folder.
   explicit GuiProcess(const std::filesystem::path& exe, Clock& clock = SystemClock());
+  // Attaches to a running process (left running when the object goes).
+  explicit GuiProcess(DWORD processId, Clock& clock = SystemClock());
   ~GuiProcess();
   GuiProcess(const GuiProcess&) = delete;
   GuiProcess& operator=(const GuiProcess&) = delete;
@@ -59,6 +61,7 @@ class GuiProcess {
   Clock& clock_;
   ScopedHandle process_;
   DWORD id_ = 0;
+  bool attached_ = false;
   std::vector<void*> remote_;
 };
 
