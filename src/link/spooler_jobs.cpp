@@ -69,7 +69,8 @@ bool Equals(const wchar_t* text, std::wstring_view expected) {
 
 const SpoolerCalls& SystemSpooler() {
   static const SpoolerCalls calls{&::OpenPrinterW,   &::StartDocPrinterW, &::StartPagePrinter, &::WritePrinter,
-                                  &::EndPagePrinter, &::EndDocPrinter,    &::ClosePrinter};
+                                  &::EndPagePrinter, &::EndDocPrinter,    &::ClosePrinter,     &::EnumPrintersW,
+                                  &::EnumPortsW};
   return calls;
 }
 
