@@ -68,8 +68,9 @@ bool Equals(const wchar_t* text, std::wstring_view expected) {
 }  // namespace
 
 const SpoolerCalls& SystemSpooler() {
-  static const SpoolerCalls calls{&::OpenPrinterW,   &::StartDocPrinterW, &::StartPagePrinter, &::WritePrinter,
-                                  &::EndPagePrinter, &::EndDocPrinter,    &::ClosePrinter};
+  static const SpoolerCalls calls{&::OpenPrinterW, &::StartDocPrinterW, &::StartPagePrinter,
+                                  &::WritePrinter, &::EndPagePrinter,   &::EndDocPrinter,
+                                  &::ClosePrinter, &::EnumPrintersW,    &::EnumPortsW};
   return calls;
 }
 

@@ -15,7 +15,8 @@
 namespace vostrel {
 
 // The spooler calls a raw job makes, one pointer each, so that a test can
-// stand in for a spooler that fails at a given step or takes fewer bytes.
+// stand in for a spooler that fails at a given step or takes fewer bytes;
+// port discovery lists queues and ports through the same table.
 struct SpoolerCalls {
   decltype(&::OpenPrinterW) openPrinter;
   decltype(&::StartDocPrinterW) startDocPrinter;
@@ -24,6 +25,8 @@ struct SpoolerCalls {
   decltype(&::EndPagePrinter) endPagePrinter;
   decltype(&::EndDocPrinter) endDocPrinter;
   decltype(&::ClosePrinter) closePrinter;
+  decltype(&::EnumPrintersW) enumPrinters;
+  decltype(&::EnumPortsW) enumPorts;
 };
 
 // The system's spooler.
