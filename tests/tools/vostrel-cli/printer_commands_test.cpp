@@ -15,6 +15,7 @@
 #include "link/link_fixtures.h"
 #include "link/tcp_peer.h"
 #include "link_argument.h"
+#include "operations/printer_exchange.h"
 #include "prefs/preferences.h"
 #include "printer_sim_process.h"
 #include "protocol/command_set.h"
