@@ -18,6 +18,11 @@ constexpr std::uint32_t kEarlyEndWaitMs = 100;
 constexpr std::uint32_t kReadRetrySleepMs = 100;
 constexpr std::uint32_t kDrainWaitMs = 100;
 constexpr std::uint32_t kDrainLimitMs = 2000;
+// A host that answers the echo but never the connect (a full listen queue, a
+// firewall that drops the port) would otherwise hold the command for the
+// system's own connect timeout, over two minutes; five seconds are plenty
+// for a printer on the local network and match the link's write limit.
+constexpr std::uint64_t kConnectLimitMs = 5000;
 
 }  // namespace
 
@@ -34,6 +39,38 @@ int PrinterLink::WaitSocket(bool forWrite, std::uint64_t limitMs) {
     if (elapsed >= limitMs) return 0;
     clock_.Sleep(static_cast<std::uint32_t>(std::min<std::uint64_t>(kSocketPollMs, limitMs - elapsed)));
   }
+}
+
+bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
+  u_long nonBlocking = 1;
+  if (::ioctlsocket(candidate, FIONBIO, &nonBlocking) != 0) return false;
+  if (::connect(candidate, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    if (::WSAGetLastError() != WSAEWOULDBLOCK) return false;
+    const std::uint32_t start = clock_.TickCount();
+    for (;;) {
+      fd_set writable;
+      fd_set failed;
+      FD_ZERO(&writable);
+      FD_ZERO(&failed);
+      FD_SET(candidate, &writable);
+      FD_SET(candidate, &failed);
+      timeval now{0, 0};
+      const int ready = ::select(0, nullptr, &writable, &failed, &now);
+      if (ready < 0 || FD_ISSET(candidate, &failed)) return false;
+      if (ready > 0) break;
+      const std::uint32_t elapsed = Elapsed(start);
+      if (elapsed >= kConnectLimitMs) return false;
+      clock_.Sleep(static_cast<std::uint32_t>(std::min<std::uint64_t>(kSocketPollMs, kConnectLimitMs - elapsed)));
+    }
+    int error = 0;
+    int size = sizeof error;
+    if (::getsockopt(candidate, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0 || error != 0) {
+      return false;
+    }
+  }
+  // Reads and writes wait through select and the clock themselves.
+  u_long blocking = 0;
+  return ::ioctlsocket(candidate, FIONBIO, &blocking) == 0;
 }
 
 bool PrinterLink::OpenNet(TimeoutClass timeouts) {
@@ -54,7 +91,7 @@ bool PrinterLink::OpenNet(TimeoutClass timeouts) {
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = ::inet_addr(WideToAnsi(host).c_str());
   address.sin_port = ::htons(ParsePortNumber(prefs_.portNumber));
-  if (::connect(created.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return false;
+  if (!Connect(created.get(), address)) return false;  // the socket closes with `created`
   const BOOL inline_ = TRUE;
   if (::setsockopt(created.get(), SOL_SOCKET, SO_OOBINLINE, reinterpret_cast<const char*>(&inline_), sizeof inline_) !=
       0) {
@@ -129,6 +166,9 @@ LinkStatus PrinterLink::ReadNet(char* reply, std::uint32_t capacity, ReplyRule r
     ::WSASetLastError(0);
     const int got = ::recv(socket.get(), reply + *count, static_cast<int>(room), 0);
     if (got == 0) {
+      // A printer or print server may close the connection right after its
+      // reply: for a reply that ends on silence, a close is silence too.
+      if (rule == ReplyRule::kAnyReply && *count > 0) return kLinkOk;
       *count = 0xFFFFFFFFu;
       return kLinkConnectionLost;
     }

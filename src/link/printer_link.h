@@ -69,6 +69,8 @@ class PrinterLink {
   bool OpenCom(TimeoutClass timeouts);
   bool OpenUsb(TimeoutClass timeouts);
   bool OpenNet(TimeoutClass timeouts);
+  // Connects `candidate` to `address` within five seconds on the clock.
+  bool Connect(SOCKET candidate, const sockaddr_in& address);
   LinkStatus WriteCom(const char* bytes, std::uint32_t count, std::uint32_t* written);
   LinkStatus WriteUsb(const char* bytes, std::uint32_t count, std::uint32_t* written);
   LinkStatus WriteNet(const char* bytes, std::uint32_t count, std::uint32_t* written);

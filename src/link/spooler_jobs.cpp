@@ -7,6 +7,60 @@
 namespace vostrel {
 namespace {
 
+// A function of the table when the library does not load: it fails as the
+// spooler fails, with nothing done.
+template <typename Fn>
+struct Unavailable;
+template <typename R, typename... Args>
+struct Unavailable<R (*)(Args...)> {
+  static R Call(Args...) {
+    ::SetLastError(ERROR_MOD_NOT_FOUND);
+    return R{};
+  }
+};
+
+template <typename Fn>
+void LookUp(HMODULE library, const char* name, Fn& target) {
+  FARPROC found = library != nullptr ? ::GetProcAddress(library, name) : nullptr;
+  target = found != nullptr ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(found)) : &Unavailable<Fn>::Call;
+}
+
+SpoolerLibrary LoadSpooler() {
+  // Loaded for the rest of the process, like a library the program imports.
+  const HMODULE library = ::LoadLibraryW(L"winspool.drv");
+  SpoolerLibrary spooler{};
+  LookUp(library, "OpenPrinterW", spooler.jobs.openPrinter);
+  LookUp(library, "StartDocPrinterW", spooler.jobs.startDocPrinter);
+  LookUp(library, "StartPagePrinter", spooler.jobs.startPagePrinter);
+  LookUp(library, "WritePrinter", spooler.jobs.writePrinter);
+  LookUp(library, "EndPagePrinter", spooler.jobs.endPagePrinter);
+  LookUp(library, "EndDocPrinter", spooler.jobs.endDocPrinter);
+  LookUp(library, "ClosePrinter", spooler.jobs.closePrinter);
+  LookUp(library, "EnumPrintersW", spooler.jobs.enumPrinters);
+  LookUp(library, "DocumentPropertiesW", spooler.documentProperties);
+  LookUp(library, "SetPrinterW", spooler.setPrinter);
+  LookUp(library, "GetPrinterW", spooler.getPrinter);
+  LookUp(library, "EnumPortsW", spooler.jobs.enumPorts);
+  LookUp(library, "GetDefaultPrinterW", spooler.getDefaultPrinter);
+  return spooler;
+}
+
+// An open queue, closed again through the table.
+class OpenQueue {
+ public:
+  OpenQueue() = default;
+  ~OpenQueue() {
+    if (printer_ != nullptr) Spooler().jobs.closePrinter(printer_);
+  }
+  OpenQueue(const OpenQueue&) = delete;
+  OpenQueue& operator=(const OpenQueue&) = delete;
+  HANDLE* put() { return &printer_; }
+  HANDLE get() const { return printer_; }
+
+ private:
+  HANDLE printer_ = nullptr;
+};
+
 struct HeapFree {
   void operator()(void* block) const { ::HeapFree(::GetProcessHeap(), 0, block); }
 };
@@ -26,11 +80,11 @@ QueueList ListLocalQueues() {
   for (int attempt = 0; attempt < 4; ++attempt) {
     DWORD needed = 0;
     DWORD returned = 0;
-    ::EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &returned);
+    Spooler().jobs.enumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &returned);
     if (needed == 0) return list;
     HeapBlock block(static_cast<BYTE*>(::HeapAlloc(::GetProcessHeap(), HEAP_ZERO_MEMORY, needed)));
     if (!block) return list;
-    if (::EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, block.get(), needed, &needed, &returned)) {
+    if (Spooler().jobs.enumPrinters(PRINTER_ENUM_LOCAL, nullptr, 2, block.get(), needed, &needed, &returned)) {
       list.block = std::move(block);
       list.count = returned;
       return list;
@@ -46,17 +100,18 @@ enum class MoveResult { kNotOpened, kDeviceModeFailed, kMoved };
 
 MoveResult MoveQueue(PRINTER_INFO_2W& record, const std::wstring& port) {
   PRINTER_DEFAULTSW access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-  ScopedPrinter printer;
-  if (!::OpenPrinterW(record.pPrinterName, printer.put(), &access)) return MoveResult::kNotOpened;
+  const SpoolerLibrary& spooler = Spooler();
+  OpenQueue printer;
+  if (!spooler.jobs.openPrinter(record.pPrinterName, printer.put(), &access)) return MoveResult::kNotOpened;
   // A queue without a device mode has nothing to refresh.
-  if (record.pDevMode != nullptr && ::DocumentPropertiesW(nullptr, printer.get(), record.pPrinterName, record.pDevMode,
-                                                          record.pDevMode, DM_OUT_BUFFER) < 0) {
+  if (record.pDevMode != nullptr && spooler.documentProperties(nullptr, printer.get(), record.pPrinterName,
+                                                               record.pDevMode, record.pDevMode, DM_OUT_BUFFER) < 0) {
     return MoveResult::kDeviceModeFailed;
   }
   std::wstring portText = port;
   LPWSTR previous = record.pPortName;
   record.pPortName = portText.data();
-  ::SetPrinterW(printer.get(), 2, reinterpret_cast<BYTE*>(&record), 0);
+  spooler.setPrinter(printer.get(), 2, reinterpret_cast<BYTE*>(&record), 0);
   record.pPortName = previous;
   return MoveResult::kMoved;
 }
@@ -67,11 +122,12 @@ bool Equals(const wchar_t* text, std::wstring_view expected) {
 
 }  // namespace
 
-const SpoolerCalls& SystemSpooler() {
-  static const SpoolerCalls calls{&::OpenPrinterW,   &::StartDocPrinterW, &::StartPagePrinter, &::WritePrinter,
-                                  &::EndPagePrinter, &::EndDocPrinter,    &::ClosePrinter};
-  return calls;
+const SpoolerLibrary& Spooler() {
+  static const SpoolerLibrary spooler = LoadSpooler();
+  return spooler;
 }
+
+const SpoolerCalls& SystemSpooler() { return Spooler().jobs; }
 
 std::int32_t SendRawJob(std::wstring_view queue, const char* bytes, std::uint32_t count, std::uint32_t& written,
                         const SpoolerCalls& calls) {

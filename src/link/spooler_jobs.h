@@ -2,7 +2,9 @@
 // What the printer link takes from the print spooler: a raw print job to a
 // queue (the only way anything is written to a printer queue), and parking the
 // queues of a COM port on "FILE:" while the program holds that port itself.
-// Nothing here keeps state: the caller holds the list of parked queues.
+// Nothing here keeps state but the table of the spooler's functions: the
+// caller holds the list of parked queues. Never call the spooler's functions
+// directly: that would load its library at the start of every run.
 
 #include <windows.h>
 #include <winspool.h>
@@ -15,7 +17,8 @@
 namespace vostrel {
 
 // The spooler calls a raw job makes, one pointer each, so that a test can
-// stand in for a spooler that fails at a given step or takes fewer bytes.
+// stand in for a spooler that fails at a given step or takes fewer bytes;
+// port discovery lists queues and ports through the same table.
 struct SpoolerCalls {
   decltype(&::OpenPrinterW) openPrinter;
   decltype(&::StartDocPrinterW) startDocPrinter;
@@ -24,9 +27,24 @@ struct SpoolerCalls {
   decltype(&::EndPagePrinter) endPagePrinter;
   decltype(&::EndDocPrinter) endDocPrinter;
   decltype(&::ClosePrinter) closePrinter;
+  decltype(&::EnumPrintersW) enumPrinters;
+  decltype(&::EnumPortsW) enumPorts;
 };
 
-// The system's spooler.
+// Every function the program takes from the spooler library. The library is
+// loaded, and the table filled, when a command first needs it: the commands
+// that never print through a queue nor park one do not pay for loading it.
+// Should it not load, every call fails as a spooler without queues would.
+struct SpoolerLibrary {
+  SpoolerCalls jobs;
+  decltype(&::DocumentPropertiesW) documentProperties;
+  decltype(&::SetPrinterW) setPrinter;
+  decltype(&::GetPrinterW) getPrinter;
+  decltype(&::GetDefaultPrinterW) getDefaultPrinter;
+};
+const SpoolerLibrary& Spooler();
+
+// The system's spooler, for raw jobs and the lists of queues and ports.
 const SpoolerCalls& SystemSpooler();
 
 // Status numbers of a raw job (the same numbers as the link's).

@@ -1,5 +1,6 @@
 #include "protocol/settings_file.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <system_error>
@@ -39,7 +40,7 @@ bool WriteSettingsFile(const SettingsStore& store, const std::filesystem::path& 
   return !file.fail();
 }
 
-LoadResult LoadSettingsText(SettingsStore& store, const std::filesystem::path& path) {
+LoadResult LoadSettingsText(SettingsStore& store, const std::filesystem::path& path, LoadNotes* notes) {
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return LoadResult::NotOpened;
   std::ifstream file(path, std::ios::binary | std::ios::in);
@@ -48,21 +49,33 @@ LoadResult LoadSettingsText(SettingsStore& store, const std::filesystem::path& p
   file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   bytes.resize(static_cast<std::size_t>(file.gcount()));
   if (file.bad()) return LoadResult::NotOpened;
-  if (bytes.size() == kSettingsFileReadLimit && file.peek() != std::char_traits<char>::eof()) {
+  const bool pastLoadLimit = bytes.size() == kSettingsFileReadLimit && file.peek() != std::char_traits<char>::eof();
+  if (pastLoadLimit) {
     // Not read to its end: leave out the cut last line rather than read it as
     // a shorter value.
     const std::size_t end = bytes.find_last_of('\n');
     bytes.resize(end == std::string::npos ? 0 : end + 1);
   }
-  return LoadSettingsBytes(store, bytes);
+  const LoadResult result = LoadSettingsBytes(store, bytes, notes);
+  if (notes != nullptr) notes->pastLoadLimit = pastLoadLimit && result == LoadResult::Read;
+  return result;
 }
 
-LoadResult LoadSettingsBytes(SettingsStore& store, std::string_view fileBytes) {
+LoadResult LoadSettingsBytes(SettingsStore& store, std::string_view fileBytes, LoadNotes* notes) {
+  if (notes != nullptr) *notes = LoadNotes{};
   store.textBuffer = AnsiToWide(WithCrLfLines(fileBytes));
   switch (CheckReplyHeader(WideToAnsi(store.textBuffer))) {
     case HeaderPresence::None: return LoadResult::StartNotAccepted;
     case HeaderPresence::OnePart: store.textBuffer.insert(0, L"\r\n"); break;
     case HeaderPresence::Whole: break;
+  }
+  if (notes != nullptr) {
+    // The reader's text ends at its first NUL; of what comes before, it takes
+    // the lines within its room.
+    const std::string text = WideToAnsi(store.textBuffer);
+    const std::size_t end = std::min(text.find('\0'), text.size());
+    notes->pastReadingRoom = end > kListingReadRoom;
+    if (!notes->pastReadingRoom && end < text.size()) notes->nulAt = fileBytes.find('\0');
   }
   ReadListing(store, ListingMode::Read);
   return LoadResult::Read;

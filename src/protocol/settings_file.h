@@ -2,6 +2,7 @@
 // Settings files (".prn" exports and the recent-settings file): the command
 // prefix followed by a configuration script, in the ANSI code page.
 
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
@@ -25,12 +26,21 @@ enum class LoadResult {
   Read,              // read into the store in read mode
 };
 
+// What a load left unread of a file whose start was accepted, for the
+// callers that tell the user so.
+struct LoadNotes {
+  bool pastLoadLimit = false;                  // longer than kSettingsFileReadLimit: the rest was not loaded
+  bool pastReadingRoom = false;                // its text runs past the listing reader's room
+  std::size_t nulAt = std::string_view::npos;  // the file's first NUL byte, where the text ends
+};
+
 // Reads `path` into the store's text buffer, checks its start and reads it
 // into the slots. The caller has set modelIndex and, where it wants only the
-// file's values, called ClearValues.
-LoadResult LoadSettingsText(SettingsStore& store, const std::filesystem::path& path);
+// file's values, called ClearValues. `notes`, when given, receives what was
+// left unread.
+LoadResult LoadSettingsText(SettingsStore& store, const std::filesystem::path& path, LoadNotes* notes = nullptr);
 
 // The same on a file's bytes already in memory (never NotOpened).
-LoadResult LoadSettingsBytes(SettingsStore& store, std::string_view fileBytes);
+LoadResult LoadSettingsBytes(SettingsStore& store, std::string_view fileBytes, LoadNotes* notes = nullptr);
 
 }  // namespace vostrel

@@ -75,7 +75,7 @@ static_assert(KeywordsUnique());
 // ----- The reader's state for one read: fixed-size, nothing per line. -----
 
 // The narrow text, with its terminating NUL.
-constexpr std::size_t kNarrowBufferBytes = 8192;
+constexpr std::size_t kNarrowBufferBytes = kListingReadRoom + 1;
 
 struct Marks {
   std::int32_t seen = 0;

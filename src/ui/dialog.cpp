@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <exception>
+
 #include "platform/unique_handle.h"
 #include "ui/controls.h"
 
@@ -12,6 +15,24 @@ namespace {
 constexpr wchar_t kDialogProperty[] = L"Vostrel.Dialog";
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+// Nothing may unwind into the system's code, but nothing may vanish without
+// a word either: the debugger's output names the handler, the message and,
+// for a standard exception, what it says. Called inside a catch block.
+void ReportCaught(const wchar_t* handler, UINT message) noexcept {
+  // The caught object lives until the caller's catch block ends.
+  const char* what = "an exception of unknown type";
+  try {
+    throw;
+  } catch (const std::exception& caught) {
+    what = caught.what();
+  } catch (...) {
+  }
+  wchar_t line[512];
+  std::swprintf(line, sizeof line / sizeof line[0], L"Vostrel: %ls caught, message 0x%04X: %hs\n", handler, message,
+                what);
+  ::OutputDebugStringW(line);
+}
 
 }  // namespace
 
@@ -169,8 +190,8 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
   try {
     result = self->Dispatch(message, wParam, lParam);
   } catch (...) {
-    // Nothing may unwind into the system's code; the message counts as not
-    // handled.
+    // The message counts as not handled.
+    ReportCaught(L"the dialog procedure", message);
     result = FALSE;
   }
   if (message == WM_NCDESTROY) {
@@ -180,6 +201,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     try {
       self->OnDestroyed();
     } catch (...) {
+      ReportCaught(L"the end of the dialog", message);
     }
   }
   return result;
@@ -231,6 +253,7 @@ LRESULT CALLBACK MessageFilterProc(int code, WPARAM wParam, LPARAM lParam) noexc
     try {
       taken = Dialog::RouteMessage(reinterpret_cast<MSG*>(lParam));
     } catch (...) {
+      ReportCaught(L"the message filter", reinterpret_cast<MSG*>(lParam)->message);
       taken = false;
     }
     routing = false;

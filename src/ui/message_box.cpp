@@ -2,27 +2,16 @@
 
 #include <string>
 
+#include "i18n/result_codes.h"
 #include "i18n/text_table.h"
 #include "platform/module_path.h"
 
 namespace vostrel {
 namespace {
 
-// The numbered codes and what each shows. A code with a second row shows it
-// in a second box after the first is closed.
-struct CodeMessage {
-  int code;
-  std::int32_t row;
-  std::int32_t secondRow;  // -1: none
-  UINT style;
-};
-
-constexpr CodeMessage kCodeMessages[] = {
-    {20, 0, -1, MB_OK | MB_ICONERROR},  {22, 2, -1, MB_OK | MB_ICONEXCLAMATION}, {23, 3, -1, MB_OK | MB_ICONERROR},
-    {24, 4, -1, MB_OK | MB_ICONERROR},  {30, 5, -1, MB_OK | MB_ICONERROR},       {31, 6, -1, MB_OK | MB_ICONERROR},
-    {32, 7, -1, MB_OK | MB_ICONERROR},  {40, 8, -1, MB_OK | MB_ICONERROR},       {80, 15, 16, MB_OK | MB_ICONERROR},
-    {81, 16, -1, MB_OK | MB_ICONERROR},
-};
+UINT BoxStyle(MessageStyle style) {
+  return MB_OK | (style == MessageStyle::kExclamation ? MB_ICONEXCLAMATION : MB_ICONERROR);
+}
 
 }  // namespace
 
@@ -40,12 +29,12 @@ int ShowMessage(std::int32_t row, UINT style, HWND owner) {
 }
 
 void ReportCode(int code, HWND owner) {
-  for (const CodeMessage& message : kCodeMessages) {
-    if (message.code != code) continue;
-    ShowMessage(message.row, message.style, owner);
-    if (message.secondRow >= 0) ShowMessage(message.secondRow, message.style, owner);
-    return;
-  }
+  const CodeMessage* message = FindCodeMessage(code);
+  if (message == nullptr) return;
+  ShowMessage(message->row, BoxStyle(message->style), owner);
+  if (message->secondRow >= 0) ShowMessage(message->secondRow, BoxStyle(message->style), owner);
 }
+
+void ReportCode(ResultCode code, HWND owner) { ReportCode(static_cast<int>(code), owner); }
 
 }  // namespace vostrel

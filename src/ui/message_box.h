@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "i18n/result_codes.h"
+
 namespace vostrel {
 
 // Shows a text in a modal message box titled with the application name and
@@ -22,5 +24,6 @@ int ShowMessage(std::int32_t row, UINT style, HWND owner = nullptr);
 // Shows the message of a numbered error code with its style; code 80 shows
 // two boxes, one after the other. A code without a message shows nothing.
 void ReportCode(int code, HWND owner = nullptr);
+void ReportCode(ResultCode code, HWND owner = nullptr);
 
 }  // namespace vostrel

@@ -3,6 +3,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "link/host_shell.h"
 #include "link/printer_link.h"
@@ -128,6 +129,70 @@ TEST_F(NetLinkTest, OpenFailsWithoutTouchingASocket) {
   }
 }
 
+// A listener whose queue is full: it never accepts, and Linux drops the SYN
+// of every connect beyond its backlog, so such a connect neither completes
+// nor fails until the system gives up after about two minutes.
+class FullListener {
+ public:
+  FullListener() {
+    listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in where{};
+    where.sin_family = AF_INET;
+    where.sin_addr.s_addr = ::inet_addr("127.0.0.1");
+    ::bind(listener_, reinterpret_cast<const sockaddr*>(&where), sizeof where);
+    ::listen(listener_, 0);
+    int size = sizeof where;
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&where), &size);
+    port_ = ::ntohs(where.sin_port);
+    // Connects of the test's own fill the queue; the first that does not
+    // complete within half a second shows that it is full.
+    for (int i = 0; i < 16 && !full_; ++i) {
+      const SOCKET filler = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+      fillers_.push_back(filler);
+      u_long nonBlocking = 1;
+      ::ioctlsocket(filler, FIONBIO, &nonBlocking);
+      ::connect(filler, reinterpret_cast<const sockaddr*>(&where), sizeof where);
+      fd_set writable;
+      FD_ZERO(&writable);
+      FD_SET(filler, &writable);
+      timeval wait{0, 500000};
+      full_ = ::select(0, nullptr, &writable, nullptr, &wait) == 0;
+    }
+  }
+  ~FullListener() {
+    for (const SOCKET filler : fillers_) ::closesocket(filler);
+    ::closesocket(listener_);
+  }
+  FullListener(const FullListener&) = delete;
+  FullListener& operator=(const FullListener&) = delete;
+
+  bool full() const { return full_; }
+  std::wstring portText() const { return std::to_wstring(port_); }
+
+ private:
+  SOCKET listener_ = INVALID_SOCKET;
+  std::vector<SOCKET> fillers_;
+  std::uint16_t port_ = 0;
+  bool full_ = false;
+};
+
+TEST_F(NetLinkTest, AConnectThatIsNeverAnsweredFailsAfterFiveSeconds) {
+  const FullListener listener;
+  ASSERT_TRUE(listener.full());
+  prefs.portNumber = listener.portText();
+  for (TimeoutClass timeouts : {TimeoutClass::kNormal, TimeoutClass::kLong}) {
+    const std::uint32_t start = clock.now();
+    EXPECT_FALSE(link.Open(timeouts));
+    EXPECT_GE(clock.now() - start, 5000u);
+    EXPECT_LT(clock.now() - start, 5000u + 600u);  // the echo's wait and one poll at most
+    EXPECT_FALSE(link.socket.valid());
+    EXPECT_EQ(link.kind, 0);
+  }
+  // A listener that answers still opens on the same link.
+  prefs.portNumber = peer.portText();
+  OpenConnected();
+}
+
 TEST_F(NetLinkTest, OpensAHostByName) {
   prefs.portName = L"localhost";
   OpenConnected();
@@ -173,6 +238,11 @@ TEST_F(NetLinkTest, ReadEndsAsTheReplyRulesSay) {
       {"silence", ReplyRule::kUntilEnd, "", false, kLinkTimedOut, 0},
       {"closed connection", ReplyRule::kUntilEnd, "", true, kLinkConnectionLost, 0xFFFFFFFFu},
       {"closed after part of a reply", ReplyRule::kUntilEnd, "A=1\r\n", true, kLinkConnectionLost, 0xFFFFFFFFu},
+      // A print server that closes right after its reply: the close ends the
+      // reply as silence would.
+      {"any reply, then closed", ReplyRule::kAnyReply, "SN=1234\r\n", true, kLinkOk, 9},
+      {"any reply of one byte, then closed", ReplyRule::kAnyReply, "S", true, kLinkOk, 1},
+      {"closed before any reply", ReplyRule::kAnyReply, "", true, kLinkConnectionLost, 0xFFFFFFFFu},
   };
   for (const ReadCase& c : cases) {
     SCOPED_TRACE(c.name);

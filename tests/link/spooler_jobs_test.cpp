@@ -64,7 +64,9 @@ struct FakeSpooler {
     log.push_back("close");
     return TRUE;
   }
-  static SpoolerCalls Calls() { return {&Open, &StartDoc, &StartPage, &Write, &EndPage, &EndDoc, &Close}; }
+  static SpoolerCalls Calls() {
+    return {&Open, &StartDoc, &StartPage, &Write, &EndPage, &EndDoc, &Close, nullptr, nullptr};
+  }
   static void Reset(int fail, DWORD shortfall) {
     failAt = fail;
     shortBy = shortfall;

@@ -125,10 +125,51 @@ class ThrowingDialog : public Dialog {
   }
 };
 
+// Collects what the process hands to the debugger's output: OutputDebugString
+// raises an exception that a vectored handler sees first and lets pass.
+class DebugOutputCatcher {
+ public:
+  DebugOutputCatcher() : handler_(::AddVectoredExceptionHandler(1, &DebugOutputCatcher::Handle)) { lines().clear(); }
+  ~DebugOutputCatcher() { ::RemoveVectoredExceptionHandler(handler_); }
+  DebugOutputCatcher(const DebugOutputCatcher&) = delete;
+  DebugOutputCatcher& operator=(const DebugOutputCatcher&) = delete;
+
+  static std::vector<std::wstring>& lines() {
+    static std::vector<std::wstring> caught;
+    return caught;
+  }
+
+ private:
+  static constexpr DWORD kWidePrint = 0x4001000A;  // DBG_PRINTEXCEPTION_WIDE_C
+  static LONG CALLBACK Handle(EXCEPTION_POINTERS* pointers) {
+    const EXCEPTION_RECORD& record = *pointers->ExceptionRecord;
+    if (record.NumberParameters < 2) return EXCEPTION_CONTINUE_SEARCH;
+    if (record.ExceptionCode == kWidePrint) {
+      lines().emplace_back(reinterpret_cast<const wchar_t*>(record.ExceptionInformation[1]));
+    } else if (record.ExceptionCode == DBG_PRINTEXCEPTION_C) {
+      const std::string text(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+      lines().emplace_back(text.begin(), text.end());
+    } else {
+      return EXCEPTION_CONTINUE_SEARCH;
+    }
+    return EXCEPTION_CONTINUE_EXECUTION;
+  }
+
+  PVOID handler_;
+};
+
 TEST_F(DialogLayer, AnExceptionInAHandlerStaysInsideTheProcedure) {
+  DebugOutputCatcher catcher;
   ThrowingDialog dialog;
   EXPECT_EQ(dialog.RunModal(nullptr), 7);
   EXPECT_EQ(dialog.handled, 1);
+  // What was caught is not swallowed silently: the handler, the message and
+  // the exception's own words reach the debugger's output.
+  bool reported = false;
+  for (const std::wstring& line : DebugOutputCatcher::lines()) {
+    reported = reported || line == L"Vostrel: the dialog procedure caught, message 0x0111: handler failed\n";
+  }
+  EXPECT_TRUE(reported) << DebugOutputCatcher::lines().size();
 }
 
 TEST_F(DialogLayer, AMissingTemplateFailsCleanly) {

@@ -6,6 +6,7 @@
 
 #include "protocol/settings_file.h"
 #include "settings/catalogue.h"
+#include "settings/listing_reader.h"
 #include "settings/printer_model.h"
 
 namespace vostrel::cli {
@@ -109,15 +110,32 @@ std::wstring DumpStore(const SettingsStore& store) {
   return lines;
 }
 
-int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output) {
+int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output,
+                           bool warnings) {
   store.modelIndex = ModelIndexOf(model);
   store.ClearValues();
-  switch (LoadSettingsText(store, std::filesystem::path(file))) {
+  LoadNotes notes;
+  switch (LoadSettingsText(store, std::filesystem::path(file), &notes)) {
     case LoadResult::NotOpened: output.err += L"vostrel-cli: cannot open '" + file + L"'\n"; return kExitNotOpened;
     case LoadResult::StartNotAccepted:
       output.err += L"vostrel-cli: '" + file + L"' does not start like a settings file\n";
       return kExitStartNotAccepted;
     case LoadResult::Read: break;
+  }
+  if (!warnings) return kExitOk;
+  // Never let "read" stand for a file of which part was ignored.
+  const std::wstring head = L"vostrel-cli: warning: '" + file + L"' ";
+  if (notes.pastLoadLimit) {
+    output.err += head + L"is longer than the " + std::to_wstring(kSettingsFileReadLimit) +
+                  L" bytes the program loads; the settings after them are not read\n";
+  }
+  if (notes.pastReadingRoom) {
+    output.err += head + L"is longer than the " + std::to_wstring(kListingReadRoom) +
+                  L" bytes the program reads; the settings after them are not read\n";
+  }
+  if (notes.nulAt != std::string_view::npos) {
+    output.err += head + L"holds a NUL byte at offset " + std::to_wstring(notes.nulAt) +
+                  L"; the settings after it are not read\n";
   }
   return kExitOk;
 }
@@ -135,7 +153,7 @@ int Run(const std::vector<std::wstring>& args, Output& output) {
   }
 
   SettingsStore store;
-  if (const int status = LoadSettingsForCommand(store, options.file, options.model, output); status != kExitOk) {
+  if (const int status = LoadSettingsForCommand(store, options.file, options.model, output, true); status != kExitOk) {
     return status;
   }
 

@@ -45,7 +45,10 @@ std::wstring DumpStore(const SettingsStore& store);
 // Loads FILE into a cleared store as the program loads a settings file, with
 // the model's index set; kExitOk, or the status of the failure with its line
 // on the error output.
-int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output);
+// When `warnings` is set, says on the error output what part of the file
+// the program leaves unread.
+int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output,
+                           bool warnings = false);
 
 extern const wchar_t kUsage[];
 

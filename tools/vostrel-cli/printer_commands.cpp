@@ -5,31 +5,20 @@
 #include <fstream>
 #include <iterator>
 
-#include "i18n/text_table.h"
+#include "i18n/result_codes.h"
+#include "link/printer_link.h"
 #include "link_argument.h"
-#include "link_session.h"
+#include "operations/printer_exchange.h"
 #include "platform/ansi_text.h"
 #include "prefs/preferences.h"
 #include "protocol/command_set.h"
-#include "protocol/settings_file.h"
 #include "settings/catalogue.h"
-#include "settings/config_script.h"
 #include "settings/listing_reader.h"
 #include "settings/printer_model.h"
 #include "settings/reply_readers.h"
 
 namespace vostrel::cli {
 namespace {
-
-constexpr std::uint32_t kPauseStepMs = 100;
-constexpr int kStepsPerSecond = 1000 / kPauseStepMs;
-
-// The text-table rows of the numbered messages these commands end with.
-struct CodeRow {
-  int code;
-  std::int32_t row;
-};
-constexpr std::array<CodeRow, 5> kCodeRows = {{{22, 2}, {23, 3}, {30, 5}, {31, 6}, {32, 7}}};
 
 // The information reply's four values, as the commands print them.
 struct InfoLine {
@@ -105,110 +94,94 @@ bool Parse(const std::vector<std::wstring>& args, Options& options, std::wstring
   return true;
 }
 
-// The numbered message of `code` in the program's language, with LF line
-// ends, and what went wrong in this run.
-int Fail(Output& output, int code, const std::wstring& detail) {
-  for (const CodeRow& row : kCodeRows) {
-    if (row.code != code) continue;
-    std::wstring message = GetText(TextId{TextBlock::MessageTexts, row.row});
+// The companion's front: the countdown on standard error as it runs, the
+// outcome as the numbered message in the program's language (with LF line
+// ends) followed by what went wrong in this run.
+class CliFront final : public ExchangeFront {
+ public:
+  CliFront(Output& output, const ProgressSink& progress) : output_(output), progress_(progress) {}
+
+  void ShowPause(int secondsLeft) override {
+    if (!progress_) return;
+    progress_(L"vostrel-cli: waiting for the printer to get ready for the configuration request: " +
+              std::to_wstring(secondsLeft) + L" s left\n");
+  }
+  void ShowOutcome(const ExchangeOutcome& outcome) override {
+    if (outcome.done()) return;
+    std::wstring message = CodeMessageText(outcome.code);
     for (size_t at = message.find(L"\r\n"); at != std::wstring::npos; at = message.find(L"\r\n", at))
       message.erase(at, 1);
-    output.err += message + L"\n";
+    if (!message.empty()) output_.err += message + L"\n";
+    output_.err += L"vostrel-cli: " + outcome.detail + L"\n";
   }
-  output.err += L"vostrel-cli: " + detail + L"\n";
-  return code;
+
+ private:
+  Output& output_;
+  const ProgressSink& progress_;
+};
+
+// Shows a failed outcome; its code is the exit status.
+int Finish(ExchangeFront& front, const ExchangeOutcome& outcome) {
+  front.ShowOutcome(outcome);
+  return static_cast<int>(outcome.code);
 }
 
-std::wstring StatusText(std::uint32_t status) { return L" (status " + std::to_wstring(status) + L")"; }
-
-// The printer needs time after the pre-request; the user sees the seconds
-// that are left.
-void PauseBeforeRequest(std::int32_t portKind, Clock& clock, const ProgressSink& progress) {
-  const int steps = PreRequestPauseSteps(portKind);
-  for (int step = 0; step < steps; ++step) {
-    if (step % kStepsPerSecond == 0 && progress) {
-      progress(L"vostrel-cli: waiting for the printer to get ready for the configuration request: " +
-               std::to_wstring((steps - step) / kStepsPerSecond) + L" s left\n");
-    }
-    clock.Sleep(kPauseStepMs);
-  }
+int Fail(ExchangeFront& front, ResultCode code, std::wstring detail) {
+  return Finish(front, ExchangeOutcome{code, kLinkOk, std::move(detail)});
 }
 
-// Clears the store for the model and puts the request, with the command
-// prefix, into the send buffer; the bytes to write.
-std::string_view PrepareRequest(SettingsStore& store, std::wstring_view model, RequestKind kind, SendBuffer& buffer) {
-  store.modelIndex = ModelIndexOf(model);
-  store.ClearValues();
-  BuildRequest(store, kind);
-  const Outgoing built = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
-  return {buffer.data(), built.status == OutgoingStatus::Ready ? built.byteCount : 0};
-}
+// The link of one command; the exchange opens and closes it.
+struct CommandLink {
+  CommandLink(const Options& options, Clock& clock, ExchangeFront& front)
+      : link(options.prefs, driverLinkKind, clock), exchange(link, options.prefs, clock, front, options.link) {}
 
-int Receive(const Options& options, Output& output, Clock& clock, const ProgressSink& progress) {
+  std::int32_t driverLinkKind = 0;  // no printer queue stands in front of the port
+  PrinterLink link;
+  PrinterExchange exchange;
+};
+
+int Receive(const Options& options, Output& output, Clock& clock, ExchangeFront& front) {
   SettingsStore store;
+  store.modelIndex = ModelIndexOf(options.model);
   SendBuffer buffer;
-  const std::string_view request = PrepareRequest(store, options.model, RequestKind::Configuration, buffer);
+  const std::string_view request = BuildRequestBytes(store, RequestKind::Configuration, buffer);
 
-  std::string reply;
+  ReceivedListing listing;
   {
-    LinkSession link(options.prefs, clock);
-    if (!link.Open(false)) return Fail(output, kExitLinkNotOpened, L"the link " + options.link + L" did not open");
-    if (const std::uint32_t status = link.Write(kPreRequestCommand); status != 0)
-      return Fail(output, kExitWriteFailed, L"the pre-request was not written" + StatusText(status));
-    link.Close();
-    PauseBeforeRequest(options.prefs.portKind, clock, progress);
-    if (!link.Open(false))
-      return Fail(output, kExitLinkNotOpened, L"the link " + options.link + L" did not open again");
-    if (const std::uint32_t status = link.Write(request); status != 0)
-      return Fail(output, kExitWriteFailed, L"the configuration request was not written" + StatusText(status));
-    const std::uint32_t status = link.Read(false, reply);
-    link.Close();
-    if (status != 0) return Fail(output, kExitReadFailed, L"the listing was not read" + StatusText(status));
-    if (reply.empty()) return Fail(output, kExitReadFailed, L"the printer sent no listing");
-  }
-
-  // A stray byte in front of the header is forgiven once.
-  std::string_view listing = reply;
-  HeaderPresence header = CheckReplyHeader(listing);
-  if (header == HeaderPresence::None) {
-    listing.remove_prefix(1);
-    header = CheckReplyHeader(listing);
-    if (header == HeaderPresence::None)
-      return Fail(output, kExitReadFailed, L"the reply does not begin like a configuration listing");
+    CommandLink command(options, clock, front);
+    if (const ExchangeOutcome outcome = command.exchange.ReceiveListing(request, listing); !outcome.done()) {
+      return Finish(front, outcome);
+    }
   }
 
   if (!options.outFile.empty()) {
     // The file keeps the listing's own start: the file reader puts the
     // missing line in front of a half header itself.
     std::ofstream file(std::filesystem::path(options.outFile), std::ios::binary | std::ios::trunc);
-    file.write(listing.data(), static_cast<std::streamsize>(listing.size()));
+    file.write(listing.bytes.data(), static_cast<std::streamsize>(listing.bytes.size()));
     file.close();
-    if (!file) return Fail(output, kExitFileNotWritten, L"cannot write '" + options.outFile + L"'");
+    if (!file) return Fail(front, ResultCode::kExportFailed, L"cannot write '" + options.outFile + L"'");
     return kExitOk;
   }
 
-  store.textBuffer = AnsiToWide(listing);
-  if (header == HeaderPresence::OnePart) store.textBuffer.insert(0, L"\r\n");
+  store.textBuffer = ListingText(listing);
   ReadListing(store, ListingMode::Read);
   output.out += DumpStore(store);
   return kExitOk;
 }
 
-int Info(const Options& options, Output& output, Clock& clock) {
+int Info(const Options& options, Output& output, Clock& clock, ExchangeFront& front) {
   SettingsStore store;
+  store.modelIndex = ModelIndexOf(options.model);
   SendBuffer buffer;
-  const std::string_view request = PrepareRequest(store, options.model, RequestKind::Information, buffer);
+  const std::string_view request = BuildRequestBytes(store, RequestKind::Information, buffer);
 
   std::string reply;
   {
-    LinkSession link(options.prefs, clock);
-    if (!link.Open(true)) return Fail(output, kExitLinkNotOpened, L"the link " + options.link + L" did not open");
-    if (const std::uint32_t status = link.Write(request); status != 0)
-      return Fail(output, kExitWriteFailed, L"the information request was not written" + StatusText(status));
-    const std::uint32_t status = link.Read(true, reply);
-    link.Close();
-    if (status != 0) return Fail(output, kExitReadFailed, L"the reply was not read" + StatusText(status));
-    if (reply.empty()) return Fail(output, kExitReadFailed, L"the printer sent no reply");
+    CommandLink command(options, clock, front);
+    if (const ExchangeOutcome outcome = command.exchange.ReceiveInformation(request, reply); !outcome.done()) {
+      return Finish(front, outcome);
+    }
   }
 
   store.textBuffer = AnsiToWide(reply);
@@ -221,7 +194,7 @@ int Info(const Options& options, Output& output, Clock& clock) {
     anyValue = anyValue || !value.empty();
     lines.append(line.label).append(value).append(L"\n");
   }
-  if (!anyValue) return Fail(output, kExitReadFailed, L"the reply carries no serial number and no counter");
+  if (!anyValue) return Fail(front, ResultCode::kReadFailed, L"the reply carries no serial number and no counter");
   output.out += lines;
   return kExitOk;
 }
@@ -236,7 +209,7 @@ std::string_view ScriptOf(std::string_view file) {
   return file;
 }
 
-int Send(const Options& options, Output& output, Clock& clock) {
+int Send(const Options& options, Output& output, Clock& clock, ExchangeFront& front) {
   SettingsStore store;
   if (const int status = LoadSettingsForCommand(store, options.file, options.model, output); status != kExitOk) {
     return status;
@@ -248,7 +221,7 @@ int Send(const Options& options, Output& output, Clock& clock) {
     if (item.invalid != 0) rejected += L"vostrel-cli: rejected: " + SlotName(slot) + L"\n";
   }
   if (!rejected.empty()) {
-    Fail(output, kExitRejectedSettings, L"nothing was sent; the file's rejected settings:");
+    Fail(front, ResultCode::kRejectedValue, L"nothing was sent; the file's rejected settings:");
     output.err += rejected;
     return kExitRejectedSettings;
   }
@@ -261,20 +234,8 @@ int Send(const Options& options, Output& output, Clock& clock) {
   }
   const std::string outgoing = std::string(kCommandPrefix).append(ScriptOf(bytes));
 
-  if (options.prefs.portKind == kPortKindPrt) {
-    switch (SendToQueue(options.prefs.portName, outgoing)) {
-      case 0: return kExitOk;
-      case 110:
-        return Fail(output, kExitLinkNotOpened, L"the printer queue '" + options.prefs.portName + L"' did not open");
-      default: return Fail(output, kExitWriteFailed, L"the spooler did not take the job");
-    }
-  }
-  LinkSession link(options.prefs, clock);
-  if (!link.Open(false)) return Fail(output, kExitLinkNotOpened, L"the link " + options.link + L" did not open");
-  if (const std::uint32_t status = link.Write(outgoing); status != 0)
-    return Fail(output, kExitWriteFailed, L"the settings were not written" + StatusText(status));
-  link.Close();
-  return kExitOk;
+  CommandLink command(options, clock, front);
+  return Finish(front, command.exchange.Send(outgoing));
 }
 
 }  // namespace
@@ -295,10 +256,6 @@ const wchar_t kPrinterUsage[] =
     L"open, 31 a write failed, 32 a read failed or brought no usable reply, 22 the\n"
     L"listing file cannot be written; 1 and 2 as for dump, 64 usage error.\n";
 
-int PreRequestPauseSteps(std::int32_t portKind) {
-  return (portKind == kPortKindNet ? 20000 : 5000) / static_cast<int>(kPauseStepMs);
-}
-
 bool IsPrinterCommand(const std::vector<std::wstring>& args) {
   return !args.empty() && (args[0] == L"receive" || args[0] == L"info" || args[0] == L"send");
 }
@@ -312,9 +269,10 @@ int RunPrinterCommand(const std::vector<std::wstring>& args, Output& output, Clo
     output.err += L"vostrel-cli: " + problem + L"\n" + kUsage + L"\n" + kPrinterUsage;
     return kExitUsage;
   }
-  if (options.command == L"receive") return Receive(options, output, clock, progress);
-  if (options.command == L"info") return Info(options, output, clock);
-  return Send(options, output, clock);
+  CliFront front(output, progress);
+  if (options.command == L"receive") return Receive(options, output, clock, front);
+  if (options.command == L"info") return Info(options, output, clock, front);
+  return Send(options, output, clock, front);
 }
 
 }  // namespace vostrel::cli

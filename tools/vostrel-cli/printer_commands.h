@@ -12,16 +12,18 @@
 #include <vector>
 
 #include "cli.h"
+#include "i18n/result_codes.h"
 #include "platform/clock.h"
 
 namespace vostrel::cli {
 
+// The exit statuses of failures are the program's numbered codes.
 enum PrinterExitCode : int {
-  kExitFileNotWritten = 22,  // receive -o: the listing file cannot be written
-  kExitRejectedSettings = 23,
-  kExitLinkNotOpened = 30,
-  kExitWriteFailed = 31,
-  kExitReadFailed = 32,
+  kExitFileNotWritten = static_cast<int>(ResultCode::kExportFailed),  // receive -o: the listing file
+  kExitRejectedSettings = static_cast<int>(ResultCode::kRejectedValue),
+  kExitLinkNotOpened = static_cast<int>(ResultCode::kLinkNotOpened),
+  kExitWriteFailed = static_cast<int>(ResultCode::kWriteFailed),
+  kExitReadFailed = static_cast<int>(ResultCode::kReadFailed),
 };
 
 // Lines that must reach the user while the command still runs (the
@@ -34,10 +36,6 @@ bool IsPrinterCommand(const std::vector<std::wstring>& args);
 // Runs one printer command. Every wait goes through `clock`.
 int RunPrinterCommand(const std::vector<std::wstring>& args, Output& output, Clock& clock,
                       const ProgressSink& progress);
-
-// The steps of 100 ms the printer gets between the pre-request and the
-// configuration request: 5 s on COM and USB, 20 s over TCP.
-int PreRequestPauseSteps(std::int32_t portKind);
 
 extern const wchar_t kPrinterUsage[];
 

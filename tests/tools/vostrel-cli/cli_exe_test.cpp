@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwctype>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "link/tcp_peer.h"
 #include "platform/unique_handle.h"
@@ -88,6 +91,92 @@ TEST(CliExe, FailuresGoToStandardErrorWithTheirStatus) {
   const Result usage = RunExe(L"frobnicate");
   EXPECT_EQ(usage.status, 64u);
   EXPECT_EQ(usage.err.rfind("vostrel-cli: unknown command 'frobnicate'\n", 0), 0u);
+}
+
+// The file name, in lower case, of a library the debuggee loaded: from its
+// file handle, or else from the name the loader left in its memory.
+std::wstring LoadedName(HANDLE process, const LOAD_DLL_DEBUG_INFO& load) {
+  wchar_t path[MAX_PATH * 2] = {};
+  std::wstring name;
+  if (load.hFile != nullptr &&
+      ::GetFinalPathNameByHandleW(load.hFile, path, static_cast<DWORD>(std::size(path)), 0) > 0) {
+    name = path;
+  } else if (load.lpImageName != nullptr) {
+    void* where = nullptr;
+    SIZE_T got = 0;
+    if (::ReadProcessMemory(process, load.lpImageName, &where, sizeof where, &got) && where != nullptr &&
+        load.fUnicode != 0 && ::ReadProcessMemory(process, where, path, sizeof path - sizeof(wchar_t), &got)) {
+      name = path;
+    }
+  }
+  name = name.substr(name.find_last_of(L"\\/") + 1);
+  std::transform(name.begin(), name.end(), name.begin(), ::towlower);
+  return name;
+}
+
+// Runs vostrel-cli.exe under the test as its debugger and lists the
+// libraries it loads, at its start and later, until it ends.
+std::vector<std::wstring> LibrariesLoadedBy(const std::wstring& tail) {
+  std::vector<std::wstring> names;
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  ScopedHandle nul(::CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                 OPEN_EXISTING, 0, nullptr));
+  const fs::path exe(VOSTREL_CLI_EXE);
+  std::wstring commandLine = L"\"" + exe.wstring() + L"\" " + tail;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = nul.get();
+  startup.hStdOutput = nul.get();
+  startup.hStdError = nul.get();
+  PROCESS_INFORMATION info{};
+  if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
+                        &startup, &info)) {
+    return names;
+  }
+  ScopedHandle process(info.hProcess), thread(info.hThread);
+  for (;;) {
+    DEBUG_EVENT event{};
+    if (!::WaitForDebugEvent(&event, 30000)) break;
+    DWORD answer = DBG_CONTINUE;
+    switch (event.dwDebugEventCode) {
+      case CREATE_PROCESS_DEBUG_EVENT:
+        if (event.u.CreateProcessInfo.hFile != nullptr) ::CloseHandle(event.u.CreateProcessInfo.hFile);
+        break;
+      case LOAD_DLL_DEBUG_EVENT:
+        names.push_back(LoadedName(process.get(), event.u.LoadDll));
+        if (event.u.LoadDll.hFile != nullptr) ::CloseHandle(event.u.LoadDll.hFile);
+        break;
+      case EXCEPTION_DEBUG_EVENT:
+        if (event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) answer = DBG_EXCEPTION_NOT_HANDLED;
+        break;
+      default: break;
+    }
+    ::ContinueDebugEvent(event.dwProcessId, event.dwThreadId, answer);
+    if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) break;
+  }
+  return names;
+}
+
+bool Holds(const std::vector<std::wstring>& names, const wchar_t* name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TEST(CliExe, OnlyACommandThatPrintsThroughAQueueLoadsTheSpooler) {
+  const fs::path file = fs::temp_directory_path() / "vostrel-cli-exe-spooler.prn";
+  std::ofstream(file, std::ios::binary) << std::string("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\n", 17)
+                                        << "PRINT DARKNESS\t:\t12\r\nEND\r\n";
+  const std::vector<std::wstring> dump = LibrariesLoadedBy(L"dump \"" + file.wstring() + L"\"");
+  const std::vector<std::wstring> help = LibrariesLoadedBy(L"--help");
+  const std::vector<std::wstring> queue =
+      LibrariesLoadedBy(L"send --link \"queue:No such queue\" \"" + file.wstring() + L"\"");
+  fs::remove(file);
+  // The debugger saw the libraries at all: the program's own imports.
+  ASSERT_TRUE(Holds(dump, L"kernel32.dll")) << dump.size();
+  ASSERT_TRUE(Holds(queue, L"kernel32.dll")) << queue.size();
+  EXPECT_FALSE(Holds(dump, L"winspool.drv"));
+  EXPECT_FALSE(Holds(help, L"winspool.drv"));
+  EXPECT_TRUE(Holds(queue, L"winspool.drv"));
 }
 
 TEST(CliExe, PrinterCommandsAnswerOnStandardOutputAndFailWithTheirCodeInUtf8) {

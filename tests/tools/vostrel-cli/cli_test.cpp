@@ -142,6 +142,60 @@ TEST_F(CliTest, UsageErrorsSayWhatIsWrong) {
   EXPECT_TRUE(output_.out.starts_with(L"usage: vostrel-cli dump"));
 }
 
+// Lines the listing reader skips: long enough to push a setting past a limit.
+std::string Filler(std::size_t bytes) {
+  std::string text;
+  for (int i = 0; text.size() < bytes; ++i) text += "RESERVED " + std::to_string(i) + "\t:\t0000000000\r\n";
+  return text;
+}
+
+TEST_F(CliTest, APartOfTheFileTheProgramLeavesUnreadIsNamedOnStandardError) {
+  const std::string darkness = "PRINT DARKNESS\t:\t12\r\n";
+  const std::string host = "HOST NAME\t:\tlate\r\n";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::vector<std::wstring> warnings;  // parts of the lines, one each
+    bool hostRead;
+  };
+  const Case cases[] = {
+      {"within every limit", kHeader + darkness + host + "END\r\n", {}, true},
+      {"past the reader's room",
+       kHeader + darkness + Filler(8200) + host + "END\r\n",
+       {L"is longer than the 8191 bytes the program reads"},
+       false},
+      {"past the load limit",
+       kHeader + darkness + Filler(70000) + host + "END\r\n",
+       {L"is longer than the 65536 bytes the program loads", L"is longer than the 8191 bytes the program reads"},
+       false},
+      {"a NUL byte",
+       kHeader + darkness + std::string(1, '\0') + host + "END\r\n",
+       {L"holds a NUL byte at offset " + std::to_wstring(kHeader.size() + darkness.size())},
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::wstring file = Write("long.prn", c.bytes);
+    for (const wchar_t* command : {L"dump", L"check"}) {
+      // The status stays what it would be: the file was read.
+      EXPECT_EQ(RunCli({command, file}), kExitOk);
+      std::size_t lines = 0;
+      for (std::size_t at = output_.err.find(L'\n'); at != std::wstring::npos; at = output_.err.find(L'\n', at + 1))
+        ++lines;
+      EXPECT_EQ(lines, c.warnings.size());
+      for (const std::wstring& warning : c.warnings) {
+        EXPECT_NE(output_.err.find(L"vostrel-cli: warning: '" + file + L"' " + warning), std::wstring::npos);
+      }
+      if (!c.warnings.empty()) {
+        EXPECT_NE(output_.err.find(L"the settings after"), std::wstring::npos);
+      }
+    }
+    EXPECT_EQ(RunCli({L"dump", file}), kExitOk);
+    EXPECT_NE(output_.out.find(L"PRINT DARKNESS#1\t1\t12"), std::wstring::npos);
+    EXPECT_EQ(output_.out.find(L"HOST NAME#11\t1\tlate") != std::wstring::npos, c.hostRead);
+  }
+}
+
 TEST(CliNames, SlotNamesFollowTheStoreOrder) {
   EXPECT_EQ(SlotName(0), L"PRINT SPEED#0");
   EXPECT_EQ(SlotName(29), L"REFLECT SENSOR POSITION#29");

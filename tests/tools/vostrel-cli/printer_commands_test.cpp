@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "link/link_fixtures.h"
 #include "link/tcp_peer.h"
 #include "link_argument.h"
+#include "operations/printer_exchange.h"
 #include "prefs/preferences.h"
 #include "printer_sim_process.h"
 #include "protocol/command_set.h"
@@ -218,6 +221,34 @@ TEST(ReceiveCommand, PrintsWhatDumpPrintsOfTheReceivedFile) {
     EXPECT_EQ(cli::Run({L"dump", L"--model", L"VX-135-ZKQ", file}, dumped), kExitOk);
     EXPECT_NE(dumped.out.find(L"PRINT DARKNESS#1\t1\t"), std::wstring::npos);
     EXPECT_EQ(printed->output.out, dumped.out);
+  }
+}
+
+TEST(ReceiveCommand, AListingLongerThanTheLinksBufferIsReadWholeOrNotAtAll) {
+  const struct {
+    const wchar_t* faults;
+    int status;
+  } cases[] = {
+      {L"--long-reply", kExitOk},
+      {L"--long-reply --no-end", kExitReadFailed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.faults, c.faults + std::wcslen(c.faults)));
+    ScratchFolder folder;
+    SimulatorProcess sim(2, c.faults);
+    ASSERT_NE(sim.port(), 0);
+    const std::wstring file = (folder / "received.prn").wstring();
+    auto run = RunPrinter({L"receive", L"--link", sim.link(), L"-o", file});
+    EXPECT_EQ(sim.Finish(), 0u);
+    EXPECT_EQ(run->status, c.status);
+    const std::string sent = sim.Captured(2, "out");
+    EXPECT_GT(sent.size(), 4096u);
+    if (c.status == kExitOk) {
+      EXPECT_EQ(FileBytes(file), sent);
+    } else {
+      EXPECT_FALSE(std::filesystem::exists(file));
+      EXPECT_TRUE(run->output.err.starts_with(L"code : 32\n"));
+    }
   }
 }
 

@@ -1,0 +1,170 @@
+#include "operations/printer_exchange.h"
+
+#include <utility>
+#include <vector>
+
+#include "link/printer_link.h"
+#include "link/spooler_jobs.h"
+#include "platform/ansi_text.h"
+
+namespace vostrel {
+namespace {
+
+constexpr int kStepsPerSecond = 1000 / static_cast<int>(kPauseStepMs);
+
+std::wstring StatusText(LinkStatus status) { return L" (status " + std::to_wstring(status) + L")"; }
+
+// Closes the link on every path out of a command.
+class ClosesLink {
+ public:
+  explicit ClosesLink(PrinterLink& link) : link_(link) {}
+  ~ClosesLink() { link_.Close(); }
+  ClosesLink(const ClosesLink&) = delete;
+  ClosesLink& operator=(const ClosesLink&) = delete;
+
+ private:
+  PrinterLink& link_;
+};
+
+}  // namespace
+
+int PreRequestPauseSteps(std::int32_t portKind) {
+  return (portKind == kPortKindNet ? 20000 : 5000) / static_cast<int>(kPauseStepMs);
+}
+
+bool EndsWithEndLine(std::string_view reply) { return reply.ends_with("END\r\n") || reply.ends_with("ND\r\nT"); }
+
+std::wstring ListingText(const ReceivedListing& listing) {
+  std::wstring text = AnsiToWide(listing.bytes);
+  if (listing.header == HeaderPresence::OnePart) text.insert(0, L"\r\n");
+  return text;
+}
+
+std::string_view BuildRequestBytes(SettingsStore& store, RequestKind kind, SendBuffer& buffer) {
+  store.ClearValues();
+  BuildRequest(store, kind);
+  const Outgoing built = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
+  return {buffer.data(), built.status == OutgoingStatus::Ready ? built.byteCount : 0};
+}
+
+PrinterExchange::PrinterExchange(PrinterLink& link, const PreferencesRecord& prefs, Clock& clock, ExchangeFront& front,
+                                 std::wstring linkName)
+    : link_(link), prefs_(prefs), clock_(clock), front_(front), linkName_(std::move(linkName)) {}
+
+ExchangeOutcome PrinterExchange::Failure(ResultCode code, std::wstring detail, LinkStatus status) const {
+  return ExchangeOutcome{code, status, std::move(detail)};
+}
+
+bool PrinterExchange::Open(TimeoutClass timeouts) { return link_.Open(timeouts); }
+
+LinkStatus PrinterExchange::Write(std::string_view bytes) {
+  std::uint32_t written = 0;
+  const LinkStatus status = link_.Write(bytes.data(), static_cast<std::uint32_t>(bytes.size()), &written);
+  if (status != kLinkOk) return status;
+  // A write that reports success but left bytes behind did not deliver the text.
+  return written == bytes.size() ? kLinkOk : kLinkWriteTimedOut;
+}
+
+void PrinterExchange::Pause() {
+  const int steps = PreRequestPauseSteps(prefs_.portKind);
+  for (int step = 0; step < steps; ++step) {
+    if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
+    clock_.Sleep(kPauseStepMs);
+  }
+}
+
+ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string& reply) {
+  reply.clear();
+  ClosesLink closes(link_);
+  if (!Open(request.timeouts)) {
+    return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
+  }
+  if (const LinkStatus status = Write(request.bytes); status != kLinkOk) {
+    return Failure(ResultCode::kWriteFailed, request.notWritten + StatusText(status), status);
+  }
+  if (!request.readsReply) return {};
+
+  // Zero-filled, with room for the link's closing zero.
+  std::vector<char> buffer(static_cast<std::size_t>(request.room) + 1, '\0');
+  std::uint32_t count = 0;
+  const LinkStatus status = link_.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), request.rule, &count);
+  link_.Close();
+  const std::wstring replyName(request.replyName);
+  if (status != kLinkOk) {
+    return Failure(ResultCode::kReadFailed, L"the " + replyName + L" was not read" + StatusText(status), status);
+  }
+  // A lost connection reports a count that is no count at all.
+  if (count == 0 || count > request.room) {
+    return Failure(ResultCode::kReadFailed, L"the printer sent no " + replyName);
+  }
+  reply.assign(buffer.data(), count);
+  // A full room ends the read: whatever did not fit is lost, so a reply that
+  // still lacks its END line is not whole.
+  if (request.rule == ReplyRule::kUntilEnd && count >= request.room && !EndsWithEndLine(reply)) {
+    reply.clear();
+    return Failure(ResultCode::kReadFailed, L"the " + replyName + L" filled all " + std::to_wstring(request.room) +
+                                                L" bytes of its room without its END line");
+  }
+  return {};
+}
+
+ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, ReceivedListing& listing) {
+  listing = {};
+  {
+    ClosesLink closes(link_);
+    if (!Open(TimeoutClass::kNormal)) {
+      return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
+    }
+    if (const LinkStatus status = Write(kPreRequestCommand); status != kLinkOk) {
+      return Failure(ResultCode::kWriteFailed, L"the pre-request was not written" + StatusText(status), status);
+    }
+  }
+  Pause();
+
+  std::string reply;
+  ExchangeOutcome outcome =
+      Run(ExchangeRequest{TimeoutClass::kNormal, request, L"the configuration request was not written", true,
+                          ReplyRule::kUntilEnd, kListingRoom, L"listing"},
+          reply);
+  if (!outcome.done()) {
+    if (outcome.code == ResultCode::kLinkNotOpened) outcome.detail += L" again";
+    return outcome;
+  }
+
+  // A stray byte in front of the header is forgiven once.
+  std::string_view text = reply;
+  HeaderPresence header = CheckReplyHeader(text);
+  if (header == HeaderPresence::None) {
+    text.remove_prefix(1);
+    header = CheckReplyHeader(text);
+    if (header == HeaderPresence::None) {
+      return Failure(ResultCode::kReadFailed, L"the reply does not begin like a configuration listing");
+    }
+  }
+  listing.bytes.assign(text);
+  listing.header = header;
+  return {};
+}
+
+ExchangeOutcome PrinterExchange::ReceiveInformation(std::string_view request, std::string& reply) {
+  return Run(ExchangeRequest{TimeoutClass::kLong, request, L"the information request was not written", true,
+                             ReplyRule::kAnyReply, kReplyRoom, L"reply"},
+             reply);
+}
+
+ExchangeOutcome PrinterExchange::Send(std::string_view bytes) {
+  if (prefs_.portKind == kPortKindPrt) {
+    std::uint32_t written = 0;
+    switch (SendRawJob(prefs_.portName, bytes.data(), static_cast<std::uint32_t>(bytes.size()), written)) {
+      case kRawJobDone: return {};
+      case kRawJobQueueNotOpened:
+        return Failure(ResultCode::kLinkNotOpened, L"the printer queue '" + prefs_.portName + L"' did not open",
+                       kLinkQueueNotOpened);
+      default: return Failure(ResultCode::kWriteFailed, L"the spooler did not take the job", kLinkRawJobFailed);
+    }
+  }
+  std::string none;
+  return Run(ExchangeRequest{TimeoutClass::kNormal, bytes, L"the settings were not written", false}, none);
+}
+
+}  // namespace vostrel

@@ -1,0 +1,133 @@
+#pragma once
+// The printer exchange: how every command talks to the printer. Each call
+// opens the link with the timeout class its request needs, writes, reads at
+// most one reply by the rule that reply ends on, and closes the link on
+// every path out, so nothing stays open between commands. The switch from a
+// printer queue to the port behind it (and back) stays with the caller.
+//
+// A front end (the main window, the command-line companion) shows the
+// countdown of the pause after the pre-request and, once its command is
+// over, the outcome, through ExchangeFront. Every wait runs on the clock.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "i18n/result_codes.h"
+#include "link/link_types.h"
+#include "platform/clock.h"
+#include "prefs/preferences.h"
+#include "protocol/command_set.h"
+#include "settings/config_script.h"
+#include "settings/listing_reader.h"
+#include "settings/settings_store.h"
+
+namespace vostrel {
+
+class PrinterLink;
+
+// How a command ended: kDone, or the numbered code to report, the link's
+// status of the failed write or read, and what went wrong in words (English,
+// for the companion's output and for logs; message boxes show the code's
+// own message).
+struct ExchangeOutcome {
+  ResultCode code = ResultCode::kDone;
+  LinkStatus linkStatus = kLinkOk;
+  std::wstring detail;
+
+  bool done() const { return code == ResultCode::kDone; }
+};
+
+class ExchangeFront {
+ public:
+  virtual ~ExchangeFront() = default;
+  // Once a second during the pause after the pre-request: the whole seconds
+  // left, from 20 (TCP) or 5 (COM, USB) down to 1.
+  virtual void ShowPause(int secondsLeft) = 0;
+  // Called by the command's caller once the command is over (the link is
+  // closed and the link choice put back), for a done command too.
+  virtual void ShowOutcome(const ExchangeOutcome& outcome) = 0;
+};
+
+// The room of a reply that is not a listing: the link's reply buffer less
+// its closing zero.
+inline constexpr std::uint32_t kReplyRoom = kReplyBufferSize - 1;
+// The room of the configuration listing: as much as the listing reader takes.
+inline constexpr std::uint32_t kListingRoom = static_cast<std::uint32_t>(kListingReadRoom);
+
+// The steps of 100 ms between the pre-request and the configuration
+// request: 5 s on COM and USB, 20 s over TCP.
+inline constexpr std::uint32_t kPauseStepMs = 100;
+int PreRequestPauseSteps(std::int32_t portKind);
+
+// One request and its reply.
+struct ExchangeRequest {
+  TimeoutClass timeouts = TimeoutClass::kNormal;
+  std::string_view bytes;                                      // written once the link is open
+  const wchar_t* notWritten = L"the request was not written";  // the outcome's words for a failed write
+  bool readsReply = false;                                     // false: open, write, close
+  ReplyRule rule = ReplyRule::kUntilEnd;
+  std::uint32_t room = kReplyRoom;      // the most reply bytes taken
+  const wchar_t* replyName = L"reply";  // "listing": names the reply in the outcome
+};
+
+// A configuration listing as the printer sent it, without the one stray byte
+// in front of its header that is forgiven, and which header it carries
+// (never HeaderPresence::None).
+struct ReceivedListing {
+  std::string bytes;
+  HeaderPresence header = HeaderPresence::Whole;
+};
+
+// The text the listing reader reads of a received listing: converted from
+// the ANSI code page, with "\r\n" in front when only part of the header came.
+std::wstring ListingText(const ReceivedListing& listing);
+
+// Builds the request of `kind` for the store's model (the store's values are
+// cleared) into `buffer`, with the command prefix; the bytes to write, empty
+// when the request does not fit.
+std::string_view BuildRequestBytes(SettingsStore& store, RequestKind kind, SendBuffer& buffer);
+
+class PrinterExchange {
+ public:
+  // `link` reads `prefs` (the preferences in use, the caller's currentPrefs);
+  // `linkName` names the link in the outcome's words. All outlive the exchange.
+  PrinterExchange(PrinterLink& link, const PreferencesRecord& prefs, Clock& clock, ExchangeFront& front,
+                  std::wstring linkName);
+
+  // Open, write the request, read its reply into `reply` when it has one,
+  // close. A reply that fills its room without the END line its rule waits
+  // for is a failed read, never a whole reply.
+  ExchangeOutcome Run(const ExchangeRequest& request, std::string& reply);
+
+  // The configuration listing: the pre-request on a link of its own, the
+  // pause, then `request` (the configuration request with its prefix) with
+  // Normal timeouts and the listing read until its END line, within
+  // kListingRoom; the header test forgives one stray byte in front.
+  ExchangeOutcome ReceiveListing(std::string_view request, ReceivedListing& listing);
+
+  // The information request (with its prefix): Long timeouts, the reply
+  // read until the printer falls silent.
+  ExchangeOutcome ReceiveInformation(std::string_view request, std::string& reply);
+
+  // Writes `bytes` (the prefix and a script) to the printer: to a printer
+  // queue as one raw job, to a port with Normal timeouts; nothing is read.
+  ExchangeOutcome Send(std::string_view bytes);
+
+ private:
+  ExchangeOutcome Failure(ResultCode code, std::wstring detail, LinkStatus status = kLinkOk) const;
+  bool Open(TimeoutClass timeouts);
+  LinkStatus Write(std::string_view bytes);
+  void Pause();
+
+  PrinterLink& link_;
+  const PreferencesRecord& prefs_;
+  Clock& clock_;
+  ExchangeFront& front_;
+  std::wstring linkName_;
+};
+
+// Whether a reply ends with the END line as the link's reply rule sees it.
+bool EndsWithEndLine(std::string_view reply);
+
+}  // namespace vostrel

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Shows the serial settings dialog under Xvfb with the Japanese locale and
+# saves a screenshot, so that anyone can look at it as a user would.
+#   tests/ui/show_com_settings_dialog.sh [OUT.png]
+# OUT defaults to $VOSTREL_BUILD_DIR/com_settings_dialog.png. Needs the
+# Windows tree built (scripts/test.sh) for the libraries and the golden Wine
+# prefix; uses its own copy of that prefix with the X11 driver.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${VOSTREL_BUILD_DIR:-$root/build}
+out=${1:-$build/com_settings_dialog.png}
+work="$build/com-settings-viewer"
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+display=:${VIEWER_DISPLAY:-96}
+
+[ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
+mkdir -p "$work"
+
+x86_64-w64-mingw32-windres -I "$root/src/res" "$root/src/res/com_settings_dialog.rc" -O coff -o "$work/dialog.res"
+x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
+  -I "$root/src" -municode -mwindows "$root/tests/ui/com_settings_viewer.cpp" "$work/dialog.res" \
+  -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
+  -lcomctl32 -lgdi32 -luser32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
+
+# A prefix of our own that draws through X11.
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+"$wineserver" -k >/dev/null 2>&1 || true
+"$wineserver" -w >/dev/null 2>&1 || true
+rm -rf "$WINEPREFIX"
+cp -a "$build/win/wine/golden" "$WINEPREFIX"
+sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
+
+Xvfb "$display" -screen 0 400x300x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+viewer_pid=
+cleanup() {
+  [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
+  "$wineserver" -k >/dev/null 2>&1 || true
+  "$wineserver" -w >/dev/null 2>&1 || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=$display
+
+"$wine" "$work/viewer.exe" >/dev/null 2>&1 </dev/null &
+viewer_pid=$!
+# Wait until Wine has made a window for the dialog, then let it draw.
+for _ in $(seq 1 60); do
+  if [ "$(xwininfo -root -children 2>/dev/null | grep -c '^ *0x')" -gt 0 ]; then break; fi
+  sleep 0.5
+done
+sleep 3
+import -window root "$out"
+echo "$out"
