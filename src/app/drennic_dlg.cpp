@@ -11,6 +11,7 @@
 #include "i18n/text_entries.h"
 #include "pages/standard_page.h"
 #include "platform/module_path.h"
+#include "ui/com_settings_dialog.h"
 #include "ui/controls.h"
 
 #include "res/main_window_ids.h"
@@ -123,9 +124,7 @@ bool CDrennicDlg::OnInitDialog() {
   ui::Edit(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetLimit(kPortNumberLimit);
   ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(kDefaultNetPort);
 
-  // The three pickers and the queue maps are filled here, once, by the port
-  // discovery.
-
+  links_->FillPickers();
   links_->CreateTooltips();
   modelTip_.Create(hwnd(), Item(IDC_MAIN_MODEL_LIST));
   links_->ReadDefaultPrinter();
@@ -263,7 +262,7 @@ void CDrennicDlg::RunPrintAction() {}
 void CDrennicDlg::RunReceive() {}
 void CDrennicDlg::RunImport() {}
 void CDrennicDlg::RunExport() {}
-void CDrennicDlg::RunSerialSettings() {}
+void CDrennicDlg::RunSerialSettings() { CComSettingsDlg(app_.currentPrefs).RunModal(hwnd()); }
 
 bool CDrennicDlg::OnCommand(int id, int code, HWND) {
   for (const CommandRow& row : kCommands) {

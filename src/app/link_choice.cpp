@@ -55,6 +55,26 @@ std::wstring ComPortPrefix(const std::wstring& description) {
 LinkChoice::LinkChoice(HWND window, PreferencesRecord& currentPrefs, DriverPort driver)
     : window_(window), prefs_(currentPrefs), driver_(driver) {}
 
+void LinkChoice::FillPickers() { FillPickers(FillComList(), FillUsbList(), FillQueueList()); }
+
+void LinkChoice::FillPickers(const std::vector<std::wstring>& comPorts, const std::vector<std::wstring>& usbPorts,
+                             const QueueDiscovery& queues) {
+  // The lists sort their entries; the first after sorting is selected.
+  const auto fill = [](const ui::ComboBox& list, const std::vector<std::wstring>& entries) {
+    for (const std::wstring& entry : entries) list.Add(entry);
+    if (list.Count() > 0) list.Select(0);
+  };
+  fill(ui::ComboBox(Item(IDC_MAIN_COM_LIST)), comPorts);
+  fill(ui::ComboBox(Item(IDC_MAIN_USB_LIST)), usbPorts);
+  const ui::ComboBox queueList(Item(IDC_MAIN_QUEUE_LIST));
+  fill(queueList, queues.queues);
+  queuePortKinds = queues.queuePortKinds;
+  queuePortTexts = queues.queuePortTexts;
+  if (queueList.Count() > 0) {
+    ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(QueuePortText(queueList.SelectedText()));
+  }
+}
+
 void LinkChoice::CreateTooltips() {
   queueTip_.Create(window_, Item(IDC_MAIN_QUEUE_LIST));
   comTip_.Create(window_, Item(IDC_MAIN_COM_LIST));

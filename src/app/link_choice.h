@@ -10,8 +10,10 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "app/picker_tooltip.h"
+#include "link/port_discovery.h"
 #include "prefs/preferences.h"
 
 namespace vostrel {
@@ -39,6 +41,12 @@ class LinkChoice {
   std::map<std::wstring, std::wstring> queuePortTexts;
   std::wstring defaultPrinterName;
 
+  // Fills the three pickers and the queue maps from the port discovery, once.
+  void FillPickers();
+  // The same from entries found already: each list gets its entries and
+  // selects its first; label 121 describes the first queue.
+  void FillPickers(const std::vector<std::wstring>& comPorts, const std::vector<std::wstring>& usbPorts,
+                   const QueueDiscovery& queues);
   // Creates the tooltips of the queue and COM lists.
   void CreateTooltips();
   // Reads the system's default printer queue into defaultPrinterName.

@@ -1,0 +1,287 @@
+// The link choice on the main window's own template, in this process, with
+// the pickers filled from discovery results given by each test.
+#include "app/link_choice.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "res/main_window_ids.h"
+#include "ui/controls.h"
+#include "ui/dialog.h"
+
+namespace vostrel::testing {
+namespace {
+
+// The main window's template with nothing behind it.
+class BareMainWindow : public ui::Dialog {
+ public:
+  BareMainWindow() : ui::Dialog(IDD_MAIN_WINDOW) {}
+};
+
+const std::vector<std::wstring> kComPorts = {L"COM3:", L"COM1:", L"COM12:"};
+const std::vector<std::wstring> kUsbPorts = {L"USB002", L"USB001"};
+
+QueueDiscovery Queues() {
+  QueueDiscovery found;
+  const auto add = [&](const wchar_t* queue, std::int32_t kind, const wchar_t* text) {
+    found.queues.push_back(queue);
+    found.queuePortKinds[queue] = kind;
+    found.queuePortTexts[queue] = text;
+  };
+  add(L"Office", 0, L"LPT1:");
+  add(L"Label COM", kPortKindCom, L"COM12, 9600, 8, 1, None, None");
+  add(L"Label VCOM", kPortKindCom, L"TELMARO COM 3, 19200, 8, 1, None, Xon/Xoff");
+  add(L"Label NET", kPortKindNet, L"192.168.0.50, 9101");
+  add(L"Label NET host", kPortKindNet, L"localhost, 9102");
+  add(L"Label NET odd", kPortKindNet, L"IP_10.0.0.9");
+  add(L"Label USB", kPortKindUsb, L"USB002");
+  return found;
+}
+
+class LinkChoiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::InitDialogControls());
+    ASSERT_TRUE(window_.CreateModeless(nullptr));
+    ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set({192, 168, 0, 1});
+    ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(L"9100");
+    links_ =
+        std::make_unique<LinkChoice>(window_.hwnd(), prefs_, DriverPort{driverKind_, driverAddress_, driverNumber_});
+  }
+  void TearDown() override { window_.Destroy(); }
+
+  // The pickers as the discovery fills them; `queues` replaces the queue
+  // list (each new name on a port of kind 0).
+  LinkChoice& Fill(std::vector<std::wstring> queues = {}) {
+    QueueDiscovery found = Queues();
+    if (!queues.empty()) {
+      found.queues = queues;
+      for (const std::wstring& queue : queues) {
+        found.queuePortKinds.try_emplace(queue, 0);
+        found.queuePortTexts.try_emplace(queue, L"LPT2:");
+      }
+    }
+    links_->FillPickers(kComPorts, kUsbPorts, found);
+    return *links_;
+  }
+
+  HWND Item(int id) const { return window_.Item(id); }
+  std::wstring Text(int id) const { return ui::Control(Item(id)).Text(); }
+  std::wstring Selected(int id) const { return ui::ComboBox(Item(id)).SelectedText(); }
+  bool Enabled(int id) const { return ui::Control(Item(id)).IsEnabled(); }
+  bool Checked(int id) const { return ui::CheckBox(Item(id)).IsChecked(); }
+  // The user picks a queue with the queue radio set.
+  void ChooseQueue(const wchar_t* name) {
+    const ui::ComboBox list(Item(IDC_MAIN_QUEUE_LIST));
+    for (int i = 0; i < list.Count(); ++i) {
+      if (list.ItemText(i) == name) list.Select(i);
+    }
+    links_->OnQueueSelected();
+    links_->OnRadio(0);
+  }
+
+  BareMainWindow window_;
+  PreferencesRecord prefs_;
+  std::int32_t driverKind_ = 0;
+  std::wstring driverAddress_ = L"old";
+  std::wstring driverNumber_ = L"old";
+  std::unique_ptr<LinkChoice> links_;
+};
+
+TEST_F(LinkChoiceTest, FillingSortsTheListsAndDescribesTheFirstQueue) {
+  Fill();
+  EXPECT_EQ(Selected(IDC_MAIN_COM_LIST), L"COM1:");
+  EXPECT_EQ(Selected(IDC_MAIN_USB_LIST), L"USB001");
+  EXPECT_EQ(Selected(IDC_MAIN_QUEUE_LIST), L"Label COM");
+  EXPECT_EQ(Text(IDC_MAIN_QUEUE_PORT_TEXT), L"COM12, 9600, 8, 1, None, None");
+}
+
+struct QueueRestoreCase {
+  const char* name;
+  std::vector<std::wstring> queues;
+  std::wstring saved;           // PORT_NAME
+  std::wstring defaultPrinter;  // the system's default queue
+  std::wstring chosen;          // the queue selected afterwards
+  std::wstring portName;        // in the preferences afterwards
+};
+
+class QueueRestore : public LinkChoiceTest, public ::testing::WithParamInterface<QueueRestoreCase> {};
+
+TEST_P(QueueRestore, PicksTheSavedQueueThenATelmaroQueueThenTheDefaultPrinter) {
+  const QueueRestoreCase& c = GetParam();
+  Fill(c.queues);
+  prefs_.portKind = kPortKindNone;
+  prefs_.portName = c.saved;
+  links_->defaultPrinterName = c.defaultPrinter;
+  links_->Restore();
+  links_->Apply();
+  EXPECT_EQ(links_->linkChoice, 0);
+  EXPECT_TRUE(Checked(IDC_MAIN_QUEUE_RADIO));
+  EXPECT_EQ(Selected(IDC_MAIN_QUEUE_LIST), c.chosen);
+  EXPECT_EQ(prefs_.portName, c.portName);
+  EXPECT_EQ(prefs_.portKind, kPortKindPrt);
+  EXPECT_TRUE(Enabled(IDC_MAIN_QUEUE_LIST));
+  EXPECT_FALSE(Enabled(IDC_MAIN_COM_LIST));
+  EXPECT_EQ(links_->queueTooltip().Text(), c.chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QueueRestore,
+    ::testing::Values(
+        QueueRestoreCase{"saved", {L"Alpha", L"Telmaro 120", L"Office"}, L"Office", L"Alpha", L"Office", L"Office"},
+        QueueRestoreCase{
+            "telmaro", {L"Alpha", L"Telmaro 120", L"Office"}, L"Gone", L"Office", L"Telmaro 120", L"Telmaro 120"},
+        // The prefix is compared exactly, case included.
+        QueueRestoreCase{"default", {L"Alpha", L"TELMARO 120", L"Office"}, L"", L"Office", L"Office", L"Office"},
+        // Nothing found: the first queue, as the filling selected it.
+        QueueRestoreCase{"none", {L"Alpha", L"Beta"}, L"Gone", L"Missing", L"Alpha", L"Alpha"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(LinkChoiceTest, RestoresTheSavedQueuesPortDescriptionAndKind) {
+  Fill();
+  prefs_.portKind = kPortKindPrt;
+  prefs_.portName = L"Label NET";
+  links_->Restore();
+  EXPECT_EQ(Text(IDC_MAIN_QUEUE_PORT_TEXT), L"192.168.0.50, 9101");
+  EXPECT_EQ(driverKind_, kPortKindNet);
+}
+
+TEST_F(LinkChoiceTest, RestoresComUsbAndNetChoices) {
+  Fill();
+  prefs_.portKind = kPortKindCom;
+  prefs_.portName = L"COM3:";
+  links_->Restore();
+  links_->Apply();
+  EXPECT_TRUE(Checked(IDC_MAIN_COM_RADIO));
+  EXPECT_FALSE(Checked(IDC_MAIN_QUEUE_RADIO));
+  EXPECT_EQ(Selected(IDC_MAIN_COM_LIST), L"COM3:");
+  EXPECT_TRUE(Enabled(IDC_MAIN_COM_LIST));
+  EXPECT_TRUE(Enabled(IDC_MAIN_COM_DETAIL));
+  EXPECT_FALSE(Enabled(IDC_MAIN_QUEUE_LIST));
+  EXPECT_EQ(links_->comTooltip().Text(), L"COM3:");
+
+  prefs_.portKind = kPortKindUsb;
+  prefs_.portName = L"USB002";
+  links_->Restore();
+  links_->Apply();
+  EXPECT_TRUE(Checked(IDC_MAIN_USB_RADIO));
+  EXPECT_EQ(Selected(IDC_MAIN_USB_LIST), L"USB002");
+  EXPECT_TRUE(Enabled(IDC_MAIN_USB_LIST));
+  EXPECT_FALSE(Enabled(IDC_MAIN_COM_LIST));
+
+  prefs_.portKind = kPortKindNet;
+  prefs_.portName = L"10.0.0.5";
+  prefs_.portNumber = L"";
+  links_->Restore();
+  links_->Apply();
+  EXPECT_TRUE(Checked(IDC_MAIN_NET_RADIO));
+  EXPECT_EQ(prefs_.portName, L"10.0.0.5");
+  EXPECT_EQ(prefs_.portNumber, L"9100");
+  for (int id : {IDC_MAIN_IP_ADDRESS, IDC_MAIN_PORT_NUMBER_LABEL, IDC_MAIN_PORT_NUMBER_EDIT}) EXPECT_TRUE(Enabled(id));
+  EXPECT_FALSE(Enabled(IDC_MAIN_USB_LIST));
+}
+
+struct QueuePortCase {
+  const wchar_t* queue;
+  std::int32_t kind;
+  std::wstring address;
+  std::wstring number;
+};
+
+TEST_F(LinkChoiceTest, CollectWorksOutThePortBehindTheQueue) {
+  Fill();
+  const QueuePortCase cases[] = {
+      {L"Label COM", kPortKindCom, L"COM12:", L"old"},
+      {L"Label VCOM", kPortKindCom, L"TELMARO COM 3", L"old"},
+      {L"Label NET", kPortKindNet, L"192.168.0.50", L"9101"},
+      {L"Label USB", kPortKindUsb, L"USB002", L"9101"},
+      // A network description that is not "address, port" names no port.
+      {L"Label NET odd", kPortKindNet, L"", L""},
+      {L"Office", 0, L"LPT1:", L""},
+  };
+  for (const QueuePortCase& c : cases) {
+    ChooseQueue(c.queue);
+    links_->Collect();
+    EXPECT_EQ(prefs_.portKind, kPortKindPrt) << c.queue;
+    EXPECT_EQ(prefs_.portName, c.queue);
+    EXPECT_EQ(driverKind_, c.kind) << c.queue;
+    EXPECT_EQ(driverAddress_, c.address) << c.queue;
+    EXPECT_EQ(driverNumber_, c.number) << c.queue;
+  }
+}
+
+TEST_F(LinkChoiceTest, CollectReadsTheChosenPicker) {
+  Fill();
+  links_->OnRadio(3);
+  ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set({10, 1, 2, 3});
+  ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(L"9200");
+  links_->Collect();
+  EXPECT_EQ(prefs_.portKind, kPortKindNet);
+  EXPECT_EQ(prefs_.portName, L"10.1.2.3");
+  EXPECT_EQ(prefs_.portNumber, L"9200");
+
+  links_->OnRadio(1);
+  ui::ComboBox(Item(IDC_MAIN_COM_LIST)).Select(2);
+  links_->Collect();
+  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portName, L"COM3:");
+}
+
+TEST_F(LinkChoiceTest, UseDirectPortSwitchesToThePortBehindTheQueueAndUseQueueBack) {
+  Fill();
+  ChooseQueue(L"Label COM");
+  ASSERT_TRUE(links_->UseDirectPort());
+  EXPECT_EQ(links_->linkChoice, 1);
+  EXPECT_TRUE(Checked(IDC_MAIN_COM_RADIO));
+  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portName, L"COM12:");
+  EXPECT_TRUE(Enabled(IDC_MAIN_COM_LIST));
+  EXPECT_FALSE(Enabled(IDC_MAIN_QUEUE_LIST));
+
+  links_->UseQueue();
+  EXPECT_EQ(links_->linkChoice, 0);
+  EXPECT_TRUE(Checked(IDC_MAIN_QUEUE_RADIO));
+  EXPECT_EQ(prefs_.portKind, kPortKindPrt);
+  EXPECT_EQ(prefs_.portName, L"Label COM");
+  EXPECT_EQ(::GetFocus(), Item(IDC_MAIN_QUEUE_LIST));
+
+  // A virtual port's name is taken whole; the list has no such port.
+  ChooseQueue(L"Label VCOM");
+  ASSERT_TRUE(links_->UseDirectPort());
+  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(ui::ComboBox(Item(IDC_MAIN_COM_LIST)).Selected(), -1);
+
+  ChooseQueue(L"Label USB");
+  ASSERT_TRUE(links_->UseDirectPort());
+  EXPECT_EQ(prefs_.portKind, kPortKindUsb);
+  EXPECT_EQ(prefs_.portName, L"USB002");
+
+  ChooseQueue(L"Label NET");
+  ASSERT_TRUE(links_->UseDirectPort());
+  EXPECT_TRUE(Checked(IDC_MAIN_NET_RADIO));
+  EXPECT_EQ(prefs_.portKind, kPortKindNet);
+  EXPECT_EQ(prefs_.portName, L"192.168.0.50");
+  EXPECT_EQ(prefs_.portNumber, L"9101");
+
+  ChooseQueue(L"Label NET host");
+  ASSERT_TRUE(links_->UseDirectPort());
+  EXPECT_EQ(prefs_.portName, L"127.0.0.1");
+  EXPECT_EQ(prefs_.portNumber, L"9102");
+}
+
+TEST_F(LinkChoiceTest, UseDirectPortRefusesAQueueWithoutAPortToSwitchTo) {
+  Fill();
+  for (const wchar_t* queue : {L"Label NET odd", L"Office"}) {
+    ChooseQueue(queue);
+    EXPECT_FALSE(links_->UseDirectPort()) << queue;
+    EXPECT_EQ(links_->linkChoice, 0) << queue;
+    EXPECT_TRUE(Checked(IDC_MAIN_QUEUE_RADIO)) << queue;
+    EXPECT_EQ(prefs_.portKind, kPortKindPrt) << queue;
+    EXPECT_EQ(prefs_.portName, queue);
+    EXPECT_TRUE(Enabled(IDC_MAIN_QUEUE_LIST)) << queue;
+  }
+}
+
+}  // namespace
+}  // namespace vostrel::testing
