@@ -20,9 +20,12 @@ fi
 
 "$root/scripts/setup.sh"
 
-# The host tree as scripts/test.sh configures it (clang, ASan/UBSan and the
-# fuzzers' coverage); only the fuzz targets are built.
-cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+# A tree of its own, configured like the host tree of scripts/test.sh (clang,
+# ASan/UBSan and the fuzzers' coverage) but optimised: the readers run about
+# twice as fast as in the Debug tree, so a campaign gets through more inputs.
+# Only the fuzz targets are built.
+tree=$build/fuzz-host
+cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 
 targets=()
@@ -33,7 +36,7 @@ if [ ${#targets[@]} -eq 0 ]; then
   echo "fuzz: no fuzz target in tests/fuzz" >&2
   exit 1
 fi
-cmake --build "$build/host" --target "${targets[@]}"
+cmake --build "$tree" --target "${targets[@]}"
 
 # The value of one "stat::NAME: value" line of libFuzzer's final statistics.
 stat() { sed -n "s/^stat::$1: *//p" "$2" | tail -n 1; }
@@ -49,7 +52,7 @@ for name in "${targets[@]}"; do
   printf '\n== %s: %s s ==\n' "$name" "$seconds"
 
   status=0
-  (cd "$work" && exec "$build/host/tests/$name" -max_total_time="$seconds" -timeout=10 \
+  (cd "$work" && exec "$tree/tests/$name" -max_total_time="$seconds" -timeout=10 \
     -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/" \
     "$work/corpus" "$root/tests/fuzz/seeds/$short") >"$log" 2>&1 || status=$?
 
@@ -84,6 +87,6 @@ done
 printf '\n== summary (%s s per target; corpora and findings in %s/fuzz/) ==\n' "$seconds" "$build"
 printf '%s\n' "${summary[@]}"
 if [ "$found_any" -ne 0 ]; then
-  echo "fuzz: a target found something; reproduce with build/host/tests/NAME FILE" >&2
+  echo "fuzz: a target found something; reproduce with build/fuzz-host/tests/NAME FILE" >&2
   exit 1
 fi
