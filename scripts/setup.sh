@@ -11,6 +11,7 @@ packages=(
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine64 xvfb xauth x11-utils socat imagemagick fonts-ipafont-gothic locales
   clang-format
+  python3-pil fonts-dejavu-core
   nftables
 )
 
