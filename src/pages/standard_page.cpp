@@ -121,23 +121,23 @@ void CDlgTabStandard::ResetKeepShared() {
   RepaintWithoutErase(hwnd());
 }
 
-StandardShared CDlgTabStandard::TakeShared() {
+MediaChoice CDlgTabStandard::TakeShared() {
   for (size_t i = 0; i < kSavedEdits.size(); ++i) saved_[i] = ui::Control(Item(kSavedEdits[i])).Text();
-  StandardShared shared;
-  shared.mediaSensorChecked = ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).IsChecked() ? 1 : 0;
-  shared.mediaSensorIndex = ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Selected();
-  shared.mediaLength = ui::Control(Item(IDC_STD_MEDIA_LENGTH_EDIT)).Text();
-  shared.mediaLengthUnit = ui::ComboBox(Item(IDC_STD_MEDIA_LENGTH_UNIT)).Selected();
-  shared.printMethodChecked = ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).IsChecked() ? 1 : 0;
-  shared.printMethodIndex = ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Selected();
-  return shared;
+  MediaChoice choice;
+  choice.mediaSensorChecked = ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).IsChecked();
+  choice.mediaSensorIndex = ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Selected();
+  choice.printMethodChecked = ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).IsChecked();
+  choice.printMethodIndex = ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Selected();
+  choice.mediaLength = ui::Control(Item(IDC_STD_MEDIA_LENGTH_EDIT)).Text();
+  choice.mediaLengthUnit = ui::ComboBox(Item(IDC_STD_MEDIA_LENGTH_UNIT)).Selected();
+  return choice;
 }
 
-void CDlgTabStandard::PutShared(int mediaSensorChecked, int mediaIndex, int printMethodChecked, int printMethodIndex) {
-  ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).SetChecked(mediaSensorChecked == 1);
-  ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Select(mediaIndex);
-  ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).SetChecked(printMethodChecked == 1);
-  ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Select(printMethodIndex);
+void CDlgTabStandard::PutShared(const MediaChoice& choice) {
+  ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).SetChecked(choice.mediaSensorChecked);
+  if (choice.mediaSensorIndex >= 0) ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Select(choice.mediaSensorIndex);
+  ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).SetChecked(choice.printMethodChecked);
+  if (choice.printMethodIndex >= 0) ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Select(choice.printMethodIndex);
   // Putting a copy back into a followed edit changes it, and that change is
   // copied again: take the copies first so that none is lost on the way.
   const std::array<std::wstring, 10> copies = saved_;

@@ -353,18 +353,19 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_EQ(page().savedEdits()[4], L"");
 
   Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
-  const StandardShared shared = page().TakeShared();
-  EXPECT_EQ(shared.mediaSensorChecked, 1);
+  const MediaChoice shared = page().TakeShared();
+  EXPECT_TRUE(shared.mediaSensorChecked);
   EXPECT_EQ(shared.mediaSensorIndex, 1);
   EXPECT_EQ(shared.mediaLength, L"101.6");
   EXPECT_EQ(shared.mediaLengthUnit, 0);
-  EXPECT_EQ(shared.printMethodChecked, 0);
+  EXPECT_FALSE(shared.printMethodChecked);
   EXPECT_EQ(shared.printMethodIndex, 0);
   EXPECT_EQ(page().savedEdits()[4], L"label-1");
 
   // What the model change put into the edits gives way to the saved copies.
   page().ApplyModel(0, Language::Japanese);
-  page().PutShared(0, 2, 1, 1);
+  page().PutShared(
+      {.mediaSensorChecked = false, .mediaSensorIndex = 2, .printMethodChecked = true, .printMethodIndex = 1});
   EXPECT_FALSE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
   EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).Selected(), 2);
   EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"連続紙");
@@ -373,6 +374,13 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), L"10");  // followed: the reset's text was copied
   EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), L"label-1");
   EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), L"6.4");
+
+  // The calibration's hand-over names no print method: that list stays.
+  page().PutShared({.mediaSensorChecked = true, .mediaSensorIndex = 0, .printMethodChecked = false});
+  EXPECT_TRUE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"透過");
+  EXPECT_FALSE(Check(IDC_STD_PRINT_METHOD_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).Selected(), 1);
 }
 
 TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
