@@ -1,0 +1,85 @@
+#include "pages/easy_page.h"
+
+#include "i18n/text_entries.h"
+#include "ui/controls.h"
+
+namespace vostrel {
+namespace {
+
+// Text entries of the two rows: the caption and the three media labels, the
+// caption and the Print Method choices.
+constexpr int kMediaTypeEntry = 59;
+constexpr int kPrintMethodEntry = 60;
+constexpr int kMediaLabels[] = {IDC_EASY_GAPS_LABEL, IDC_EASY_MARKS_LABEL, IDC_EASY_CONTINUOUS_LABEL};
+
+// The black-mark media differ per model; the label names them in Japanese
+// whatever the language.
+constexpr std::array<std::wstring_view, 2> kBlackMarkLabel = {L"ブラックマーク付き\nラベル\n（反射）",
+                                                              L"BM付きラベル\n／リストバンド\n（反射）"};
+
+const TextEntry* EasyRowTexts(const FieldBinding& row) {
+  if (row.checkBox == IDC_EASY_MEDIA_CHECK) return &kControlTextEntries[kMediaTypeEntry];
+  if (row.checkBox == IDC_EASY_METHOD_CHECK) return &kControlTextEntries[kPrintMethodEntry];
+  return nullptr;
+}
+
+int ModelSlot(int model) { return model == 1 ? 1 : 0; }
+
+}  // namespace
+
+CDlgTabEasy::CDlgTabEasy(SettingsStore& store, HINSTANCE instance)
+    : SettingsPage(IDD_PAGE_EASY, EasyBindings, store, PageLayout{0, 0, IDC_MAIN_SEND}, instance) {}
+
+bool CDlgTabEasy::OnInitDialog() {
+  const bool result = SettingsPage::OnInitDialog();
+  RepaintWithoutErase(hwnd());
+  return result;
+}
+
+void CDlgTabEasy::ExchangeValues(ui::ValueExchange& exchange) {
+  exchange.Radio(IDC_EASY_GAPS_RADIO, IDC_EASY_CONTINUOUS_RADIO, mediaTypeIndex_);
+}
+
+void CDlgTabEasy::ApplyTexts() {
+  // The check box captions and the Print Method list; the media entry's
+  // "choices" are the labels under the pictures.
+  ApplyRowTexts(rows(), &EasyRowTexts);
+  const TextRange& labels = kControlTextEntries[kMediaTypeEntry].choices;
+  for (int k = 0; k < static_cast<int>(std::size(kMediaLabels)); ++k) {
+    ui::Control(Item(kMediaLabels[k])).SetText(GetText(labels, k));
+  }
+}
+
+void CDlgTabEasy::ApplyModel(int model, Language language) {
+  const int slot = ModelSlot(model);
+  ApplyEnableRule(rows(), slot, language);
+  const ui::Control marksLabel(Item(IDC_EASY_MARKS_LABEL));
+  marksLabel.SetText(kBlackMarkLabel[static_cast<size_t>(slot)]);
+  marksLabel.Enable(true);
+  mediaTypeIndex_ = EasyBindings[0].listDefault[static_cast<size_t>(slot)];
+  ResetRows(rows(), slot);
+  RepaintWithoutErase(hwnd());
+  UpdateValues(ui::ValueExchange::Direction::Push);
+}
+
+MediaChoice CDlgTabEasy::TakeChoice() {
+  UpdateValues(ui::ValueExchange::Direction::Pull);
+  MediaChoice choice;
+  choice.mediaSensorChecked = ui::CheckBox(Item(IDC_EASY_MEDIA_CHECK)).IsChecked();
+  choice.mediaSensorIndex = mediaTypeIndex_;
+  choice.printMethodChecked = ui::CheckBox(Item(IDC_EASY_METHOD_CHECK)).IsChecked();
+  choice.printMethodIndex = ui::ComboBox(Item(IDC_EASY_METHOD_LIST)).Selected();
+  return choice;
+}
+
+void CDlgTabEasy::PutChoice(const MediaChoice& choice) {
+  UpdateValues(ui::ValueExchange::Direction::Pull);
+  ui::CheckBox(Item(IDC_EASY_MEDIA_CHECK)).SetChecked(choice.mediaSensorChecked);
+  // Only the three media exist; another index keeps the one shown.
+  if (choice.mediaSensorIndex >= 0 && choice.mediaSensorIndex <= 2) mediaTypeIndex_ = choice.mediaSensorIndex;
+  ui::CheckBox(Item(IDC_EASY_METHOD_CHECK)).SetChecked(choice.printMethodChecked);
+  if (choice.printMethodIndex >= 0) ui::ComboBox(Item(IDC_EASY_METHOD_LIST)).Select(choice.printMethodIndex);
+  UpdateValues(ui::ValueExchange::Direction::Push);
+}
+
+}  // namespace vostrel
