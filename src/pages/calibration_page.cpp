@@ -21,6 +21,8 @@ constexpr int kThirdChoice[] = {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO, IDC_CAL_R
 constexpr int kThirdLabelIndex = 2;
 
 constexpr int kGap = 20;
+// Below the button, inside the group box.
+constexpr int kGroupMargin = 8;
 
 SIZE ControlSize(HWND control) {
   RECT rect{};
@@ -97,6 +99,7 @@ void CDlgTabCalibration::RecordSizes() {
   }
   sizes_.lastPictureWidth = ControlSize(Item(kStepPictures[3])).cx;
   sizes_.buttonWidth = ControlSize(Item(IDC_CAL_START)).cx;
+  sizes_.buttonHeight = ControlSize(Item(IDC_CAL_START)).cy;
 }
 
 void CDlgTabCalibration::OfferThirdChoice(bool offered) {
@@ -187,6 +190,14 @@ void CDlgTabCalibration::LayOut(int media) {
     MoveControl(Item(kStepPictures[i]), layout.pictures[i]);
   }
   MoveControl(Item(IDC_CAL_START), layout.button);
+  // The group box goes around everything, the button included.
+  const HWND group = Item(IDC_CAL_GROUP);
+  if (group) {
+    const POINT top = ControlPosition(page, group);
+    const int bottom = layout.button.y + sizes_.buttonHeight + kGroupMargin;
+    ::SetWindowPos(group, nullptr, 0, 0, ControlSize(group).cx, bottom - top.y,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  }
 }
 
 bool CDlgTabCalibration::OnCommand(int id, int code, HWND) {

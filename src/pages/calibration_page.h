@@ -43,6 +43,7 @@ struct GuideSizes {
   std::array<int, 4> pictureHeights{};
   int lastPictureWidth = 0;
   int buttonWidth = 0;
+  int buttonHeight = 0;  // not part of the layout: the group box ends below it
 };
 
 // Where the guide's controls go, in page coordinates.
