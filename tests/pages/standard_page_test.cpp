@@ -25,7 +25,7 @@ class StandardPage : public ::testing::Test {
   }
   CDlgTabStandard& page() { return host_.page; }
   // What start-up does after the page is made: the texts, then the model.
-  void StartUp(int model) {
+  void StartUp(PrinterModel model) {
     page().ApplyTexts();
     page().ApplyModel(model, Language::Japanese);
   }
@@ -66,7 +66,7 @@ TEST_F(StandardPage, StartsWithItsHiddenControlsHiddenAndTheRangeOfItsScrollBar)
 
 TEST_F(StandardPage, TextsComeFromTheTableInJapanese) {
   // A model first, so that the lists have selections to keep.
-  page().ApplyModel(1, Language::Japanese);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::Japanese);
   page().ApplyTexts();
 
   struct Caption {
@@ -147,7 +147,7 @@ TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
     page().CheckAll();
-    page().ApplyModel(c.model, Language::Japanese);
+    page().ApplyModel(ModelAt(c.model), Language::Japanese);
     const ui::ComboBox speeds = List(IDC_STD_PRINT_SPEED_LIST);
     EXPECT_EQ(speeds.Count(), c.speeds);
     EXPECT_EQ(speeds.ItemText(speeds.Count() - 1), c.lastSpeed);
@@ -177,7 +177,7 @@ TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
 }
 
 TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   page().CheckAll();
   for (const FieldBinding& row : StandardBindings) EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;
   EXPECT_TRUE(page().CollectChecked());
@@ -187,7 +187,7 @@ TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
 }
 
 TEST_F(StandardPage, CollectsEveryKindOfValue) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   ui::IpAddress(Item(IDC_STD_IPV4_ADDRESS)).Set({192, 168, 0, 1});
   SetText(IDC_STD_IPV6_ADDRESS_EDIT, L"2001:0db8:0000:0000:0000:0000:0000:0001");
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"45");  // outside the buttons' range: judged later
@@ -230,7 +230,7 @@ TEST_F(StandardPage, CollectsEveryKindOfValue) {
 }
 
 TEST_F(StandardPage, CollectingAJapaneseChoiceStoresItsEnglishWord) {
-  StartUp(1);  // the model on which Print Method is enabled
+  StartUp(PrinterModel::Vx135Zkq);  // the model on which Print Method is enabled
   struct Case {
     int check;
     int list;
@@ -274,7 +274,7 @@ TEST_F(StandardPage, CollectingAJapaneseChoiceStoresItsEnglishWord) {
 }
 
 TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   item(entry::kHostName).selected = 1;
   item(entry::kHostName).value = L"far too long a host name";
   item(entry::kHostName).invalid = 1;
@@ -320,7 +320,7 @@ TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
 }
 
 TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonFormAndLeavesTheLists) {
-  StartUp(0);
+  StartUp(PrinterModel::Vx120Zkq);
   SetText(IDC_STD_IPV6_GATEWAY_EDIT, L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
   Check(IDC_STD_IPV6_GATEWAY_CHECK).SetChecked(true);
   List(IDC_STD_PARITY_LIST).Select(2);
@@ -345,7 +345,7 @@ TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonFormAndLeavesTheLists) 
 }
 
 TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   // Darkness is copied at every change, the network edits only on TakeShared.
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"20");
   SetText(IDC_STD_HOST_NAME_EDIT, L"label-1");
@@ -363,7 +363,7 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_EQ(page().savedEdits()[4], L"label-1");
 
   // What the model change put into the edits gives way to the saved copies.
-  page().ApplyModel(0, Language::Japanese);
+  page().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
   page().PutShared(
       {.mediaSensorChecked = false, .mediaSensorIndex = 2, .printMethodChecked = true, .printMethodIndex = 1});
   EXPECT_FALSE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
@@ -384,7 +384,7 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
 }
 
 TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   page().CheckAll();
   List(IDC_STD_PRINT_METHOD_LIST).Select(1);
   List(IDC_STD_MEDIA_SENSOR_LIST).Select(0);
@@ -400,7 +400,7 @@ TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
 }
 
 TEST_F(StandardPage, SelectAllForSaveChecksAndHidesEveryBox) {
-  StartUp(0);
+  StartUp(PrinterModel::Vx120Zkq);
   page().SelectAllForSave();
   for (const FieldBinding& row : StandardBindings) {
     EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;

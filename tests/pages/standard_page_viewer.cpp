@@ -44,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   // Arguments: the model index (0 or 1), then "end" to show the page scrolled
   // to its end.
   const std::wstring arguments = commandLine ? commandLine : L"";
-  const int model = arguments.find(L'1') != std::wstring::npos ? 1 : 0;
+  const vostrel::PrinterModel model = vostrel::ModelAt(arguments.find(L'1') != std::wstring::npos ? 1 : 0);
   // As at start-up: the texts of the current language (Japanese), then the
   // model.
   page.ApplyTexts();
