@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "pages/page_geometry.h"
 #include "pages/test_page.h"
 
 namespace vostrel::testing {
@@ -418,6 +419,28 @@ TEST_F(StandardPage, PageDownTwiceStopsAtTheLastFullView) {
   EXPECT_EQ(page().scrollState().position, 131);
   ::SendMessageW(page().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
   EXPECT_EQ(page().scrollState().position, 81);
+}
+
+TEST_F(StandardPage, FillsItsScrollRangeAndTheFirstViewCutsNoRow) {
+  ::MoveWindow(page().hwnd(), 10, 10, kPageWidth, kPageHeight, FALSE);
+  RECT client{};
+  ::GetClientRect(page().hwnd(), &client);
+  const std::vector<ChildBox> boxes = ShownChildren(page().hwnd());
+  // The view travels maximum - page + 1 pixels: at its end the last row
+  // stands just above the bottom edge, with no blank band below it.
+  const int end = kPageHeight + CDlgTabStandard::kScrollMaximum - CDlgTabStandard::kScrollPage + 1;
+  const int bottom = ContentBottom(boxes);
+  EXPECT_LE(bottom, end);
+  EXPECT_GE(bottom, end - 8);
+  for (const ChildBox& box : boxes) EXPECT_LE(box.rect.right, client.right) << box.id;
+  for (int id : ControlsCutAt(boxes, kPageHeight)) ADD_FAILURE() << id << " is cut by the first view's edge";
+}
+
+TEST_F(StandardPage, ReadOnlyFieldsTakeNoTabStop) {
+  for (int id : {IDC_STD_MEDIA_SENSOR_TEXT, IDC_STD_SENSOR_LEVEL_EDIT, IDC_STD_PAPER_END_LEVEL_EDIT}) {
+    EXPECT_EQ(::GetWindowLongW(Item(id), GWL_STYLE) & WS_TABSTOP, 0) << id;
+  }
+  EXPECT_NE(::GetWindowLongW(Item(IDC_STD_HOST_NAME_EDIT), GWL_STYLE) & WS_TABSTOP, 0);
 }
 
 TEST(StandardPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {
