@@ -132,7 +132,7 @@ void CDlgTabCalibration::ApplyTexts() {
   RepaintWithErase(hwnd());
 }
 
-void CDlgTabCalibration::ApplyModel(int, Language) {
+void CDlgTabCalibration::ApplyModel(PrinterModel, Language) {
   calibMediaIndex_ = 0;
   CheckMediaRadios(0);
   ShowGuideTexts(0);

@@ -77,7 +77,7 @@ class CDlgTabCalibration : public SettingsPage {
   // the media chosen, and a repaint.
   void ApplyTexts();
   // Back to labels with gaps: texts, pictures and layout, and a repaint.
-  void ApplyModel(int model, Language language) override;
+  void ApplyModel(PrinterModel model, Language language) override;
 
   // 0 labels with gaps, 1 black marks on back (2: the third choice, when
   // offered). The media that the sensor adjustment and Export hand on.

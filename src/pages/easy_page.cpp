@@ -23,8 +23,6 @@ const TextEntry* EasyRowTexts(const FieldBinding& row) {
   return nullptr;
 }
 
-int ModelSlot(int model) { return model == 1 ? 1 : 0; }
-
 }  // namespace
 
 CDlgTabEasy::CDlgTabEasy(SettingsStore& store, HINSTANCE instance)
@@ -50,14 +48,14 @@ void CDlgTabEasy::ApplyTexts() {
   }
 }
 
-void CDlgTabEasy::ApplyModel(int model, Language language) {
-  const int slot = ModelSlot(model);
-  ApplyEnableRule(rows(), slot, language);
+void CDlgTabEasy::ApplyModel(PrinterModel model, Language language) {
+  const size_t slot = ModelSlot(model);
+  ApplyEnableRule(rows(), model, language);
   const ui::Control marksLabel(Item(IDC_EASY_MARKS_LABEL));
-  marksLabel.SetText(kBlackMarkLabel[static_cast<size_t>(slot)]);
+  marksLabel.SetText(kBlackMarkLabel[slot]);
   marksLabel.Enable(true);
-  mediaTypeIndex_ = EasyBindings[0].listDefault[static_cast<size_t>(slot)];
-  ResetRows(rows(), slot);
+  mediaTypeIndex_ = EasyBindings[0].listDefault[slot];
+  ResetRows(rows(), model);
   RepaintWithoutErase(hwnd());
   UpdateValues(ui::ValueExchange::Direction::Push);
 }

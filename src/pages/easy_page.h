@@ -36,7 +36,7 @@ class CDlgTabEasy : public SettingsPage {
   void ApplyTexts();
   // The enable rule, the model's label for black marks, and the model's media
   // type and Print Method, both unchecked.
-  void ApplyModel(int model, Language language) override;
+  void ApplyModel(PrinterModel model, Language language) override;
 
   // What the Standard page is to show (the radio buttons read first).
   MediaChoice TakeChoice();

@@ -33,7 +33,7 @@ void CDlgTabInformation::ApplyTexts() {
   }
 }
 
-void CDlgTabInformation::ApplyModel(int, Language) {
+void CDlgTabInformation::ApplyModel(PrinterModel, Language) {
   for (int id : kValueLabels) ui::Control(Item(id)).SetText(L"");
   for (SettingItem* item : InfoItems()) item->value.clear();
 }

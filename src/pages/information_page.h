@@ -21,7 +21,7 @@ class CDlgTabInformation : public SettingsPage {
   void ApplyTexts();
   // Empties the four values, on the page and in the store (also before a
   // Receive reads the printer's answer).
-  void ApplyModel(int model, Language language) override;
+  void ApplyModel(PrinterModel model, Language language) override;
   // Shows the four stored values exactly as they stand. Always true.
   bool ShowStored() override;
 

@@ -55,7 +55,7 @@ void CDlgTabPrint::ApplyTexts() {
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CDlgTabPrint::ApplyModel(int, Language) {
+void CDlgTabPrint::ApplyModel(PrinterModel, Language) {
   printModeIndex_ = 0;
   UpdateValues(ui::ValueExchange::Direction::Push);
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

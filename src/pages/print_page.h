@@ -26,7 +26,7 @@ class CDlgTabPrint : public SettingsPage {
   // The current language's captions, and a repaint.
   void ApplyTexts();
   // Back to Self Test, and a repaint. The file path stays.
-  void ApplyModel(int model, Language language) override;
+  void ApplyModel(PrinterModel model, Language language) override;
 
   // 0 Self Test, 1 Print Sample, 2 Send File.
   int printModeIndex() const { return printModeIndex_; }

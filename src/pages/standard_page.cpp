@@ -88,17 +88,17 @@ bool CDlgTabStandard::OnCommand(int id, int code, HWND control) {
   return false;
 }
 
-void CDlgTabStandard::RebuildPrintSpeedList(int model) {
+void CDlgTabStandard::RebuildPrintSpeedList(PrinterModel model) {
   const ui::ComboBox list(Item(IDC_STD_PRINT_SPEED_LIST));
   list.Clear();
-  const int count = standard_choices::kPrintSpeedCount[model == 1 ? 1 : 0];
+  const int count = standard_choices::kPrintSpeedCount[ModelSlot(model)];
   for (std::wstring_view speed : std::span(standard_choices::kPrintSpeedPerModel).first(static_cast<size_t>(count))) {
     list.Add(speed);
   }
 }
 
-void CDlgTabStandard::ApplyModel(int model, Language language) {
-  model_ = model == 1 ? 1 : 0;
+void CDlgTabStandard::ApplyModel(PrinterModel model, Language language) {
+  model_ = model;
   ApplyEnableRule(rows(), model_, language);
   RebuildPrintSpeedList(model_);
   ResetRows(rows(), model_);

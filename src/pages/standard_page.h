@@ -29,7 +29,7 @@ class CDlgTabStandard : public SettingsPage {
   void ApplyTexts();
   // The enable rule, the Print Speed list of the model, the reset, and the
   // Media Sensor choice shown in its read-only field.
-  void ApplyModel(int model, Language language) override;
+  void ApplyModel(PrinterModel model, Language language) override;
   bool ShowStored() override;
   // After a send or an export: the rows of the selected items checked, their
   // values (IPv6 addresses in colon form again) in the edits.
@@ -57,9 +57,9 @@ class CDlgTabStandard : public SettingsPage {
   void ExchangeValues(ui::ValueExchange& exchange) override;
 
  private:
-  void RebuildPrintSpeedList(int model);
+  void RebuildPrintSpeedList(PrinterModel model);
 
-  int model_ = 0;
+  PrinterModel model_ = PrinterModel::Vx120Zkq;
   std::array<std::wstring, 10> saved_{};
 };
 

@@ -4,6 +4,8 @@
 
 #include "resource.h"
 
+#define IDD_PAGE_CALIBRATION 114
+
 #define IDC_CAL_GROUP 1082
 #define IDC_CAL_PROMPT 1083
 

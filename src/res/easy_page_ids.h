@@ -4,6 +4,8 @@
 
 #include "resource.h"
 
+#define IDD_PAGE_EASY 102
+
 // Media type: the row's check box, the three pictures with their radio
 // buttons (one group, in media index order) and the labels under them.
 #define IDC_EASY_MEDIA_GROUP 1010

@@ -4,6 +4,8 @@
 
 #include "resource.h"
 
+#define IDD_PAGE_INFORMATION 3000
+
 #define IDC_INFO_GROUP 3001
 // The captions, right-aligned, and the values beside them, in the same order.
 #define IDC_INFO_SERIAL_CAPTION 3002

@@ -4,6 +4,8 @@
 
 #include "resource.h"
 
+#define IDD_PAGE_PRINT 3001
+
 // The three actions, one radio group in action order: Self Test and Print
 // Sample each with a sample picture (slot painted by the page), Send File with
 // the path of the file and its Browse button.

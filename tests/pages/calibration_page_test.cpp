@@ -46,7 +46,7 @@ class CalibrationPage : public ::testing::Test {
   }
   void StartUp(int model) {
     page_.ApplyTexts();
-    page_.ApplyModel(model, Language::Japanese);
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
   }
   HWND Item(int id) { return page_.Item(id); }
   std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
@@ -170,7 +170,7 @@ TEST_F(CalibrationPage, AModelChangeReturnsToLabelsWithGaps) {
   for (int model : {1, 0}) {
     Click(IDC_CAL_MARKS_RADIO);
     ASSERT_EQ(page_.calibMediaIndex(), 1);
-    page_.ApplyModel(model, Language::Japanese);
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
     ExpectGuide(0);
   }
 }
@@ -250,7 +250,7 @@ TEST_F(CalibrationPage, TheLayoutFollowsTheScrolledPage) {
   ::SendMessageW(page_.hwnd(), WM_VSCROLL, SB_TOP, 0);
   // Back at the top, the first text stands where the template put it.
   const POINT atTop = Position(IDC_CAL_STEP1_TEXT);
-  page_.ApplyModel(0, Language::Japanese);
+  page_.ApplyModel(ModelAt(0), Language::Japanese);
   EXPECT_EQ(Position(IDC_CAL_STEP1_TEXT).y, atTop.y);
   ExpectGuide(0);
 }

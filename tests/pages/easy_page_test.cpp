@@ -26,8 +26,8 @@ class EasyPage : public ::testing::Test {
   void StartUp(int model) {
     standard_.ApplyTexts();
     easy_.ApplyTexts();
-    standard_.ApplyModel(model, Language::Japanese);
-    easy_.ApplyModel(model, Language::Japanese);
+    standard_.ApplyModel(ModelAt(model), Language::Japanese);
+    easy_.ApplyModel(ModelAt(model), Language::Japanese);
   }
   ui::CheckBox Check(int id) { return ui::CheckBox(easy_.Item(id)); }
   ui::ComboBox List(int id) { return ui::ComboBox(easy_.Item(id)); }
@@ -79,7 +79,7 @@ TEST_F(EasyPage, EachModelChoosesItsMediaAndPrintMethodUnchecked) {
     StartUp(1 - c.model);
     ClickMedia(0);
     easy_.CheckAll();
-    easy_.ApplyModel(c.model, Language::Japanese);
+    easy_.ApplyModel(ModelAt(c.model), Language::Japanese);
     EXPECT_EQ(easy_.mediaTypeIndex(), c.media) << c.model;
     EXPECT_EQ(CheckedMedia(), c.media) << c.model;
     EXPECT_EQ(List(IDC_EASY_METHOD_LIST).SelectedText(), c.method) << c.model;

@@ -20,7 +20,7 @@ class InformationPage : public ::testing::Test {
   }
   void StartUp(int model) {
     page_.ApplyTexts();
-    page_.ApplyModel(model, Language::Japanese);
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
   }
   std::wstring Text(int id) { return ui::Control(page_.Item(id)).Text(); }
   std::array<SettingItem*, 4> InfoItems() {
@@ -65,7 +65,7 @@ TEST_F(InformationPage, AModelChangeEmptiesTheValuesAndTheirSlots) {
   ASSERT_TRUE(page_.ShowStored());
   ASSERT_EQ(Text(IDC_INFO_CUT_VALUE), L"12");
   for (int model : {0, 1}) {
-    page_.ApplyModel(model, Language::Japanese);
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
     for (int id : CDlgTabInformation::kValueLabels) EXPECT_EQ(Text(id), L"") << model << " " << id;
     for (SettingItem* item : InfoItems()) EXPECT_EQ(item->value, L"") << model;
     for (SettingItem* item : InfoItems()) item->value = L"34";
