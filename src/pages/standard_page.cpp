@@ -19,12 +19,12 @@ constexpr int kFollowedEdits = 4;
 // The group boxes and the entries of their captions.
 struct GroupCaption {
   int control;
-  int entry;
+  TextEntryName entry;
 };
-constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, 49},
-                                           {IDC_STD_GROUP_SYSTEM_SETUP, 50},
-                                           {IDC_STD_GROUP_INTERFACE, 52},
-                                           {IDC_STD_GROUP_OPTION_INTERFACE, 53}};
+constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, kEntryGroupPageSetup},
+                                           {IDC_STD_GROUP_SYSTEM_SETUP, kEntryGroupSystemSetup},
+                                           {IDC_STD_GROUP_INTERFACE, kEntryGroupInterface},
+                                           {IDC_STD_GROUP_OPTION_INTERFACE, kEntryGroupOptionInterface}};
 
 // The rows are the first settings of the catalogue in catalogue order, and the
 // text entries of the settings follow the same order: a row's item number
@@ -66,8 +66,7 @@ bool CDlgTabStandard::OnInitDialog() {
 
 void CDlgTabStandard::ApplyTexts() {
   for (const GroupCaption& group : kGroupCaptions) {
-    const TextEntry& entry = kControlTextEntries[static_cast<size_t>(group.entry)];
-    ui::Control(Item(group.control)).SetText(GetText(entry.caption, 0));
+    ui::Control(Item(group.control)).SetText(GetText(ControlTextEntry(group.entry).caption, 0));
   }
   ApplyRowTexts(rows(), &StandardRowTexts);
   ShowMediaSensorText();
