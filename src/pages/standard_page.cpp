@@ -3,6 +3,7 @@
 #include <span>
 
 #include "i18n/text_entries.h"
+#include "pages/binding_check.h"
 #include "ui/controls.h"
 
 namespace vostrel {
@@ -19,23 +20,18 @@ constexpr int kFollowedEdits = 4;
 // The group boxes and the entries of their captions.
 struct GroupCaption {
   int control;
-  int entry;
+  TextEntryName entry;
 };
-constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, 49},
-                                           {IDC_STD_GROUP_SYSTEM_SETUP, 50},
-                                           {IDC_STD_GROUP_INTERFACE, 52},
-                                           {IDC_STD_GROUP_OPTION_INTERFACE, 53}};
+constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, kEntryGroupPageSetup},
+                                           {IDC_STD_GROUP_SYSTEM_SETUP, kEntryGroupSystemSetup},
+                                           {IDC_STD_GROUP_INTERFACE, kEntryGroupInterface},
+                                           {IDC_STD_GROUP_OPTION_INTERFACE, kEntryGroupOptionInterface}};
 
 // The rows are the first settings of the catalogue in catalogue order, and the
 // text entries of the settings follow the same order: a row's item number
 // picks its entry.
-constexpr bool RowsFollowTheCatalogue() {
-  for (int i = 0; i < kStandardRowCount; ++i) {
-    if (StandardBindings[static_cast<size_t>(i)].item != i) return false;
-  }
-  return kStandardRowCount == kStandardItemEntryCount;
-}
-static_assert(RowsFollowTheCatalogue());
+static_assert(BindingTableIsWellFormed(StandardBindings, entry::kPrintSpeed));
+static_assert(kStandardRowCount == kStandardItemEntryCount);
 
 const TextEntry* StandardRowTexts(const FieldBinding& row) {
   if (row.item < 0 || row.item >= kStandardItemEntryCount) return nullptr;
@@ -66,8 +62,7 @@ bool CDlgTabStandard::OnInitDialog() {
 
 void CDlgTabStandard::ApplyTexts() {
   for (const GroupCaption& group : kGroupCaptions) {
-    const TextEntry& entry = kControlTextEntries[static_cast<size_t>(group.entry)];
-    ui::Control(Item(group.control)).SetText(GetText(entry.caption, 0));
+    ui::Control(Item(group.control)).SetText(GetText(ControlTextEntry(group.entry).caption, 0));
   }
   ApplyRowTexts(rows(), &StandardRowTexts);
   ShowMediaSensorText();
