@@ -10,11 +10,8 @@ namespace {
 // The media rolls over their slots; the third choice has no picture.
 constexpr SlotPicture kRolls[] = {{IDC_CAL_GAPS_SLOT, IDB_CAL_ROLL_GAPS}, {IDC_CAL_MARKS_SLOT, IDB_CAL_ROLL_MARKS}};
 
-// Text entries: the group caption with the media labels as its "choices",
-// and the main window's send button, whose second caption starts the
-// adjustment.
-constexpr int kSensorAdjustmentEntry = 62;
-constexpr int kSendButtonEntry = 7;
+// The send button's second caption starts the adjustment; the sensor
+// adjustment entry's "choices" are the media labels.
 constexpr int kStartCaption = 1;
 
 constexpr int kThirdChoice[] = {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO, IDC_CAL_RFID_LABEL};
@@ -109,7 +106,7 @@ void CDlgTabCalibration::OfferThirdChoice(bool offered) {
     control.Enable(offered);
     control.Show(offered);
   }
-  const TextRange& labels = kControlTextEntries[kSensorAdjustmentEntry].choices;
+  const TextRange& labels = ControlTextEntry(kEntrySensorAdjustment).choices;
   ui::Control(Item(IDC_CAL_RFID_LABEL)).SetText(offered ? GetText(labels, kThirdLabelIndex) : L"");
   if (!offered && calibMediaIndex_ == 2) ChooseMedia(0);
 }
@@ -119,13 +116,13 @@ void CDlgTabCalibration::ExchangeValues(ui::ValueExchange& exchange) {
 }
 
 void CDlgTabCalibration::ApplyTexts() {
-  const TextEntry& adjustment = kControlTextEntries[kSensorAdjustmentEntry];
+  const TextEntry& adjustment = ControlTextEntry(kEntrySensorAdjustment);
   ui::Control(Item(IDC_CAL_GROUP)).SetText(GetText(adjustment.caption, 0));
   ui::Control(Item(IDC_CAL_GAPS_LABEL)).SetText(GetText(adjustment.choices, 0));
   ui::Control(Item(IDC_CAL_MARKS_LABEL)).SetText(GetText(adjustment.choices, 1));
   ui::Control(Item(IDC_CAL_RFID_LABEL))
       .SetText(thirdChoiceOffered_ ? GetText(adjustment.choices, kThirdLabelIndex) : L"");
-  ui::Control(Item(IDC_CAL_START)).SetText(GetText(kControlTextEntries[kSendButtonEntry].caption, kStartCaption));
+  ui::Control(Item(IDC_CAL_START)).SetText(GetText(ControlTextEntry(kEntrySendOrStart).caption, kStartCaption));
   const int media = calibMediaIndex_ == 1 ? 1 : 0;
   ShowGuideTexts(media);
   LayOut(media);

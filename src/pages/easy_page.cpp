@@ -6,10 +6,6 @@
 namespace vostrel {
 namespace {
 
-// Text entries of the two rows: the caption and the three media labels, the
-// caption and the Print Method choices.
-constexpr int kMediaTypeEntry = 59;
-constexpr int kPrintMethodEntry = 60;
 constexpr int kMediaLabels[] = {IDC_EASY_GAPS_LABEL, IDC_EASY_MARKS_LABEL, IDC_EASY_CONTINUOUS_LABEL};
 
 // The black-mark media differ per model; the label names them in Japanese
@@ -18,8 +14,8 @@ constexpr std::array<std::wstring_view, 2> kBlackMarkLabel = {L"ブラックマ�
                                                               L"BM付きラベル\n／リストバンド\n（反射）"};
 
 const TextEntry* EasyRowTexts(const FieldBinding& row) {
-  if (row.checkBox == IDC_EASY_MEDIA_CHECK) return &kControlTextEntries[kMediaTypeEntry];
-  if (row.checkBox == IDC_EASY_METHOD_CHECK) return &kControlTextEntries[kPrintMethodEntry];
+  if (row.checkBox == IDC_EASY_MEDIA_CHECK) return &ControlTextEntry(kEntryMediaType);
+  if (row.checkBox == IDC_EASY_METHOD_CHECK) return &ControlTextEntry(kEntryPrintMethod);
   return nullptr;
 }
 
@@ -42,7 +38,7 @@ void CDlgTabEasy::ApplyTexts() {
   // The check box captions and the Print Method list; the media entry's
   // "choices" are the labels under the pictures.
   ApplyRowTexts(rows(), &EasyRowTexts);
-  const TextRange& labels = kControlTextEntries[kMediaTypeEntry].choices;
+  const TextRange& labels = ControlTextEntry(kEntryMediaType).choices;
   for (int k = 0; k < static_cast<int>(std::size(kMediaLabels)); ++k) {
     ui::Control(Item(kMediaLabels[k])).SetText(GetText(labels, k));
   }

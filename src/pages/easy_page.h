@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "pages/binding_check.h"
 #include "pages/media_choice.h"
 #include "pages/settings_page.h"
 #include "res/easy_page_ids.h"
@@ -27,6 +28,8 @@ inline constexpr std::array<FieldBinding, 2> EasyBindings = {{
      .available = {0, 1},
      .choices = easy_choices::kPrintMethod},
 }};
+// The rows' values reach the store through the Standard page.
+static_assert(BindingTableIsWellFormed(EasyBindings, kRowsWithoutItems));
 
 class CDlgTabEasy : public SettingsPage {
  public:

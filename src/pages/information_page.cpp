@@ -9,13 +9,13 @@ namespace {
 // The captions and their text entries: the group, then the four counters.
 struct Caption {
   int control;
-  int entry;
+  TextEntryName entry;
 };
-constexpr Caption kCaptions[] = {{IDC_INFO_GROUP, 58},
-                                 {IDC_INFO_SERIAL_CAPTION, 54},
-                                 {IDC_INFO_PRINT_CAPTION, 55},
-                                 {IDC_INFO_SERVICE_CAPTION, 56},
-                                 {IDC_INFO_CUT_CAPTION, 57}};
+constexpr Caption kCaptions[] = {{IDC_INFO_GROUP, kEntryGroupPrinterInformation},
+                                 {IDC_INFO_SERIAL_CAPTION, kEntrySerialNumber},
+                                 {IDC_INFO_PRINT_CAPTION, kEntryPrintCounter},
+                                 {IDC_INFO_SERVICE_CAPTION, kEntryServiceCounter},
+                                 {IDC_INFO_CUT_CAPTION, kEntryCutCounter}};
 
 }  // namespace
 
@@ -29,7 +29,7 @@ std::array<SettingItem*, 4> CDlgTabInformation::InfoItems() {
 
 void CDlgTabInformation::ApplyTexts() {
   for (const Caption& caption : kCaptions) {
-    ui::Control(Item(caption.control)).SetText(GetText(kControlTextEntries[caption.entry].caption, 0));
+    ui::Control(Item(caption.control)).SetText(GetText(ControlTextEntry(caption.entry).caption, 0));
   }
 }
 
