@@ -46,6 +46,12 @@ constexpr void CheckRow(const FieldBinding& row) {
       }
     }
   }
+  if (row.Has(kRowDotsAtResolution) && (!row.Has(kRowListIsUnitIndex) || row.spin == 0)) {
+    throw Broken{"a dots row has a resolution list and up-down buttons"};
+  }
+  if (row.Has(kRowWidthFollowsResolution) && !row.Has(kRowDotsAtResolution)) {
+    throw Broken{"a width that follows the resolution is a dots row"};
+  }
   if (row.unitList != 0) {
     if (row.units.empty()) throw Broken{"a unit list has units"};
     if (row.unitDefault < 0 || static_cast<std::size_t>(row.unitDefault) >= ShownEntries(row.units)) {
@@ -56,8 +62,9 @@ constexpr void CheckRow(const FieldBinding& row) {
     throw Broken{"a text default needs the row's edit"};
   }
   if (row.edit != 0 && row.editLimit > 0) {
-    for (std::wstring_view text : row.textDefault) {
-      if (text.size() > static_cast<std::size_t>(row.editLimit)) throw Broken{"a text default fits the edit's limit"};
+    const std::size_t limit = static_cast<std::size_t>(row.editLimit);
+    if (row.textDefault[0].size() > limit || row.textDefault[1].size() > limit) {
+      throw Broken{"a text default fits the edit's limit"};
     }
   }
 }

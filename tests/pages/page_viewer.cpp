@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "i18n/language.h"
+#include "pages/advanced_page.h"
 #include "pages/calibration_page.h"
 #include "pages/easy_page.h"
 #include "pages/information_page.h"
@@ -81,6 +82,7 @@ constexpr ViewedPage kPages[] = {
     {L"calibration", &Make<vostrel::CDlgTabCalibration>, &StartUp<vostrel::CDlgTabCalibration>},
     {L"calibration-marks", &Make<vostrel::CDlgTabCalibration>, &StartUpCalibrationMarks},
     {L"print", &Make<vostrel::CDlgTabPrint>, &StartUp<vostrel::CDlgTabPrint>},
+    {L"advanced", &Make<vostrel::CDlgTabAdvanced>, &StartUp<vostrel::CDlgTabAdvanced>},
 };
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
