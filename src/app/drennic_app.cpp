@@ -9,11 +9,11 @@ namespace vostrel {
 
 CDrennicApp::CDrennicApp() : link(currentPrefs, driverLinkKind) {}
 
-std::int32_t CDrennicApp::ModelIndex() const {
+PrinterModel CDrennicApp::Model() const {
   for (size_t i = 0; i < modelList.size() && i < 2; ++i) {
-    if (modelList[i] == currentPrefs.model) return static_cast<std::int32_t>(i);
+    if (modelList[i] == currentPrefs.model) return ModelAt(static_cast<int>(i));
   }
-  return 0;
+  return PrinterModel::Vx120Zkq;
 }
 
 int CDrennicApp::Run() {

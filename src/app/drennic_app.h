@@ -12,6 +12,7 @@
 
 #include "link/printer_link.h"
 #include "prefs/preferences.h"
+#include "settings/printer_model.h"
 #include "settings/settings_store.h"
 
 namespace vostrel {
@@ -43,8 +44,9 @@ class CDrennicApp {
   int exitCode = 0;
   PrinterLink link;
 
-  // The index of the current model in the model list (0 when it is neither).
-  std::int32_t ModelIndex() const;
+  // The current model: its position in the model list (the first when it is
+  // in neither of the first two places).
+  PrinterModel Model() const;
 };
 
 }  // namespace vostrel

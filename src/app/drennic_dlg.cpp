@@ -200,7 +200,7 @@ void CDrennicDlg::OnModelChanged() {
     app_.currentPrefs.model = app_.modelList[static_cast<size_t>(selected)];
   }
   app_.store.ClearValues();
-  const std::int32_t model = app_.ModelIndex();
+  const PrinterModel model = app_.Model();
   if (CDlgTabStandard* standard = tabs_->standard()) standard->ApplyModel(model, CurrentLanguage());
   ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false);
   if (ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Count() > 0) {
@@ -224,8 +224,8 @@ void CDrennicDlg::LoadRecent() {
     tabs_->standardDefaultsPending = true;
     return;
   }
-  const std::int32_t model = ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected();
-  if (LoadRecentSettings(app_.store, model < 0 ? 0 : model, recentPath_) != LoadResult::Read) return;
+  const PrinterModel model = ModelAt(ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected());
+  if (LoadRecentSettings(app_.store, model, recentPath_) != LoadResult::Read) return;
   if (CDlgTabStandard* standard = tabs_->standard()) {
     standard->ShowStored();
     standard->UncheckAll();
@@ -239,9 +239,8 @@ void CDrennicDlg::OnClose() {
     return;
   }
   if (CDlgTabStandard* standard = tabs_->standard()) {
-    const std::int32_t model = ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected();
     SaveRecentSettings(app_.store, *standard, ScriptContext{CurrentLanguage(), app_.currentPrefs.model},
-                       model < 0 ? 0 : model, recentPath_);
+                       ModelAt(ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected()), recentPath_);
   }
   app_.link.Close();
   EndModal(IDCANCEL);

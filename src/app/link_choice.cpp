@@ -1,10 +1,9 @@
 #include "app/link_choice.h"
 
-#include <winspool.h>
-
 #include <array>
 #include <vector>
 
+#include "link/spooler_jobs.h"
 #include "pages/page_engine.h"
 #include "platform/net_address.h"
 #include "platform/split_text.h"
@@ -83,10 +82,11 @@ void LinkChoice::CreateTooltips() {
 void LinkChoice::ReadDefaultPrinter() {
   defaultPrinterName.clear();
   DWORD size = 0;
-  ::GetDefaultPrinterW(nullptr, &size);
+  const auto getDefaultPrinter = Spooler().getDefaultPrinter;
+  getDefaultPrinter(nullptr, &size);
   if (size == 0) return;
   std::vector<wchar_t> name(size + 1, L'\0');
-  if (::GetDefaultPrinterW(name.data(), &size)) defaultPrinterName = name.data();
+  if (getDefaultPrinter(name.data(), &size)) defaultPrinterName = name.data();
 }
 
 std::wstring LinkChoice::QueuePortText(const std::wstring& queue) const {

@@ -9,14 +9,14 @@ namespace vostrel {
 
 std::filesystem::path RecentSettingsPath() { return std::filesystem::path(ExeFolder() + kRecentSettingsFileName); }
 
-LoadResult LoadRecentSettings(SettingsStore& store, std::int32_t modelIndex, const std::filesystem::path& path) {
-  store.modelIndex = modelIndex;
+LoadResult LoadRecentSettings(SettingsStore& store, PrinterModel model, const std::filesystem::path& path) {
+  store.modelIndex = model;
   return LoadSettingsText(store, path);
 }
 
-bool SaveRecentSettings(SettingsStore& store, CDlgTabStandard& page, const ScriptContext& context,
-                        std::int32_t modelIndex, const std::filesystem::path& path) {
-  store.modelIndex = modelIndex;
+bool SaveRecentSettings(SettingsStore& store, CDlgTabStandard& page, const ScriptContext& context, PrinterModel model,
+                        const std::filesystem::path& path) {
+  store.modelIndex = model;
   // Only the rows the page collects now are written, none selected earlier
   // by a receive or an import.
   store.ClearValues();

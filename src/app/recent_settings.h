@@ -8,6 +8,7 @@
 
 #include "protocol/settings_file.h"
 #include "settings/config_script.h"
+#include "settings/printer_model.h"
 #include "settings/settings_store.h"
 
 namespace vostrel {
@@ -19,16 +20,16 @@ inline constexpr wchar_t kRecentSettingsFileName[] = L"Recent.dat";
 // ExeFolder followed by "Recent.dat".
 std::filesystem::path RecentSettingsPath();
 
-// Reads the file into the store for the model `modelIndex`.
-LoadResult LoadRecentSettings(SettingsStore& store, std::int32_t modelIndex, const std::filesystem::path& path);
+// Reads the file into the store for `model`.
+LoadResult LoadRecentSettings(SettingsStore& store, PrinterModel model, const std::filesystem::path& path);
 
 // Every enabled row of the Standard page, as the page shows it, into the
 // file. The file is written beside the old one under another name and then
 // moved over it, so that a write that fails half-way leaves the settings of
 // the previous run in place. False when the file was not replaced; the close
 // goes on either way.
-bool SaveRecentSettings(SettingsStore& store, CDlgTabStandard& page, const ScriptContext& context,
-                        std::int32_t modelIndex, const std::filesystem::path& path);
+bool SaveRecentSettings(SettingsStore& store, CDlgTabStandard& page, const ScriptContext& context, PrinterModel model,
+                        const std::filesystem::path& path);
 
 // The writing step alone: the store's script into `path`, through a file
 // beside it that replaces `path` only once it is complete.

@@ -1,6 +1,8 @@
 #pragma once
 // The generic page operations: every settings page walks its binding table
-// through these functions, so that a row behaves the same on every page.
+// through these functions, so that a row behaves the same on every page. The
+// check box is the engine's own; each value control is handled by its kind
+// (control_kinds.h).
 
 #include <windows.h>
 
@@ -10,6 +12,7 @@
 #include "i18n/language.h"
 #include "i18n/text_table.h"
 #include "pages/field_binding.h"
+#include "settings/printer_model.h"
 #include "settings/settings_store.h"
 
 namespace vostrel {
@@ -53,14 +56,14 @@ std::wstring EnglishListText(const TextEntry* entry, bool unitList, std::wstring
 
 // Enables each row's controls for the model, then disables rows restricted to
 // (or barred from) the current language.
-void ApplyEnableRule(const PageRows& page, int model, Language language);
+void ApplyEnableRule(const PageRows& page, PrinterModel model, Language language);
 
 // Puts every row back to the model's defaults and clears its check box; rows
 // carrying one of `skipFlags` are left alone.
-void ResetRows(const PageRows& page, int model, std::uint32_t skipFlags = 0);
+void ResetRows(const PageRows& page, PrinterModel model, std::uint32_t skipFlags = 0);
 
 // The enable rule, the reset and a repaint.
-void ApplyModelRows(const PageRows& page, int model, Language language);
+void ApplyModelRows(const PageRows& page, PrinterModel model, Language language);
 
 void CheckAllRows(const PageRows& page);
 void UncheckAllRows(const PageRows& page);

@@ -14,16 +14,26 @@ namespace {
 constexpr char kAnsiCodePage[] = "CP932";
 constexpr wchar_t kInvalidByteChar = L'\u30FB';
 
+// One converter per direction and thread, opened at first use and closed at
+// the thread's exit: opening one costs far more than converting a listing,
+// and a converter must not be shared between threads.
 class Converter {
  public:
-  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  Converter(const char* to, const char* from) : to_(to), from_(from) {}
   ~Converter() {
     if (ok()) iconv_close(cd_);
   }
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  // Ready for a new text: opened if it is not yet, back in its initial state
+  // whatever the last conversion left behind. False when iconv lacks the pair.
+  bool Start() {
+    if (!ok()) cd_ = iconv_open(to_, from_);
+    if (!ok()) return false;
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    return true;
+  }
 
   // Converts `in` as far as it goes; returns false with errno set when it
   // stopped at a character it cannot take. `in` and `size` are advanced.
@@ -45,15 +55,29 @@ class Converter {
   }
 
  private:
-  iconv_t cd_;
+  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+  const char* to_;
+  const char* from_;
+  iconv_t cd_ = reinterpret_cast<iconv_t>(-1);
 };
+
+Converter& ToAnsi() {
+  thread_local Converter conv(kAnsiCodePage, "WCHAR_T");
+  return conv;
+}
+
+Converter& ToWide() {
+  thread_local Converter conv("WCHAR_T", kAnsiCodePage);
+  return conv;
+}
 
 }  // namespace
 
 std::string WideToAnsi(std::wstring_view text) {
-  Converter conv(kAnsiCodePage, "WCHAR_T");
+  Converter& conv = ToAnsi();
   std::string out;
-  if (!conv.ok()) return out;
+  if (!conv.Start()) return out;
   const char* in = reinterpret_cast<const char*>(text.data());
   size_t size = text.size() * sizeof(wchar_t);
   while (!conv.Run(in, size, out)) {
@@ -66,9 +90,9 @@ std::string WideToAnsi(std::wstring_view text) {
 }
 
 std::wstring AnsiToWide(std::string_view text) {
-  Converter conv("WCHAR_T", kAnsiCodePage);
+  Converter& conv = ToWide();
   std::wstring result;
-  if (!conv.ok()) return result;
+  if (!conv.Start()) return result;
   const char* in = text.data();
   size_t size = text.size();
   std::string bytes;

@@ -11,6 +11,7 @@
 
 #include "prefs/temp_folder.h"
 #include "res/main_window_ids.h"
+#include "res/standard_page_ids.h"
 #include "support/gui_driver.h"
 
 namespace vostrel::testing {

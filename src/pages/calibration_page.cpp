@@ -1,0 +1,221 @@
+#include "pages/calibration_page.h"
+
+#include "i18n/text_entries.h"
+#include "ui/bitmap.h"
+#include "ui/controls.h"
+
+namespace vostrel {
+namespace {
+
+// The media rolls over their slots; the third choice has no picture.
+constexpr SlotPicture kRolls[] = {{IDC_CAL_GAPS_SLOT, IDB_CAL_ROLL_GAPS}, {IDC_CAL_MARKS_SLOT, IDB_CAL_ROLL_MARKS}};
+
+// The send button's second caption starts the adjustment; the sensor
+// adjustment entry's "choices" are the media labels.
+constexpr int kStartCaption = 1;
+
+constexpr int kThirdChoice[] = {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO, IDC_CAL_RFID_LABEL};
+constexpr int kThirdLabelIndex = 2;
+
+constexpr int kGap = 20;
+// Below the button, inside the group box.
+constexpr int kGroupMargin = 8;
+
+SIZE ControlSize(HWND control) {
+  RECT rect{};
+  if (control) ::GetWindowRect(control, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+POINT ControlPosition(HWND page, HWND control) {
+  RECT rect{};
+  if (control) ::GetWindowRect(control, &rect);
+  ::MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&rect), 2);
+  return {rect.left, rect.top};
+}
+
+void MoveControl(HWND control, POINT to) {
+  if (control) {
+    ::SetWindowPos(control, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  }
+}
+
+void RepaintWithErase(HWND page) {
+  if (page) ::RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int media, POINT firstText) {
+  const auto& h = sizes.textHeights;
+  const auto& p = sizes.pictureHeights;
+  const int x = firstText.x;
+  const int y = firstText.y;
+
+  int off = -3 * (h[0] / 4);
+  if ((language == Language::English || language == Language::Korean) && media == 0) off = -(h[0] / 2);
+  const int extra = language == Language::English ? 0 : -(h[2] / 2);
+
+  GuideLayout layout;
+  layout.texts[0] = firstText;
+  layout.pictures[0] = {x, y + h[0] + off};
+  off += h[0] + p[0] + kGap;
+  layout.texts[1] = {x, y + off};
+  off += h[1];
+  layout.pictures[1] = {x, y + off};
+  off += p[1] + kGap;
+  layout.texts[2] = {x, y + off};
+  off += h[2] + extra;
+  layout.pictures[2] = {x, y + off};
+  off += p[2] + kGap;
+  layout.texts[3] = {x, y + off};
+  off += h[3];
+  layout.pictures[3] = {x, y + off};
+  layout.button = {x + (sizes.lastPictureWidth - sizes.buttonWidth) / 2, y + off + p[3] + kGap};
+  return layout;
+}
+
+CDlgTabCalibration::CDlgTabCalibration(SettingsStore& store, HINSTANCE instance)
+    : SettingsPage(IDD_PAGE_CALIBRATION, {}, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND}, instance),
+      instance_(instance) {
+  rolls_.Load(instance, kRolls);
+}
+
+bool CDlgTabCalibration::OnInitDialog() {
+  // The base pushes calibMediaIndex to the radio buttons.
+  const bool result = SettingsPage::OnInitDialog();
+  OfferThirdChoice(false);
+  RecordSizes();
+  return result;
+}
+
+void CDlgTabCalibration::RecordSizes() {
+  for (size_t i = 0; i < 4; ++i) {
+    sizes_.textHeights[i] = ControlSize(Item(kStepTexts[i])).cy;
+    sizes_.pictureHeights[i] = ControlSize(Item(kStepPictures[i])).cy;
+  }
+  sizes_.lastPictureWidth = ControlSize(Item(kStepPictures[3])).cx;
+  sizes_.buttonWidth = ControlSize(Item(IDC_CAL_START)).cx;
+  sizes_.buttonHeight = ControlSize(Item(IDC_CAL_START)).cy;
+}
+
+void CDlgTabCalibration::OfferThirdChoice(bool offered) {
+  thirdChoiceOffered_ = offered;
+  for (int id : kThirdChoice) {
+    const ui::Control control(Item(id));
+    control.Enable(offered);
+    control.Show(offered);
+  }
+  const TextRange& labels = ControlTextEntry(kEntrySensorAdjustment).choices;
+  ui::Control(Item(IDC_CAL_RFID_LABEL)).SetText(offered ? GetText(labels, kThirdLabelIndex) : L"");
+  if (!offered && calibMediaIndex_ == 2) ChooseMedia(0);
+}
+
+void CDlgTabCalibration::ExchangeValues(ui::ValueExchange& exchange) {
+  exchange.Radio(IDC_CAL_GAPS_RADIO, IDC_CAL_RFID_RADIO, calibMediaIndex_);
+}
+
+void CDlgTabCalibration::ApplyTexts() {
+  const TextEntry& adjustment = ControlTextEntry(kEntrySensorAdjustment);
+  ui::Control(Item(IDC_CAL_GROUP)).SetText(GetText(adjustment.caption, 0));
+  ui::Control(Item(IDC_CAL_GAPS_LABEL)).SetText(GetText(adjustment.choices, 0));
+  ui::Control(Item(IDC_CAL_MARKS_LABEL)).SetText(GetText(adjustment.choices, 1));
+  ui::Control(Item(IDC_CAL_RFID_LABEL))
+      .SetText(thirdChoiceOffered_ ? GetText(adjustment.choices, kThirdLabelIndex) : L"");
+  ui::Control(Item(IDC_CAL_START)).SetText(GetText(ControlTextEntry(kEntrySendOrStart).caption, kStartCaption));
+  const int media = calibMediaIndex_ == 1 ? 1 : 0;
+  ShowGuideTexts(media);
+  LayOut(media);
+  RepaintWithErase(hwnd());
+}
+
+void CDlgTabCalibration::ApplyModel(PrinterModel, Language) {
+  calibMediaIndex_ = 0;
+  CheckMediaRadios(0);
+  ShowGuideTexts(0);
+  LoadStepPictures(0);
+  LayOut(0);
+  UpdateValues(ui::ValueExchange::Direction::Push);
+  RepaintWithErase(hwnd());
+}
+
+void CDlgTabCalibration::ChooseMedia(int media) {
+  if (calibMediaIndex_ == media) return;
+  calibMediaIndex_ = media;
+  CheckMediaRadios(media);
+  if (media <= 1) {
+    ShowGuideTexts(media);
+    LoadStepPictures(media);
+    LayOut(media);
+    RepaintWithErase(hwnd());
+  }
+  UpdateValues(ui::ValueExchange::Direction::Push);
+}
+
+void CDlgTabCalibration::CheckMediaRadios(int media) {
+  ui::CheckBox(Item(IDC_CAL_GAPS_RADIO)).SetChecked(media == 0);
+  ui::CheckBox(Item(IDC_CAL_MARKS_RADIO)).SetChecked(media == 1);
+  ui::CheckBox(Item(IDC_CAL_RFID_RADIO)).SetChecked(media == 2);
+}
+
+void CDlgTabCalibration::ShowGuideTexts(int media) {
+  ui::Control(Item(IDC_CAL_PROMPT)).SetText(GetText(TextId{TextBlock::GuideTexts, kGuidePromptRow}));
+  const auto& steps = CalibrationGuide[static_cast<size_t>(media)];
+  for (size_t i = 0; i < steps.size(); ++i) {
+    ui::Control(Item(kStepTexts[i])).SetText(GetText(TextId{TextBlock::GuideTexts, steps[i].textRow}));
+  }
+}
+
+void CDlgTabCalibration::LoadStepPictures(int media) {
+  const auto& steps = CalibrationGuide[static_cast<size_t>(media)];
+  for (size_t i = 0; i < steps.size(); ++i) {
+    ScopedGdiObject image = ui::LoadBitmapResource(instance_, steps[i].picture);
+    const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
+        ::SendMessageW(Item(kStepPictures[i]), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.get())));
+    // The first time the control gives back the bitmap it loaded from the
+    // template, which nobody else releases.
+    if (previous && previous != stepImages_[i].get()) ::DeleteObject(previous);
+    stepImages_[i] = std::move(image);
+  }
+}
+
+void CDlgTabCalibration::LayOut(int media) {
+  const HWND page = hwnd();
+  const GuideLayout layout = LayOutGuide(sizes_, CurrentLanguage(), media, ControlPosition(page, Item(kStepTexts[0])));
+  for (size_t i = 0; i < 4; ++i) {
+    MoveControl(Item(kStepTexts[i]), layout.texts[i]);
+    MoveControl(Item(kStepPictures[i]), layout.pictures[i]);
+  }
+  MoveControl(Item(IDC_CAL_START), layout.button);
+  // The group box goes around everything, the button included.
+  const HWND group = Item(IDC_CAL_GROUP);
+  if (group) {
+    const POINT top = ControlPosition(page, group);
+    const int bottom = layout.button.y + sizes_.buttonHeight + kGroupMargin;
+    ::SetWindowPos(group, nullptr, 0, 0, ControlSize(group).cx, bottom - top.y,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  }
+}
+
+bool CDlgTabCalibration::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_CAL_GAPS_RADIO: ChooseMedia(0); return true;
+    case IDC_CAL_MARKS_RADIO: ChooseMedia(1); return true;
+    case IDC_CAL_RFID_RADIO:
+      if (thirdChoiceOffered_) ChooseMedia(2);
+      return true;
+    case IDC_CAL_START: ClickParentButton(hwnd(), IDC_MAIN_SEND); return true;
+    default: return false;
+  }
+}
+
+std::optional<INT_PTR> CDlgTabCalibration::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    rolls_.OnPaint(hwnd());
+    return TRUE;
+  }
+  return SettingsPage::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace vostrel

@@ -1,0 +1,121 @@
+#pragma once
+// The Calibration page: a guide for preparing the printer for the media
+// sensor adjustment. The user picks the media type; the page shows four
+// numbered steps, each a text and a picture, laid out for the language, and
+// the button that starts the adjustment (the main window's send button).
+
+#include <windows.h>
+
+#include <array>
+
+#include "pages/page_pictures.h"
+#include "pages/settings_page.h"
+#include "res/calibration_page_ids.h"
+
+namespace vostrel {
+
+// One step of the guide: its picture and its GuideTexts row.
+struct GuideStep {
+  int picture;
+  int textRow;
+};
+
+// The four steps for each media type: 0 labels with gaps, 1 black marks on
+// back.
+inline constexpr std::array<std::array<GuideStep, 4>, 2> CalibrationGuide = {{
+    {{{IDB_CAL_OPEN_PRINTER, 1},
+      {IDB_CAL_LINER_SHOWN, 5},
+      {IDB_CAL_LINER_BETWEEN_SENSORS, 7},
+      {IDB_CAL_CLOSED_PRINTER_GAPS, 9}}},
+    {{{IDB_CAL_OPEN_PRINTER, 3},
+      {IDB_CAL_MARKS_ON_BACK, 6},
+      {IDB_CAL_MARKS_CLEAR_OF_SENSOR, 8},
+      {IDB_CAL_CLOSED_PRINTER_MARKS, 9}}},
+}};
+
+// The GuideTexts row of the prompt above the media choices.
+inline constexpr int kGuidePromptRow = 0;
+
+// The sizes, in pixels, that the guide is laid out with: those of the
+// template's controls.
+struct GuideSizes {
+  std::array<int, 4> textHeights{};
+  std::array<int, 4> pictureHeights{};
+  int lastPictureWidth = 0;
+  int buttonWidth = 0;
+  int buttonHeight = 0;  // not part of the layout: the group box ends below it
+};
+
+// Where the guide's controls go, in page coordinates.
+struct GuideLayout {
+  std::array<POINT, 4> texts{};
+  std::array<POINT, 4> pictures{};
+  POINT button{};
+};
+
+// Lays the steps out under the first text, which stays at `firstText`: each
+// picture right under its text, 20 pixels between a picture and the next text
+// and between the last picture and the button. The first picture moves up
+// into its text (by three quarters of its height; by half for labels with
+// gaps in English and Korean, whose first text runs longer), and outside
+// English the third picture by half of its text, which holds a single line
+// there.
+GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int media, POINT firstText);
+
+class CDlgTabCalibration : public SettingsPage {
+ public:
+  static constexpr int kScrollMaximum = 1180;
+  static constexpr int kScrollPage = 300;
+  static constexpr std::array<int, 4> kStepTexts = {IDC_CAL_STEP1_TEXT, IDC_CAL_STEP2_TEXT, IDC_CAL_STEP3_TEXT,
+                                                    IDC_CAL_STEP4_TEXT};
+  static constexpr std::array<int, 4> kStepPictures = {IDC_CAL_STEP1_PICTURE, IDC_CAL_STEP2_PICTURE,
+                                                       IDC_CAL_STEP3_PICTURE, IDC_CAL_STEP4_PICTURE};
+
+  explicit CDlgTabCalibration(SettingsStore& store, HINSTANCE instance = nullptr);
+
+  // The current language's captions, then the guide's texts and layout for
+  // the media chosen, and a repaint.
+  void ApplyTexts();
+  // Back to labels with gaps: texts, pictures and layout, and a repaint.
+  void ApplyModel(PrinterModel model, Language language) override;
+
+  // 0 labels with gaps, 1 black marks on back (2: the third choice, when
+  // offered). The media that the sensor adjustment and Export hand on.
+  int calibMediaIndex() const { return calibMediaIndex_; }
+
+  // Shows the third choice (RFID calibration) with its label, or hides it.
+  // The page starts without it.
+  void OfferThirdChoice(bool offered);
+  bool thirdChoiceOffered() const { return thirdChoiceOffered_; }
+
+  // Draws the two media rolls into `dc` (the page's client coordinates), as
+  // every paint of the page does.
+  void PaintPictures(HDC dc) const { rolls_.Paint(hwnd(), dc); }
+  // The template sizes the guide is laid out with.
+  const GuideSizes& guideSizes() const { return sizes_; }
+
+ protected:
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code, HWND control) override;
+  void ExchangeValues(ui::ValueExchange& exchange) override;
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // A click on the radio button of `media`: nothing when it is chosen
+  // already.
+  void ChooseMedia(int media);
+  void CheckMediaRadios(int media);
+  void ShowGuideTexts(int media);
+  void LoadStepPictures(int media);
+  void LayOut(int media);
+  void RecordSizes();
+
+  HINSTANCE instance_;
+  int calibMediaIndex_ = 0;
+  bool thirdChoiceOffered_ = false;
+  GuideSizes sizes_{};
+  std::array<ScopedGdiObject, 4> stepImages_{};
+  PagePictures rolls_;
+};
+
+}  // namespace vostrel

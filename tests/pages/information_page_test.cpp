@@ -1,0 +1,86 @@
+// The Information page from the program's own template.
+#include "pages/information_page.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pages/pages_host.h"
+#include "ui/controls.h"
+
+namespace vostrel::testing {
+namespace {
+
+class InformationPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::InitDialogControls());
+    ASSERT_TRUE(host_.CreateModeless(nullptr));
+    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
+  }
+  void StartUp(int model) {
+    page_.ApplyTexts();
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
+  }
+  std::wstring Text(int id) { return ui::Control(page_.Item(id)).Text(); }
+  std::array<SettingItem*, 4> InfoItems() {
+    return {&store_.infoSerialNumber(), &store_.infoPrintCounter(), &store_.infoServiceCounter(),
+            &store_.infoCutCounter()};
+  }
+
+  SettingsStore store_;
+  PagesHost host_;
+  CDlgTabInformation page_{store_};
+};
+
+TEST_F(InformationPage, CaptionsComeFromTheTableWithTheirTrailingSpace) {
+  StartUp(0);
+  EXPECT_EQ(Text(IDC_INFO_GROUP), L"マシン情報");
+  EXPECT_EQ(Text(IDC_INFO_SERIAL_CAPTION), L"シリアル番号 : ");
+  EXPECT_EQ(Text(IDC_INFO_PRINT_CAPTION), L"印刷カウンタ : ");
+  EXPECT_EQ(Text(IDC_INFO_SERVICE_CAPTION), L"サービスカウンタ : ");
+  EXPECT_EQ(Text(IDC_INFO_CUT_CAPTION), L"カットカウンタ : ");
+}
+
+TEST_F(InformationPage, ValuesAreEmptyAfterStartNeverTheTemplateSamples) {
+  ASSERT_EQ(Text(IDC_INFO_SERIAL_VALUE), L"Sample Serial Number");  // the template's
+  StartUp(0);
+  for (int id : CDlgTabInformation::kValueLabels) EXPECT_EQ(Text(id), L"") << id;
+}
+
+TEST_F(InformationPage, ShowStoredShowsTheStoredTextsExactly) {
+  StartUp(1);
+  // Shown as they stand: spaces, leading zeros, any characters; a counter
+  // the printer did not report stays empty.
+  const std::array<std::wstring, 4> values = {L" ZK2401&0583 ", L"001234 M", L"", L"カット 7"};
+  const std::array<SettingItem*, 4> items = InfoItems();
+  for (size_t i = 0; i < values.size(); ++i) items[i]->value = values[i];
+  EXPECT_TRUE(page_.ShowStored());
+  for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(Text(CDlgTabInformation::kValueLabels[i]), values[i]) << i;
+}
+
+TEST_F(InformationPage, AModelChangeEmptiesTheValuesAndTheirSlots) {
+  StartUp(0);
+  for (SettingItem* item : InfoItems()) item->value = L"12";
+  ASSERT_TRUE(page_.ShowStored());
+  ASSERT_EQ(Text(IDC_INFO_CUT_VALUE), L"12");
+  for (int model : {0, 1}) {
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
+    for (int id : CDlgTabInformation::kValueLabels) EXPECT_EQ(Text(id), L"") << model << " " << id;
+    for (SettingItem* item : InfoItems()) EXPECT_EQ(item->value, L"") << model;
+    for (SettingItem* item : InfoItems()) item->value = L"34";
+    page_.ShowStored();
+  }
+}
+
+TEST(InformationPageKeys, EnterClicksTheSendButton) {
+  ASSERT_TRUE(ui::InitDialogControls());
+  SettingsStore store;
+  const INT_PTR result = RunKeys<CDlgTabInformation>(
+      [&](std::optional<CDlgTabInformation>& page) -> CDlgTabInformation& { return page.emplace(store); },
+      IDC_INFO_SERIAL_VALUE, {VK_RETURN});
+  EXPECT_EQ(result, IDC_PAGES_HOST_SEND);
+}
+
+}  // namespace
+}  // namespace vostrel::testing

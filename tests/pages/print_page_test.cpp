@@ -1,0 +1,174 @@
+// The Print page from the program's own template, with the system's real
+// file dialog behind Browse.
+#include "pages/print_page.h"
+
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <fstream>
+#include <string>
+
+#include "pages/pages_host.h"
+#include "platform/module_path.h"
+#include "support/file_dialog_driver.h"
+#include "ui/controls.h"
+
+namespace vostrel::testing {
+namespace {
+
+using testing_support::FileDialogDriver;
+
+// A folder as the file dialog names it: no trailing backslash, any case.
+std::wstring FolderKey(std::wstring folder) {
+  while (!folder.empty() && (folder.back() == L'\\' || folder.back() == L'.')) folder.pop_back();
+  for (wchar_t& c : folder) c = static_cast<wchar_t>(std::towlower(c));
+  return folder;
+}
+
+// Two folders of the test's own under the temporary folder, with a print
+// file in each; removed afterwards.
+class PrintFiles {
+ public:
+  PrintFiles() {
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    root_ = std::wstring(temp) + L"vostrel_print_" + std::to_wstring(::GetCurrentProcessId()) + L"\\";
+    ::CreateDirectoryW(root_.c_str(), nullptr);
+    for (const wchar_t* name : {L"first", L"second"}) {
+      const std::wstring folder = root_ + name + L"\\";
+      ::CreateDirectoryW(folder.c_str(), nullptr);
+      std::ofstream((folder + L"label.prn").c_str(), std::ios::binary) << "^XA^XZ";
+    }
+  }
+  ~PrintFiles() {
+    for (const wchar_t* name : {L"first", L"second"}) {
+      ::DeleteFileW((root_ + name + L"\\label.prn").c_str());
+      ::RemoveDirectoryW((root_ + name).c_str());
+    }
+    ::RemoveDirectoryW(root_.c_str());
+  }
+  std::wstring Folder(const wchar_t* name) const { return root_ + name + L"\\"; }
+  std::wstring File(const wchar_t* name) const { return Folder(name) + L"label.prn"; }
+
+ private:
+  std::wstring root_;
+};
+
+class PrintPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::InitDialogControls());
+    ASSERT_TRUE(host_.CreateModeless(nullptr));
+    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
+  }
+  void StartUp(int model) {
+    page_.ApplyTexts();
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
+  }
+  HWND Item(int id) { return page_.Item(id); }
+  std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
+  void Click(int id) { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
+  int CheckedAction() {
+    int checked = -1;
+    for (size_t i = 0; i < CDlgTabPrint::kActionRadios.size(); ++i) {
+      if (ui::CheckBox(Item(CDlgTabPrint::kActionRadios[i])).IsChecked()) {
+        checked = checked == -1 ? static_cast<int>(i) : -2;
+      }
+    }
+    return checked;
+  }
+
+  SettingsStore store_;
+  PreferencesRecord prefs_;
+  PagesHost host_;
+  CDlgTabPrint page_{store_, prefs_};
+};
+
+TEST_F(PrintPage, TextsComeFromTheTableInJapanese) {
+  StartUp(0);
+  EXPECT_EQ(Text(IDC_PRINT_SELF_TEST_RADIO), L"セルフ印刷");
+  EXPECT_EQ(Text(IDC_PRINT_SAMPLE_RADIO), L"サンプル印刷");
+  EXPECT_EQ(Text(IDC_PRINT_FILE_RADIO), L"ファイル送信");
+  EXPECT_EQ(Text(IDC_PRINT_EXECUTE), L"実行");
+  EXPECT_EQ(Text(IDC_PRINT_BROWSE), L"参照...");
+}
+
+TEST_F(PrintPage, TheRadioButtonsChooseTheActionAndAModelChangeGoesBackToSelfTest) {
+  StartUp(0);
+  EXPECT_EQ(page_.printModeIndex(), 0);
+  EXPECT_EQ(CheckedAction(), 0);
+  ui::Control(Item(IDC_PRINT_FILE_PATH)).SetText(L"C:\\jobs\\a.prn");
+  for (int model : {1, 0}) {
+    for (int action : {1, 2, 0, 2}) {
+      Click(CDlgTabPrint::kActionRadios[static_cast<size_t>(action)]);
+      EXPECT_EQ(page_.printModeIndex(), action);
+      EXPECT_EQ(CheckedAction(), action);
+    }
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
+    EXPECT_EQ(page_.printModeIndex(), 0) << model;
+    EXPECT_EQ(CheckedAction(), 0) << model;
+    // The file to send survives the model change.
+    EXPECT_EQ(page_.filePathText(), L"C:\\jobs\\a.prn") << model;
+  }
+}
+
+TEST_F(PrintPage, ExecuteClicksThePrintActionNotTheSendButton) {
+  StartUp(0);
+  Click(IDC_PRINT_EXECUTE);
+  EXPECT_EQ(host_.Clicks(IDC_PAGES_HOST_PRINT_ACTION), 1);
+  EXPECT_EQ(host_.Clicks(IDC_PAGES_HOST_SEND), 0);
+}
+
+TEST_F(PrintPage, CancellingBrowseChangesNothing) {
+  StartUp(0);
+  ui::Control(Item(IDC_PRINT_FILE_PATH)).SetText(L"C:\\jobs\\a.prn");
+  store_.printFilePath = L"C:\\jobs\\a.prn";
+  FileDialogDriver driver({L""});
+  EXPECT_FALSE(page_.Browse());
+  driver.Stop();
+  ASSERT_EQ(driver.Seen().size(), 1u);
+  // With no folder remembered, the dialog starts in the program's folder.
+  EXPECT_EQ(FolderKey(driver.Seen()[0].folder), FolderKey(ExeFolder()));
+  EXPECT_EQ(page_.filePathText(), L"C:\\jobs\\a.prn");
+  EXPECT_EQ(store_.printFilePath, L"C:\\jobs\\a.prn");
+  EXPECT_EQ(prefs_.defaultFolder, L"");
+}
+
+TEST_F(PrintPage, AChosenFileIsShownKeptAndItsFolderStartsTheNextDialog) {
+  StartUp(0);
+  const PrintFiles files;
+  prefs_.defaultFolder = files.Folder(L"first");
+  FileDialogDriver driver({files.File(L"second"), L""});
+  // The user's click on Browse, then a second dialog that is cancelled.
+  Click(IDC_PRINT_BROWSE);
+  EXPECT_EQ(page_.filePathText(), files.File(L"second"));
+  EXPECT_EQ(store_.printFilePath, files.File(L"second"));
+  EXPECT_EQ(prefs_.defaultFolder, files.Folder(L"second"));
+  EXPECT_FALSE(page_.Browse());
+  driver.Stop();
+
+  const std::vector<testing_support::SeenFileDialog> seen = driver.Seen();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(FolderKey(seen[0].folder), FolderKey(files.Folder(L"first")));
+  EXPECT_EQ(FolderKey(seen[1].folder), FolderKey(files.Folder(L"second")));
+  EXPECT_EQ(store_.printFilePath, files.File(L"second"));
+}
+
+TEST(PrintPageKeys, EscapeDoesNothingAndEnterStartsThePrintAction) {
+  ASSERT_TRUE(ui::InitDialogControls());
+  struct Case {
+    WPARAM key;
+    INT_PTR result;
+  };
+  for (const Case& c : {Case{VK_ESCAPE, PagesHost::kNoClick}, Case{VK_RETURN, IDC_PAGES_HOST_PRINT_ACTION}}) {
+    SettingsStore store;
+    PreferencesRecord prefs;
+    const INT_PTR result = RunKeys<CDlgTabPrint>(
+        [&](std::optional<CDlgTabPrint>& page) -> CDlgTabPrint& { return page.emplace(store, prefs); },
+        IDC_PRINT_FILE_PATH, {c.key});
+    EXPECT_EQ(result, c.result) << c.key;
+  }
+}
+
+}  // namespace
+}  // namespace vostrel::testing
