@@ -80,6 +80,12 @@ class PrepareScriptTest : public ::testing::Test {
     ::SendMessageW(Item(id), BM_CLICK, 0, 0);
     ASSERT_TRUE(Check(id).IsChecked()) << id;
   }
+  // The Media Sensor row is hidden: the Easy page and the sensor adjustment
+  // tick it and choose its entry through the page.
+  void TickMediaSensor(int index) {
+    ASSERT_TRUE(List(IDC_STD_MEDIA_SENSOR_LIST).Select(index));
+    Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
+  }
   COLORREF CaptionColour(int id) {
     ui::MemoryDc dc(::CreateCompatibleDC(nullptr));
     ::SetTextColor(dc.get(), RGB(1, 2, 3));
@@ -126,10 +132,7 @@ TEST_F(PrepareScriptTest, TheWorkedExampleBecomesItsThirteenLines) {
   Tick(IDC_STD_PRINT_METHOD_CHECK);
   Type(IDC_STD_MEDIA_LENGTH_EDIT, L"100");
   Tick(IDC_STD_MEDIA_LENGTH_CHECK);
-  // The Media Sensor row is hidden; the Easy page or the sensor adjustment
-  // tick it through the page (PutShared).
-  page().TakeShared();
-  page().PutShared(1, 0, 1, 0);
+  TickMediaSensor(0);  // SEE THROUGH
   ui::IpAddress(Item(IDC_STD_IPV4_ADDRESS)).Set({192, 168, 10, 21});
   Tick(IDC_STD_IPV4_ADDRESS_CHECK);
   ui::IpAddress(Item(IDC_STD_IPV4_MASK)).Set({255, 255, 255, 0});
@@ -324,10 +327,7 @@ TEST_F(PrepareScriptTest, CalibrationReplacesOnlyTheClosingLine) {
     SCOPED_TRACE(c.hostName);
     page().UncheckAll();
     store_.ClearValues();
-    // What the sensor adjustment does: the Calibration page's media choice
-    // (black marks) goes to the Standard page, ticked.
-    page().TakeShared();
-    page().PutShared(1, 1, 0, 0);
+    TickMediaSensor(1);  // black marks: REFLECT
     Type(IDC_STD_HOST_NAME_EDIT, c.hostName);
     Tick(IDC_STD_HOST_NAME_CHECK);
 
