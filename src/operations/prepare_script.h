@@ -40,8 +40,9 @@ struct ScriptPreparation {
   HWND owner = nullptr;  // owner of the message boxes, nullptr: the active window
 };
 
-// The caller has set store.modelIndex and, for Send and Export, cleared the
-// store's values. True with the finished script in store.textBuffer. False
+// The caller has set store.modelIndex and cleared the store's values
+// (ClearValues): a slot left selected by an earlier command would be written
+// as well. True with the finished script in store.textBuffer. False
 // after code 24 (nothing ticked; nothing built) or code 23 (a ticked value
 // was rejected: its row turns red and keeps the value as typed, and the text
 // buffer keeps the first script) has been shown.

@@ -343,7 +343,7 @@ TEST_F(PrepareScriptTest, CalibrationReplacesOnlyTheClosingLine) {
 }
 
 TEST_F(PrepareScriptTest, AStaleBufferDoesNotReachTheScript) {
-  // The sensor adjustment may prepare without clearing the store first.
+  // The buffer still holds what an earlier command left in it.
   store_.textBuffer = L"PRINT SPEED\t:\t9 IPS\r\nEND\r\n";
   Tick(IDC_STD_PORT_NUMBER_CHECK);
   ASSERT_TRUE(Prepare(ScriptVariant::Calibration));
