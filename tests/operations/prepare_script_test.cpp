@@ -9,6 +9,7 @@
 
 #include "pages/standard_page.h"
 #include "pages/test_page.h"
+#include "protocol/command_set.h"
 #include "settings/printer_model.h"
 #include "support/message_box_catcher.h"
 
@@ -165,6 +166,14 @@ TEST_F(PrepareScriptTest, TheWorkedExampleBecomesItsThirteenLines) {
             L"END\r\n");
   // The slot keeps the normal form too, so that ShowSent shows it.
   EXPECT_EQ(item(entry::kContinuousMediaLength).value, L"100.0");
+
+  // What the commands then write: the prefix and the script, byte for byte.
+  SendBuffer buffer{};
+  const Outgoing outgoing = BuildOutgoing(buffer, store_.textBuffer, PrefixUse::WithPrefix);
+  ASSERT_EQ(outgoing.status, OutgoingStatus::Ready);
+  const std::string expected =
+      std::string(kCommandPrefix) + std::string(store_.textBuffer.begin(), store_.textBuffer.end());
+  EXPECT_EQ(std::string(buffer.data(), outgoing.byteCount), expected);
 }
 
 TEST_F(PrepareScriptTest, AcceptedNumbersReachTheScriptInTheirNormalForm) {
@@ -227,6 +236,9 @@ TEST_F(PrepareScriptTest, ARejectedValueShowsCode23AndStaysRedAsTyped) {
       {IDC_STD_PORT_NUMBER_CHECK, 0, 0, IDC_STD_PORT_NUMBER_EDIT, L"80", entry::kPortNumber, L"80",
        L"PORT NUMBER\t:\t80\r\n"},
       {IDC_STD_TIMEOUT_CHECK, 0, 0, IDC_STD_TIMEOUT_EDIT, L"", entry::kTimeout, L"", L"TIMEOUT\t:\t\tSEC\r\n"},
+      // The printer takes printable ASCII only.
+      {IDC_STD_HOST_NAME_CHECK, 0, 0, IDC_STD_HOST_NAME_EDIT, L"プリンタ1", entry::kHostName, L"プリンタ1",
+       L"HOST NAME\t:\tプリンタ1\r\n"},
   };
   for (const ScriptVariant variant : kVariants) {
     for (const Case& c : cases) {
