@@ -1,6 +1,7 @@
 #pragma once
 // Which rows of the text table each control shows: its caption, the texts of
-// its value list and of its unit list. Windows address the entries by number.
+// its value list and of its unit list. Windows address the entries by the
+// names below, never by their numbers.
 
 #include <array>
 #include <cstddef>
@@ -25,8 +26,41 @@ constexpr TextRange PrintPage(std::int32_t row) { return {1, {TextBlock::PrintPa
 inline constexpr int kControlTextEntryCount = 63;
 inline constexpr int kPrintPageTextEntryCount = 5;
 
-// The Standard page walks entries 19 to 44, one per setting item, in order.
-inline constexpr int kFirstStandardItemEntry = 19;
+// The entries of kControlTextEntries that windows use, by name.
+enum TextEntryName : int {
+  kEntryTabLabels = 0,           // one caption row per tab
+  kEntryCheckAllItems = 1,       // main window, control 190
+  kEntryModelLabel = 2,          // main window, label 110
+  kEntryDriverName = 3,          // main window, radio button 123
+  kEntryDriverDetail = 4,        // main window, button 134
+  kEntryIpAddress = 5,           // main window, radio button 127
+  kEntryPortNumber = 6,          // main window, label 122 and the port number label
+  kEntrySendOrStart = 7,         // button 172: send, or start the sensor adjustment
+  kEntryImport = 8,              // main window, button 174
+  kEntryExport = 9,              // main window, button 175
+  kEntryReceive = 10,            // main window, button 177
+  kEntrySerialBaudRate = 13,     // serial settings dialog
+  kEntrySerialDataBits = 14,     // serial settings dialog
+  kEntrySerialStopBits = 15,     // serial settings dialog
+  kEntrySerialParity = 16,       // serial settings dialog
+  kEntrySerialFlowControl = 17,  // serial settings dialog
+  kEntrySerialTitle = 18,        // serial settings dialog, its title
+  // The Standard page walks kStandardItemEntryCount entries from here, one
+  // per setting item, in catalogue order.
+  kFirstStandardItemEntry = 19,
+  kEntryGroupPageSetup = 49,           // Standard page, group 1200
+  kEntryGroupSystemSetup = 50,         // Standard page, group 1300
+  kEntryGroupInterface = 52,           // Standard page, group 1600
+  kEntryGroupOptionInterface = 53,     // Standard page, group 1500
+  kEntrySerialNumber = 54,             // Information page
+  kEntryPrintCounter = 55,             // Information page
+  kEntryServiceCounter = 56,           // Information page
+  kEntryCutCounter = 57,               // Information page
+  kEntryGroupPrinterInformation = 58,  // Information page, group caption
+  kEntryMediaType = 59,                // Easy page: caption and the three media labels
+  kEntryPrintMethod = 60,              // Easy page: caption and the two choices
+  kEntrySensorAdjustment = 62,         // Calibration page: caption and the media choices
+};
 inline constexpr int kStandardItemEntryCount = 26;
 
 inline constexpr std::array<TextEntry, kControlTextEntryCount> kControlTextEntries = [] {
@@ -98,12 +132,19 @@ inline constexpr std::array<TextEntry, kControlTextEntryCount> kControlTextEntri
   }};
 }();
 
-// Entry k: the Print page's caption row k.
+// Entry k: the Print page's caption row k; kEntryPrintSendCaption also
+// names the main window's send button on the Print tab.
+inline constexpr int kEntryPrintSendCaption = 3;
 inline constexpr std::array<TextEntry, kPrintPageTextEntryCount> kPrintPageTextEntries = [] {
   std::array<TextEntry, kPrintPageTextEntryCount> entries{};
   for (int k = 0; k < kPrintPageTextEntryCount; ++k)
     entries[static_cast<std::size_t>(k)].caption = text_rows::PrintPage(k);
   return entries;
 }();
+
+// A named entry of kControlTextEntries.
+constexpr const TextEntry& ControlTextEntry(TextEntryName name) {
+  return kControlTextEntries[static_cast<std::size_t>(name)];
+}
 
 }  // namespace vostrel

@@ -13,8 +13,6 @@ using ui::Edit;
 using ui::IpAddress;
 using ui::UpDown;
 
-int ModelSlot(int model) { return model == 1 ? 1 : 0; }
-
 void FillList(const ComboBox& list, ChoiceList choices) {
   if (!list) return;
   list.Clear();
@@ -74,10 +72,10 @@ std::wstring EnglishListText(const TextEntry* entry, bool unitList, std::wstring
   return english;
 }
 
-void ApplyEnableRule(const PageRows& page, int model, Language language) {
+void ApplyEnableRule(const PageRows& page, PrinterModel model, Language language) {
   const bool japanese = language == Language::Japanese;
   for (const FieldBinding& row : page.rows) {
-    bool enabled = row.available[static_cast<size_t>(ModelSlot(model))] != 0;
+    bool enabled = row.available[ModelSlot(model)] != 0;
     if ((row.japaneseOnly && !japanese) || (row.notJapanese && japanese)) enabled = false;
     for (int id : {row.checkBox, row.list, row.unitList, row.edit, row.spin, row.address}) {
       Control(page.Control(id)).Enable(enabled);
@@ -85,8 +83,8 @@ void ApplyEnableRule(const PageRows& page, int model, Language language) {
   }
 }
 
-void ResetRows(const PageRows& page, int model, std::uint32_t skipFlags) {
-  const size_t slot = static_cast<size_t>(ModelSlot(model));
+void ResetRows(const PageRows& page, PrinterModel model, std::uint32_t skipFlags) {
+  const size_t slot = ModelSlot(model);
   for (const FieldBinding& row : page.rows) {
     if ((row.flags & skipFlags) != 0) continue;
     CheckBox(page.Control(row.checkBox)).SetChecked(false);
@@ -98,7 +96,7 @@ void ResetRows(const PageRows& page, int model, std::uint32_t skipFlags) {
   }
 }
 
-void ApplyModelRows(const PageRows& page, int model, Language language) {
+void ApplyModelRows(const PageRows& page, PrinterModel model, Language language) {
   ApplyEnableRule(page, model, language);
   ResetRows(page, model);
   RepaintWithoutErase(page.page);

@@ -10,6 +10,7 @@
 #include "i18n/language.h"
 #include "i18n/text_table.h"
 #include "pages/field_binding.h"
+#include "settings/printer_model.h"
 #include "settings/settings_store.h"
 
 namespace vostrel {
@@ -53,14 +54,14 @@ std::wstring EnglishListText(const TextEntry* entry, bool unitList, std::wstring
 
 // Enables each row's controls for the model, then disables rows restricted to
 // (or barred from) the current language.
-void ApplyEnableRule(const PageRows& page, int model, Language language);
+void ApplyEnableRule(const PageRows& page, PrinterModel model, Language language);
 
 // Puts every row back to the model's defaults and clears its check box; rows
 // carrying one of `skipFlags` are left alone.
-void ResetRows(const PageRows& page, int model, std::uint32_t skipFlags = 0);
+void ResetRows(const PageRows& page, PrinterModel model, std::uint32_t skipFlags = 0);
 
 // The enable rule, the reset and a repaint.
-void ApplyModelRows(const PageRows& page, int model, Language language);
+void ApplyModelRows(const PageRows& page, PrinterModel model, Language language);
 
 void CheckAllRows(const PageRows& page);
 void UncheckAllRows(const PageRows& page);

@@ -8,7 +8,7 @@ SettingsPage::SettingsPage(int templateId, BindingTable rows, SettingsStore& sto
                            HINSTANCE instance)
     : ui::Dialog(templateId, instance), rows_(rows), store_(store), layout_(layout) {}
 
-void SettingsPage::ApplyModel(int model, Language language) { ApplyModelRows(rows(), model, language); }
+void SettingsPage::ApplyModel(PrinterModel model, Language language) { ApplyModelRows(rows(), model, language); }
 
 void SettingsPage::CheckAll() { CheckAllRows(rows()); }
 

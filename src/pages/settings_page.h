@@ -10,6 +10,7 @@
 #include "pages/field_binding.h"
 #include "pages/page_engine.h"
 #include "pages/page_scroll.h"
+#include "settings/printer_model.h"
 #include "settings/settings_store.h"
 #include "ui/dialog.h"
 
@@ -28,7 +29,7 @@ class SettingsPage : public ui::Dialog {
 
   // Enables the rows for the model and language, resets them to the model's
   // defaults, unchecked, and repaints.
-  virtual void ApplyModel(int model, Language language);
+  virtual void ApplyModel(PrinterModel model, Language language);
   void CheckAll();
   void UncheckAll();
   bool CollectChecked();

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "pages/field_binding.h"
-#include "res/resource.h"
+#include "res/standard_page_ids.h"
 #include "settings/catalogue.h"
 
 namespace vostrel {

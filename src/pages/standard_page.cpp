@@ -19,12 +19,12 @@ constexpr int kFollowedEdits = 4;
 // The group boxes and the entries of their captions.
 struct GroupCaption {
   int control;
-  int entry;
+  TextEntryName entry;
 };
-constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, 49},
-                                           {IDC_STD_GROUP_SYSTEM_SETUP, 50},
-                                           {IDC_STD_GROUP_INTERFACE, 52},
-                                           {IDC_STD_GROUP_OPTION_INTERFACE, 53}};
+constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, kEntryGroupPageSetup},
+                                           {IDC_STD_GROUP_SYSTEM_SETUP, kEntryGroupSystemSetup},
+                                           {IDC_STD_GROUP_INTERFACE, kEntryGroupInterface},
+                                           {IDC_STD_GROUP_OPTION_INTERFACE, kEntryGroupOptionInterface}};
 
 // The rows are the first settings of the catalogue in catalogue order, and the
 // text entries of the settings follow the same order: a row's item number
@@ -66,8 +66,7 @@ bool CDlgTabStandard::OnInitDialog() {
 
 void CDlgTabStandard::ApplyTexts() {
   for (const GroupCaption& group : kGroupCaptions) {
-    const TextEntry& entry = kControlTextEntries[static_cast<size_t>(group.entry)];
-    ui::Control(Item(group.control)).SetText(GetText(entry.caption, 0));
+    ui::Control(Item(group.control)).SetText(GetText(ControlTextEntry(group.entry).caption, 0));
   }
   ApplyRowTexts(rows(), &StandardRowTexts);
   ShowMediaSensorText();
@@ -88,17 +87,17 @@ bool CDlgTabStandard::OnCommand(int id, int code, HWND control) {
   return false;
 }
 
-void CDlgTabStandard::RebuildPrintSpeedList(int model) {
+void CDlgTabStandard::RebuildPrintSpeedList(PrinterModel model) {
   const ui::ComboBox list(Item(IDC_STD_PRINT_SPEED_LIST));
   list.Clear();
-  const int count = standard_choices::kPrintSpeedCount[model == 1 ? 1 : 0];
+  const int count = standard_choices::kPrintSpeedCount[ModelSlot(model)];
   for (std::wstring_view speed : std::span(standard_choices::kPrintSpeedPerModel).first(static_cast<size_t>(count))) {
     list.Add(speed);
   }
 }
 
-void CDlgTabStandard::ApplyModel(int model, Language language) {
-  model_ = model == 1 ? 1 : 0;
+void CDlgTabStandard::ApplyModel(PrinterModel model, Language language) {
+  model_ = model;
   ApplyEnableRule(rows(), model_, language);
   RebuildPrintSpeedList(model_);
   ResetRows(rows(), model_);
@@ -121,23 +120,23 @@ void CDlgTabStandard::ResetKeepShared() {
   RepaintWithoutErase(hwnd());
 }
 
-StandardShared CDlgTabStandard::TakeShared() {
+MediaChoice CDlgTabStandard::TakeShared() {
   for (size_t i = 0; i < kSavedEdits.size(); ++i) saved_[i] = ui::Control(Item(kSavedEdits[i])).Text();
-  StandardShared shared;
-  shared.mediaSensorChecked = ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).IsChecked() ? 1 : 0;
-  shared.mediaSensorIndex = ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Selected();
-  shared.mediaLength = ui::Control(Item(IDC_STD_MEDIA_LENGTH_EDIT)).Text();
-  shared.mediaLengthUnit = ui::ComboBox(Item(IDC_STD_MEDIA_LENGTH_UNIT)).Selected();
-  shared.printMethodChecked = ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).IsChecked() ? 1 : 0;
-  shared.printMethodIndex = ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Selected();
-  return shared;
+  MediaChoice choice;
+  choice.mediaSensorChecked = ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).IsChecked();
+  choice.mediaSensorIndex = ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Selected();
+  choice.printMethodChecked = ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).IsChecked();
+  choice.printMethodIndex = ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Selected();
+  choice.mediaLength = ui::Control(Item(IDC_STD_MEDIA_LENGTH_EDIT)).Text();
+  choice.mediaLengthUnit = ui::ComboBox(Item(IDC_STD_MEDIA_LENGTH_UNIT)).Selected();
+  return choice;
 }
 
-void CDlgTabStandard::PutShared(int mediaSensorChecked, int mediaIndex, int printMethodChecked, int printMethodIndex) {
-  ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).SetChecked(mediaSensorChecked == 1);
-  ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Select(mediaIndex);
-  ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).SetChecked(printMethodChecked == 1);
-  ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Select(printMethodIndex);
+void CDlgTabStandard::PutShared(const MediaChoice& choice) {
+  ui::CheckBox(Item(IDC_STD_MEDIA_SENSOR_CHECK)).SetChecked(choice.mediaSensorChecked);
+  if (choice.mediaSensorIndex >= 0) ui::ComboBox(Item(IDC_STD_MEDIA_SENSOR_LIST)).Select(choice.mediaSensorIndex);
+  ui::CheckBox(Item(IDC_STD_PRINT_METHOD_CHECK)).SetChecked(choice.printMethodChecked);
+  if (choice.printMethodIndex >= 0) ui::ComboBox(Item(IDC_STD_PRINT_METHOD_LIST)).Select(choice.printMethodIndex);
   // Putting a copy back into a followed edit changes it, and that change is
   // copied again: take the copies first so that none is lost on the way.
   const std::array<std::wstring, 10> copies = saved_;

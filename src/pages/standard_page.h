@@ -6,20 +6,11 @@
 #include <array>
 #include <string>
 
+#include "pages/media_choice.h"
 #include "pages/settings_page.h"
 #include "pages/standard_bindings.h"
 
 namespace vostrel {
-
-// What the Standard page hands the Easy page (TakeShared).
-struct StandardShared {
-  int mediaSensorChecked = 0;
-  int mediaSensorIndex = -1;
-  std::wstring mediaLength;
-  int mediaLengthUnit = -1;
-  int printMethodChecked = 0;
-  int printMethodIndex = -1;
-};
 
 class CDlgTabStandard : public SettingsPage {
  public:
@@ -38,15 +29,20 @@ class CDlgTabStandard : public SettingsPage {
   void ApplyTexts();
   // The enable rule, the Print Speed list of the model, the reset, and the
   // Media Sensor choice shown in its read-only field.
-  void ApplyModel(int model, Language language) override;
+  void ApplyModel(PrinterModel model, Language language) override;
   bool ShowStored() override;
   // After a send or an export: the rows of the selected items checked, their
   // values (IPv6 addresses in colon form again) in the edits.
   void ShowSent();
   // The reset of the model last applied, except Print Method and Media Sensor.
   void ResetKeepShared();
-  StandardShared TakeShared();
-  void PutShared(int mediaSensorChecked, int mediaIndex, int printMethodChecked, int printMethodIndex);
+  // Copies the ten edits into their saved copies and returns the Media
+  // Sensor and Print Method rows (with the media length and its unit).
+  MediaChoice TakeShared();
+  // Sets the Media Sensor and Print Method rows from the Easy page (a
+  // negative index leaves that list as it is), then puts the ten saved copies
+  // back into their edits.
+  void PutShared(const MediaChoice& choice);
   // Before the last settings are saved at exit: every row checked, its check
   // box hidden.
   void SelectAllForSave();
@@ -61,9 +57,9 @@ class CDlgTabStandard : public SettingsPage {
   void ExchangeValues(ui::ValueExchange& exchange) override;
 
  private:
-  void RebuildPrintSpeedList(int model);
+  void RebuildPrintSpeedList(PrinterModel model);
 
-  int model_ = 0;
+  PrinterModel model_ = PrinterModel::Vx120Zkq;
   std::array<std::wstring, 10> saved_{};
 };
 

@@ -1,5 +1,15 @@
-// Control and template ids shared by the resource script and the code. Plain
-// macros: the resource compiler reads this file too.
+// Ids that more than one window knows: the main window's buttons that the
+// pages click, and the templates of the pages not yet in files of their own.
+// Plain macros: the resource compiler reads this file too.
+//
+// How the resource files are laid out: each window has its own pair,
+//   src/res/<page>_page.rc     its dialog template (UTF-8, includes the pair's
+//                              ids header, layout.h for the shared layout)
+//   src/res/<page>_page_ids.h  its template id (IDD_...) and control ids
+//                              (IDC_<PAGE>_...), including this file;
+// the code includes only "res/<page>_page_ids.h". Every src/res/*.rc is
+// compiled into the object library vostrel_resources, which the program and
+// win_tests link: a new page's .rc needs no build edit.
 #pragma once
 
 #ifndef IDC_STATIC
@@ -10,79 +20,8 @@
 #define IDC_MAIN_SEND 172
 #define IDC_MAIN_PRINT_ACTION 179
 
-// Page templates.
+// Page templates; each moves into its page's ids header with the page.
 #define IDD_PAGE_EASY 102
 #define IDD_PAGE_CALIBRATION 114
-#define IDD_PAGE_STANDARD 1000
-#define IDD_PAGE_ADVANCED 2000
 #define IDD_PAGE_INFORMATION 3000
 #define IDD_PAGE_PRINT 3001
-
-// Standard page: group boxes.
-#define IDC_STD_GROUP_PAGE_SETUP 1200
-#define IDC_STD_GROUP_SYSTEM_SETUP 1300
-#define IDC_STD_GROUP_OPTION_INTERFACE 1500
-#define IDC_STD_GROUP_INTERFACE 1600
-
-// Standard page: row check boxes.
-#define IDC_STD_PRINT_SPEED_CHECK 1201
-#define IDC_STD_PRINT_DARKNESS_CHECK 1202
-#define IDC_STD_PRINT_METHOD_CHECK 1204
-#define IDC_STD_MEDIA_LENGTH_CHECK 1206
-#define IDC_STD_MEDIA_SENSOR_CHECK 1213
-#define IDC_STD_SENSOR_LEVEL_CHECK 1301
-#define IDC_STD_PAPER_END_LEVEL_CHECK 1302
-#define IDC_STD_BAUD_CHECK 1501
-#define IDC_STD_PARITY_CHECK 1502
-#define IDC_STD_LENGTH_CHECK 1503
-#define IDC_STD_STOP_BIT_CHECK 1504
-#define IDC_STD_XON_CHECK 1505
-#define IDC_STD_IPV4_ADDRESS_CHECK 1604
-#define IDC_STD_IPV4_MASK_CHECK 1605
-#define IDC_STD_IPV4_GATEWAY_CHECK 1606
-#define IDC_STD_IPV4_DHCP_CHECK 1607
-#define IDC_STD_HOST_NAME_CHECK 1608
-#define IDC_STD_PORT_NUMBER_CHECK 1609
-#define IDC_STD_TIMEOUT_CHECK 1610
-#define IDC_STD_TIMEOUT_ACTION_CHECK 1611
-#define IDC_STD_SEND_BUFFER_CHECK 1612
-#define IDC_STD_IPV6_CHECK 1613
-#define IDC_STD_IPV6_FIXED_CHECK 1614
-#define IDC_STD_IPV6_ADDRESS_CHECK 1615
-#define IDC_STD_IPV6_PREFIX_CHECK 1616
-#define IDC_STD_IPV6_GATEWAY_CHECK 1617
-
-// Standard page: value controls.
-#define IDC_STD_PRINT_SPEED_LIST 1221
-#define IDC_STD_PRINT_METHOD_LIST 1222
-#define IDC_STD_MEDIA_SENSOR_LIST 1225
-#define IDC_STD_PRINT_DARKNESS_EDIT 1229
-#define IDC_STD_MEDIA_LENGTH_EDIT 1231
-#define IDC_STD_MEDIA_SENSOR_TEXT 1232
-#define IDC_STD_PRINT_DARKNESS_SPIN 1239
-#define IDC_STD_MEDIA_LENGTH_UNIT 1243
-#define IDC_STD_SENSOR_LEVEL_UNIT 1319
-#define IDC_STD_PAPER_END_LEVEL_UNIT 1320
-#define IDC_STD_SENSOR_LEVEL_EDIT 1336
-#define IDC_STD_PAPER_END_LEVEL_EDIT 1337
-#define IDC_STD_BAUD_LIST 1529
-#define IDC_STD_PARITY_LIST 1530
-#define IDC_STD_LENGTH_LIST 1531
-#define IDC_STD_STOP_BIT_LIST 1532
-#define IDC_STD_XON_LIST 1533
-#define IDC_STD_IPV4_DHCP_LIST 1621
-#define IDC_STD_TIMEOUT_ACTION_LIST 1622
-#define IDC_STD_SEND_BUFFER_LIST 1623
-#define IDC_STD_IPV6_LIST 1624
-#define IDC_STD_IPV6_FIXED_LIST 1625
-#define IDC_STD_IPV4_ADDRESS 1626
-#define IDC_STD_IPV4_MASK 1627
-#define IDC_STD_IPV4_GATEWAY 1628
-#define IDC_STD_HOST_NAME_EDIT 1629
-#define IDC_STD_PORT_NUMBER_EDIT 1630
-#define IDC_STD_TIMEOUT_EDIT 1631
-#define IDC_STD_IPV6_ADDRESS_EDIT 1632
-#define IDC_STD_IPV6_PREFIX_EDIT 1633
-#define IDC_STD_IPV6_GATEWAY_EDIT 1634
-#define IDC_STD_TIMEOUT_UNIT 1635
-#define IDC_STD_TIMEOUT_SPIN 1636

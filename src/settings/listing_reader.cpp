@@ -234,7 +234,7 @@ bool MarkInvalid(SettingItem& item, std::int32_t error, ListingMode mode) {
 }
 
 void ConvertWordRows(Reader& reader) {
-  const bool secondModel = reader.store.modelIndex == 1;
+  const bool secondModel = reader.store.modelIndex == PrinterModel::Vx135Zkq;
   for (std::size_t i = 0; i < kWordRows.size(); ++i) {
     const int slot = kWordRowSlots[i];
     if (reader.wordMarks[i].seen != 1 || slot < 0) continue;

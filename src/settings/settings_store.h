@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "settings/catalogue.h"
+#include "settings/printer_model.h"
 
 namespace vostrel {
 
@@ -39,7 +40,7 @@ class SettingsStore {
   std::wstring emulationRequest;
   std::wstring emulationReply;
   std::wstring printFilePath;
-  std::int32_t modelIndex = 0;
+  PrinterModel modelIndex = PrinterModel::Vx120Zkq;
   std::array<SettingItem, kSlotCount> slots{};
   std::array<ScriptEntry, kScriptEntryCount> scriptEntries{};
 

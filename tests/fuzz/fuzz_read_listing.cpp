@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   vostrel::SettingsStore store;
   const auto mode = (control & 1) != 0 ? vostrel::ListingMode::Check : vostrel::ListingMode::Read;
-  store.modelIndex = (control & 2) != 0 ? 1 : 0;
+  store.modelIndex = vostrel::ModelAt((control & 2) != 0 ? 1 : 0);
   if ((control & 4) != 0) {
     for (int n : {vostrel::entry::kHeadCheckStartPos, vostrel::entry::kHeadCheckStopPos,
                   vostrel::entry::kHeadCheckPatternWidth}) {

@@ -46,7 +46,7 @@ const TextEntry* TestRowTexts(const FieldBinding& row) {
 }
 
 TEST_F(PageEngine, RowTextsComeFromTheTableAndKeepTheSelection) {
-  page().ApplyModel(1, Language::Japanese);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::Japanese);
   ApplyRowTexts(page().rows(), &TestRowTexts);
 
   EXPECT_EQ(ui::Control(Item(IDC_ROW_E_CHECK)).Text(), L"印刷方法");
@@ -117,7 +117,7 @@ TEST_F(PageEngine, ApplyModelEnablesByModelAndLanguageAndResetsToDefaults) {
     ui::IpAddress(Item(IDC_ROW_C_ADDRESS)).Set({10, 1, 2, 3});
     List(IDC_ROW_B_UNIT).Select(-1);
 
-    page().ApplyModel(c.model, c.language);
+    page().ApplyModel(ModelAt(c.model), c.language);
 
     for (int id : kChecks) EXPECT_FALSE(Check(id).IsChecked()) << id;
     for (int id : {IDC_ROW_E_CHECK, IDC_ROW_E_LIST}) EXPECT_EQ(ui::Control(Item(id)).IsEnabled(), c.rowE);
@@ -139,11 +139,11 @@ TEST_F(PageEngine, ApplyModelEnablesByModelAndLanguageAndResetsToDefaults) {
 }
 
 TEST_F(PageEngine, ResetCanLeaveTheSharedRowsAlone) {
-  page().ApplyModel(0, Language::English);
+  page().ApplyModel(PrinterModel::Vx120Zkq, Language::English);
   Check(IDC_ROW_H_CHECK).SetChecked(true);
   List(IDC_ROW_H_LIST).Select(0);
   Check(IDC_ROW_A_CHECK).SetChecked(true);
-  ResetRows(page().rows(), 1, kRowShared);
+  ResetRows(page().rows(), PrinterModel::Vx135Zkq, kRowShared);
   EXPECT_TRUE(Check(IDC_ROW_H_CHECK).IsChecked());
   EXPECT_EQ(List(IDC_ROW_H_LIST).Selected(), 0);
   EXPECT_FALSE(Check(IDC_ROW_A_CHECK).IsChecked());
@@ -151,7 +151,7 @@ TEST_F(PageEngine, ResetCanLeaveTheSharedRowsAlone) {
 }
 
 TEST_F(PageEngine, CollectsEveryKindOfValue) {
-  page().ApplyModel(1, Language::English);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::English);
   // The value list shows translated words, as after a change of language.
   const ui::ComboBox numbers = List(IDC_ROW_A_LIST);
   numbers.Clear();
@@ -186,7 +186,7 @@ TEST_F(PageEngine, CollectsEveryKindOfValue) {
 }
 
 TEST_F(PageEngine, NothingCheckedCollectsNothing) {
-  page().ApplyModel(1, Language::English);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::English);
   EXPECT_FALSE(page().CollectChecked());
   for (const SettingItem& slot : store_.slots) EXPECT_EQ(slot.selected, 0);
 }
@@ -195,7 +195,7 @@ TEST_F(PageEngine, ADisabledCheckedRowIsNeitherCollectedNorTested) {
   for (int model : {0, 1}) {
     SCOPED_TRACE(model);
     store_.ClearValues();
-    page().ApplyModel(model, Language::English);  // row E is greyed for model 0
+    page().ApplyModel(ModelAt(model), Language::English);  // row E is greyed for model 0
     Check(IDC_ROW_E_CHECK).SetChecked(true);
     EXPECT_EQ(page().CollectChecked(), model == 1);
     EXPECT_EQ(item(kRowE).selected, model == 1 ? 1 : 0);
@@ -207,7 +207,7 @@ TEST_F(PageEngine, ADisabledCheckedRowIsNeitherCollectedNorTested) {
 }
 
 TEST_F(PageEngine, InvalidItemsPaintTheirCaptionsRedWhileTheyAreInvalid) {
-  page().ApplyModel(1, Language::English);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::English);
   for (int id : {IDC_ROW_A_CHECK, IDC_ROW_C_CHECK, IDC_ROW_H_CHECK, IDC_ROW_B_CHECK}) Check(id).SetChecked(true);
   ASSERT_TRUE(page().CollectChecked());
   EXPECT_TRUE(page().CheckedValid());
@@ -230,7 +230,7 @@ TEST_F(PageEngine, InvalidItemsPaintTheirCaptionsRedWhileTheyAreInvalid) {
 }
 
 TEST_F(PageEngine, ShowStoredShowsEachSelectedItemAndReportsTheInvalidOnes) {
-  page().ApplyModel(1, Language::English);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::English);
   Edit(IDC_ROW_G_EDIT).SetText(L"kept");
   item(kRowA) = Stored(1, L"THREE", 2);
   item(kRowB) = Stored(1, L"7.5", 0, 1);  // names no unit entry
@@ -266,7 +266,7 @@ TEST_F(PageEngine, ShowStoredShowsEachSelectedItemAndReportsTheInvalidOnes) {
 }
 
 TEST_F(PageEngine, AChoiceOutsideTheListStillCollects) {
-  page().ApplyModel(1, Language::English);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::English);
   item(kRowA) = Stored(1, L"", 9);
   EXPECT_TRUE(page().ShowStored());
   EXPECT_EQ(List(IDC_ROW_A_LIST).Selected(), -1);
@@ -277,7 +277,7 @@ TEST_F(PageEngine, AChoiceOutsideTheListStillCollects) {
 }
 
 TEST_F(PageEngine, ShowSentTurnsIpv6BytesBackIntoText) {
-  page().ApplyModel(1, Language::English);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::English);
   const std::wstring typed = L"0000:0000:0000:0000:0000:0000:0000:0001";
   Edit(IDC_ROW_D_EDIT).SetText(typed);
   Check(IDC_ROW_D_CHECK).SetChecked(true);

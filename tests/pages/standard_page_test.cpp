@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "pages/page_geometry.h"
 #include "pages/test_page.h"
 
 namespace vostrel::testing {
@@ -25,7 +26,7 @@ class StandardPage : public ::testing::Test {
   }
   CDlgTabStandard& page() { return host_.page; }
   // What start-up does after the page is made: the texts, then the model.
-  void StartUp(int model) {
+  void StartUp(PrinterModel model) {
     page().ApplyTexts();
     page().ApplyModel(model, Language::Japanese);
   }
@@ -66,7 +67,7 @@ TEST_F(StandardPage, StartsWithItsHiddenControlsHiddenAndTheRangeOfItsScrollBar)
 
 TEST_F(StandardPage, TextsComeFromTheTableInJapanese) {
   // A model first, so that the lists have selections to keep.
-  page().ApplyModel(1, Language::Japanese);
+  page().ApplyModel(PrinterModel::Vx135Zkq, Language::Japanese);
   page().ApplyTexts();
 
   struct Caption {
@@ -147,7 +148,7 @@ TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.model);
     page().CheckAll();
-    page().ApplyModel(c.model, Language::Japanese);
+    page().ApplyModel(ModelAt(c.model), Language::Japanese);
     const ui::ComboBox speeds = List(IDC_STD_PRINT_SPEED_LIST);
     EXPECT_EQ(speeds.Count(), c.speeds);
     EXPECT_EQ(speeds.ItemText(speeds.Count() - 1), c.lastSpeed);
@@ -177,7 +178,7 @@ TEST_F(StandardPage, EachModelResetsToItsOwnDefaults) {
 }
 
 TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   page().CheckAll();
   for (const FieldBinding& row : StandardBindings) EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;
   EXPECT_TRUE(page().CollectChecked());
@@ -187,7 +188,7 @@ TEST_F(StandardPage, CheckAllAlsoTicksTheHiddenBoxes) {
 }
 
 TEST_F(StandardPage, CollectsEveryKindOfValue) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   ui::IpAddress(Item(IDC_STD_IPV4_ADDRESS)).Set({192, 168, 0, 1});
   SetText(IDC_STD_IPV6_ADDRESS_EDIT, L"2001:0db8:0000:0000:0000:0000:0000:0001");
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"45");  // outside the buttons' range: judged later
@@ -230,7 +231,7 @@ TEST_F(StandardPage, CollectsEveryKindOfValue) {
 }
 
 TEST_F(StandardPage, CollectingAJapaneseChoiceStoresItsEnglishWord) {
-  StartUp(1);  // the model on which Print Method is enabled
+  StartUp(PrinterModel::Vx135Zkq);  // the model on which Print Method is enabled
   struct Case {
     int check;
     int list;
@@ -274,7 +275,7 @@ TEST_F(StandardPage, CollectingAJapaneseChoiceStoresItsEnglishWord) {
 }
 
 TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   item(entry::kHostName).selected = 1;
   item(entry::kHostName).value = L"far too long a host name";
   item(entry::kHostName).invalid = 1;
@@ -320,7 +321,7 @@ TEST_F(StandardPage, ShowStoredMarksAnInvalidItemAndShowsTheOthers) {
 }
 
 TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonFormAndLeavesTheLists) {
-  StartUp(0);
+  StartUp(PrinterModel::Vx120Zkq);
   SetText(IDC_STD_IPV6_GATEWAY_EDIT, L"fe80:0000:0000:0000:0202:b3ff:fe1e:8329");
   Check(IDC_STD_IPV6_GATEWAY_CHECK).SetChecked(true);
   List(IDC_STD_PARITY_LIST).Select(2);
@@ -345,7 +346,7 @@ TEST_F(StandardPage, ShowSentPutsIpv6AddressesBackInColonFormAndLeavesTheLists) 
 }
 
 TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   // Darkness is copied at every change, the network edits only on TakeShared.
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"20");
   SetText(IDC_STD_HOST_NAME_EDIT, L"label-1");
@@ -353,18 +354,19 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_EQ(page().savedEdits()[4], L"");
 
   Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
-  const StandardShared shared = page().TakeShared();
-  EXPECT_EQ(shared.mediaSensorChecked, 1);
+  const MediaChoice shared = page().TakeShared();
+  EXPECT_TRUE(shared.mediaSensorChecked);
   EXPECT_EQ(shared.mediaSensorIndex, 1);
   EXPECT_EQ(shared.mediaLength, L"101.6");
   EXPECT_EQ(shared.mediaLengthUnit, 0);
-  EXPECT_EQ(shared.printMethodChecked, 0);
+  EXPECT_FALSE(shared.printMethodChecked);
   EXPECT_EQ(shared.printMethodIndex, 0);
   EXPECT_EQ(page().savedEdits()[4], L"label-1");
 
   // What the model change put into the edits gives way to the saved copies.
-  page().ApplyModel(0, Language::Japanese);
-  page().PutShared(0, 2, 1, 1);
+  page().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
+  page().PutShared(
+      {.mediaSensorChecked = false, .mediaSensorIndex = 2, .printMethodChecked = true, .printMethodIndex = 1});
   EXPECT_FALSE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
   EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).Selected(), 2);
   EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"連続紙");
@@ -373,10 +375,17 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), L"10");  // followed: the reset's text was copied
   EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), L"label-1");
   EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), L"6.4");
+
+  // The calibration's hand-over names no print method: that list stays.
+  page().PutShared({.mediaSensorChecked = true, .mediaSensorIndex = 0, .printMethodChecked = false});
+  EXPECT_TRUE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
+  EXPECT_EQ(Text(IDC_STD_MEDIA_SENSOR_TEXT), L"透過");
+  EXPECT_FALSE(Check(IDC_STD_PRINT_METHOD_CHECK).IsChecked());
+  EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).Selected(), 1);
 }
 
 TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
-  StartUp(1);
+  StartUp(PrinterModel::Vx135Zkq);
   page().CheckAll();
   List(IDC_STD_PRINT_METHOD_LIST).Select(1);
   List(IDC_STD_MEDIA_SENSOR_LIST).Select(0);
@@ -392,7 +401,7 @@ TEST_F(StandardPage, ResetKeepSharedLeavesPrintMethodAndMediaSensor) {
 }
 
 TEST_F(StandardPage, SelectAllForSaveChecksAndHidesEveryBox) {
-  StartUp(0);
+  StartUp(PrinterModel::Vx120Zkq);
   page().SelectAllForSave();
   for (const FieldBinding& row : StandardBindings) {
     EXPECT_TRUE(Check(row.checkBox).IsChecked()) << row.checkBox;
@@ -410,6 +419,28 @@ TEST_F(StandardPage, PageDownTwiceStopsAtTheLastFullView) {
   EXPECT_EQ(page().scrollState().position, 131);
   ::SendMessageW(page().hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
   EXPECT_EQ(page().scrollState().position, 81);
+}
+
+TEST_F(StandardPage, FillsItsScrollRangeAndTheFirstViewCutsNoRow) {
+  ::MoveWindow(page().hwnd(), 10, 10, kPageWidth, kPageHeight, FALSE);
+  RECT client{};
+  ::GetClientRect(page().hwnd(), &client);
+  const std::vector<ChildBox> boxes = ShownChildren(page().hwnd());
+  // The view travels maximum - page + 1 pixels: at its end the last row
+  // stands just above the bottom edge, with no blank band below it.
+  const int end = kPageHeight + CDlgTabStandard::kScrollMaximum - CDlgTabStandard::kScrollPage + 1;
+  const int bottom = ContentBottom(boxes);
+  EXPECT_LE(bottom, end);
+  EXPECT_GE(bottom, end - 8);
+  for (const ChildBox& box : boxes) EXPECT_LE(box.rect.right, client.right) << box.id;
+  for (int id : ControlsCutAt(boxes, kPageHeight)) ADD_FAILURE() << id << " is cut by the first view's edge";
+}
+
+TEST_F(StandardPage, ReadOnlyFieldsTakeNoTabStop) {
+  for (int id : {IDC_STD_MEDIA_SENSOR_TEXT, IDC_STD_SENSOR_LEVEL_EDIT, IDC_STD_PAPER_END_LEVEL_EDIT}) {
+    EXPECT_EQ(::GetWindowLongW(Item(id), GWL_STYLE) & WS_TABSTOP, 0) << id;
+  }
+  EXPECT_NE(::GetWindowLongW(Item(IDC_STD_HOST_NAME_EDIT), GWL_STYLE) & WS_TABSTOP, 0);
 }
 
 TEST(StandardPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {

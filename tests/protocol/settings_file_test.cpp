@@ -79,7 +79,7 @@ TEST_F(SettingsFileTest, ExportedSettingsComeBackOnImport) {
   ASSERT_TRUE(WriteSettingsFile(store, path_));
 
   SettingsStore imported;
-  imported.modelIndex = 1;
+  imported.modelIndex = PrinterModel::Vx135Zkq;
   ASSERT_EQ(LoadSettingsText(imported, path_), LoadResult::Read);
   EXPECT_EQ(imported.Entry(entry::kPrintSpeed).choice, 4);
   EXPECT_EQ(imported.Entry(entry::kPrintDarkness).value, L"12");

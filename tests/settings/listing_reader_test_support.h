@@ -197,13 +197,13 @@ inline constexpr const char* kFullListing =
 // clang-format on
 
 inline void ReadAsListing(SettingsStore& store, std::string_view body, int modelIndex = 0) {
-  store.modelIndex = modelIndex;
+  store.modelIndex = ModelAt(modelIndex);
   store.textBuffer = AnsiToWide(std::string(kListingHead) + std::string(body));
   ReadListing(store, ListingMode::Read);
 }
 
 inline void CheckScript(SettingsStore& store, std::string_view script, int modelIndex = 0) {
-  store.modelIndex = modelIndex;
+  store.modelIndex = ModelAt(modelIndex);
   store.textBuffer = AnsiToWide(script);
   ReadListing(store, ListingMode::Check);
 }

@@ -20,7 +20,7 @@ void Fill(SettingItem& item, int n) {
 TEST(SettingsStore, StartsEmptyWithEntriesOnTheirOwnSlots) {
   SettingsStore store;
   EXPECT_TRUE(store.textBuffer.empty());
-  EXPECT_EQ(store.modelIndex, 0);
+  EXPECT_EQ(store.modelIndex, PrinterModel::Vx120Zkq);
   for (const SettingItem& item : store.slots) {
     EXPECT_EQ(item.selected, 0);
     EXPECT_TRUE(item.value.empty());
@@ -42,13 +42,13 @@ TEST(SettingsStore, ClearValuesForgetsEntriesAndOperationSlotsButKeepsIndexes) {
   for (int n = 0; n < kSlotCount; ++n) Fill(store.slots[static_cast<size_t>(n)], n);
   store.textBuffer = L"listing";
   store.rfidCheckText = L"rfid";
-  store.modelIndex = 1;
+  store.modelIndex = PrinterModel::Vx135Zkq;
 
   store.ClearValues();
 
   EXPECT_TRUE(store.textBuffer.empty());
   EXPECT_EQ(store.rfidCheckText, L"rfid");
-  EXPECT_EQ(store.modelIndex, 1);
+  EXPECT_EQ(store.modelIndex, PrinterModel::Vx135Zkq);
   for (int n = 0; n < kSlotCount; ++n) {
     SCOPED_TRACE(n);
     const SettingItem& item = store.slots[static_cast<size_t>(n)];

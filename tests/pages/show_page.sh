@@ -1,31 +1,38 @@
 #!/usr/bin/env bash
-# Shows the Standard page under Xvfb with the Japanese locale and saves a
-# screenshot, so that anyone can look at the page as a user would.
-#   tests/pages/show_standard_page.sh [MODEL] [OUT.png] [end]
-# MODEL 0 (default) or 1; OUT defaults to $VOSTREL_BUILD_DIR/standard_page_MODEL.png;
-# "end" shows the page scrolled to its end.
+# Shows a page under Xvfb with the Japanese locale and saves a screenshot, so
+# that anyone can look at the page as a user would.
+#   tests/pages/show_page.sh PAGE [MODEL] [top|end] [OUT.png]
+# PAGE is a name of page_viewer.cpp's table (standard, advanced, ...); MODEL 0
+# (default) or 1; "end" shows the page scrolled to its end; OUT defaults to
+# $VOSTREL_BUILD_DIR/PAGE_page_MODEL_WHERE.png.
 # Needs the Windows tree built (scripts/test.sh) for the libraries and the
 # golden Wine prefix; uses its own copy of that prefix with the X11 driver.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${VOSTREL_BUILD_DIR:-$root/build}
-model=${1:-0}
-out=${2:-$build/standard_page_$model.png}
+page=${1:?usage: show_page.sh PAGE [MODEL] [top|end] [OUT.png]}
+model=${2:-0}
 where=${3:-top}
+out=${4:-$build/${page}_page_${model}_${where}.png}
 work="$build/page-viewer"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
-display=:${VIEWER_DISPLAY:-97}
 
 [ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
 mkdir -p "$work"
 
-x86_64-w64-mingw32-windres -I "$root/src/res" "$root/src/res/pages.rc" -O coff -o "$work/pages.res"
+# Every template of the program, as the program links them.
+resources=()
+for rc in "$root"/src/res/*.rc; do
+  res="$work/$(basename "${rc%.rc}").res.o"
+  x86_64-w64-mingw32-windres -I "$root/src/res" "$rc" -O coff -o "$res"
+  resources+=("$res")
+done
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
-  -I "$root/src" -municode -mwindows "$root/tests/pages/standard_page_viewer.cpp" "$work/pages.res" \
+  -I "$root/src" -municode -mwindows "$root/tests/pages/page_viewer.cpp" "${resources[@]}" \
   -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
-  -lcomctl32 -lgdi32 -luser32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
+  -lcomctl32 -lgdi32 -luser32 -lws2_32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
 # A prefix of our own that draws through X11.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -36,8 +43,15 @@ rm -rf "$WINEPREFIX"
 cp -a "$build/win/wine/golden" "$WINEPREFIX"
 sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
 
-Xvfb "$display" -screen 0 640x540x24 -nolisten tcp >/dev/null 2>&1 &
+# A free display of its own (Xvfb picks the number and writes it to fd 3).
+rm -f "$work/display"
+Xvfb -displayfd 3 -screen 0 640x540x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
+for _ in $(seq 1 40); do
+  [ -s "$work/display" ] && break
+  sleep 0.25
+done
+display=:$(head -n1 "$work/display")
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
@@ -48,11 +62,11 @@ cleanup() {
 trap cleanup EXIT
 export DISPLAY=$display
 
-"$wine" "$work/viewer.exe" "$model $where" >/dev/null 2>&1 </dev/null &
+"$wine" "$work/viewer.exe" "$page" "$model" "$where" >/dev/null 2>&1 </dev/null &
 viewer_pid=$!
 # Wait for the page to be drawn: its window shows up in the X tree.
 for _ in $(seq 1 60); do
-  if xwininfo -root -tree 2>/dev/null | grep -q '"Standard"'; then break; fi
+  if xwininfo -root -tree 2>/dev/null | grep -q "\"Page $page\""; then break; fi
   sleep 0.5
 done
 sleep 2

@@ -1,0 +1,106 @@
+// Shows one page the way the main window holds it (600 x 455 pixels at 10, 10
+// of a plain window with the send button), for looking at it as a user would.
+// Built and run by show_page.sh; not part of the tests.
+//   page_viewer.exe PAGE MODEL top|end
+// To show another page: one row in kPages.
+#include <windows.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "i18n/language.h"
+#include "pages/standard_page.h"
+#include "settings/printer_model.h"
+#include "settings/settings_store.h"
+#include "ui/dialog.h"
+
+namespace {
+
+using vostrel::PrinterModel;
+using vostrel::SettingsStore;
+using vostrel::ui::Dialog;
+
+template <typename Page>
+std::unique_ptr<Dialog> Make(SettingsStore& store, HINSTANCE instance) {
+  if constexpr (std::is_constructible_v<Page, SettingsStore&, HINSTANCE>) {
+    return std::make_unique<Page>(store, instance);
+  } else {
+    return std::make_unique<Page>(instance);
+  }
+}
+
+// As at start-up: the texts of the current language (Japanese) where the page
+// has them, then the model.
+template <typename Page>
+void StartUp(Dialog& dialog, PrinterModel model) {
+  Page& page = static_cast<Page&>(dialog);
+  if constexpr (requires { page.ApplyTexts(); }) page.ApplyTexts();
+  page.ApplyModel(model, vostrel::CurrentLanguage());
+}
+
+struct ViewedPage {
+  std::wstring_view name;
+  std::unique_ptr<Dialog> (*make)(SettingsStore&, HINSTANCE);
+  void (*startUp)(Dialog&, PrinterModel);
+};
+
+constexpr ViewedPage kPages[] = {
+    {L"standard", &Make<vostrel::CDlgTabStandard>, &StartUp<vostrel::CDlgTabStandard>},
+};
+
+LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    ::PostQuitMessage(0);
+    return 0;
+  }
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+  std::wistringstream arguments(commandLine ? commandLine : L"");
+  std::wstring name, where;
+  int position = 0;
+  arguments >> name >> position >> where;
+  const ViewedPage* viewed = nullptr;
+  for (const ViewedPage& page : kPages) {
+    if (page.name == name) viewed = &page;
+  }
+  if (!viewed) return 4;
+
+  vostrel::ui::InitDialogControls();
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = &HostProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = L"VostrelPageViewer";
+  if (!::RegisterClassW(&windowClass)) return 1;
+  const std::wstring title = L"Page " + name;
+  const HWND host = ::CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, 620,
+                                      510, nullptr, nullptr, instance, nullptr);
+  if (!host) return 2;
+  ::CreateWindowExW(0, L"BUTTON", L"Send", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 520, 472, 90, 26, host,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAIN_SEND)), instance, nullptr);
+
+  SettingsStore store;
+  const std::unique_ptr<Dialog> page = viewed->make(store, instance);
+  if (!page->CreateModeless(host)) return 3;
+  ::MoveWindow(page->hwnd(), 10, 10, 600, 455, FALSE);
+  viewed->startUp(*page, vostrel::ModelAt(position));
+  ::ShowWindow(page->hwnd(), SW_SHOW);
+  if (where == L"end") ::SendMessageW(page->hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+  ::UpdateWindow(host);
+
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (Dialog::RouteMessage(&message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return 0;
+}
