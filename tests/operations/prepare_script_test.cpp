@@ -34,12 +34,12 @@ class PrepareScriptTest : public ::testing::Test {
     ASSERT_TRUE(ui::InitDialogControls());
     ASSERT_TRUE(host_.CreateModeless(nullptr));
     ASSERT_TRUE(host_.pageCreated);
-    StartUp(1);
+    StartUp(PrinterModel::Vx135Zkq);
   }
 
   // What start-up does after the page is made, and what a command does
   // before it prepares a script.
-  void StartUp(int model) {
+  void StartUp(PrinterModel model) {
     model_ = model;
     page().ApplyTexts();
     page().ApplyModel(model, Language::Japanese);
@@ -53,7 +53,7 @@ class PrepareScriptTest : public ::testing::Test {
                                  .standard = page(),
                                  .advanced = nullptr,
                                  .advancedAccepted = advancedAccepted,
-                                 .script = {Language::Japanese, kPrinterModels[static_cast<size_t>(model_)]},
+                                 .script = {Language::Japanese, ModelName(model_)},
                                  .owner = host_.hwnd()};
     const bool prepared = PrepareScript(with, variant);
     boxes_ = catcher.Boxes();
@@ -97,7 +97,7 @@ class PrepareScriptTest : public ::testing::Test {
 
   SettingsStore store_;
   StandardHost host_{store_};
-  int model_ = 1;
+  PrinterModel model_ = PrinterModel::Vx135Zkq;
   std::vector<CaughtBox> boxes_;
 };
 
@@ -117,7 +117,7 @@ TEST_F(PrepareScriptTest, NothingTickedShowsCode24AndBuildsNothing) {
 }
 
 TEST_F(PrepareScriptTest, ADisabledTickedRowCountsAsNothingTicked) {
-  StartUp(0);  // Print Method is greyed out for this model
+  StartUp(PrinterModel::Vx120Zkq);  // Print Method is greyed out for this model
   Check(IDC_STD_PRINT_METHOD_CHECK).SetChecked(true);
   EXPECT_FALSE(Prepare(ScriptVariant::Export));
   EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{kNothingSelected});
