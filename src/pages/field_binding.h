@@ -29,6 +29,12 @@ enum RowFlag : std::uint32_t {
   kRowListToSecondValue = 1u << 4,
   // The list shows the item's unitIndex instead of its choice.
   kRowListShowsUnitIndex = 1u << 5,
+  // The edit holds dots at the resolution its list chooses (a unit-index
+  // list): a shown value gives the up-down buttons that resolution's range.
+  kRowDotsAtResolution = 1u << 6,
+  // Choosing a resolution also puts that resolution's default (textDefault
+  // by list index) into the edit.
+  kRowWidthFollowsResolution = 1u << 7,
 };
 
 // The English choices of one list, in entry order; empty entries are skipped

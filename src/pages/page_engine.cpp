@@ -1,38 +1,22 @@
 #include "pages/page_engine.h"
 
-#include "pages/ipv6_text.h"
+#include "pages/control_kinds.h"
 #include "ui/controls.h"
 
 namespace vostrel {
 namespace {
 
 using ui::CheckBox;
-using ui::ComboBox;
-using ui::Control;
-using ui::Edit;
-using ui::IpAddress;
-using ui::UpDown;
 
-void FillList(const ComboBox& list, ChoiceList choices) {
-  if (!list) return;
-  list.Clear();
-  for (std::wstring_view choice : choices) {
-    if (!choice.empty()) list.Add(choice);
+// Calls op(kind, control) for each control the row has.
+template <typename Op>
+void ForEachControl(const PageRows& page, const FieldBinding& row, Op op) {
+  for (const ControlKind& kind : ControlKinds()) {
+    const int id = row.*kind.id;
+    if (id == 0) continue;
+    const HWND control = page.Control(id);
+    if (control) op(kind, RowControl{page, row, control});
   }
-}
-
-// Refills a list from the table in the current language, keeping the index
-// that was selected.
-void FillFromTable(const ComboBox& list, const TextRange& range) {
-  if (!list || range.count <= 0) return;
-  const int selected = list.Selected();
-  list.Clear();
-  for (std::int32_t k = 0; k < range.count; ++k) list.Add(GetText(range, k));
-  if (selected >= 0) list.Select(selected);
-}
-
-std::wstring MappedText(const PageRows& page, const FieldBinding& row, bool unitList, std::wstring_view text) {
-  return page.mapListText ? page.mapListText(row, unitList, text) : std::wstring(text);
 }
 
 bool IsCollectable(const PageRows& page, const FieldBinding& row) {
@@ -49,9 +33,9 @@ SettingItem* PageRows::ItemOf(const FieldBinding& row) const {
 
 void InitRows(const PageRows& page) {
   for (const FieldBinding& row : page.rows) {
-    if (row.editLimit > 0) Edit(page.Control(row.edit)).SetLimit(row.editLimit);
-    FillList(ComboBox(page.Control(row.list)), row.choices);
-    FillList(ComboBox(page.Control(row.unitList)), row.units);
+    ForEachControl(page, row, [](const ControlKind& kind, const RowControl& at) {
+      if (kind.init) kind.init(at);
+    });
   }
 }
 
@@ -61,8 +45,9 @@ void ApplyRowTexts(const PageRows& page, RowTextEntry entryOf) {
     const TextEntry* entry = entryOf(row);
     if (!entry) continue;
     if (entry->caption.count > 0) CheckBox(page.Control(row.checkBox)).SetText(GetText(entry->caption, 0));
-    FillFromTable(ComboBox(page.Control(row.list)), entry->choices);
-    FillFromTable(ComboBox(page.Control(row.unitList)), entry->units);
+    ForEachControl(page, row, [entry](const ControlKind& kind, const RowControl& at) {
+      if (kind.applyTexts) kind.applyTexts(at, *entry);
+    });
   }
 }
 
@@ -77,9 +62,9 @@ void ApplyEnableRule(const PageRows& page, PrinterModel model, Language language
   for (const FieldBinding& row : page.rows) {
     bool enabled = row.available[ModelSlot(model)] != 0;
     if ((row.japaneseOnly && !japanese) || (row.notJapanese && japanese)) enabled = false;
-    for (int id : {row.checkBox, row.list, row.unitList, row.edit, row.spin, row.address}) {
-      Control(page.Control(id)).Enable(enabled);
-    }
+    ui::Control(page.Control(row.checkBox)).Enable(enabled);
+    ForEachControl(page, row,
+                   [enabled](const ControlKind&, const RowControl& at) { ui::Control(at.control).Enable(enabled); });
   }
 }
 
@@ -88,11 +73,9 @@ void ResetRows(const PageRows& page, PrinterModel model, std::uint32_t skipFlags
   for (const FieldBinding& row : page.rows) {
     if ((row.flags & skipFlags) != 0) continue;
     CheckBox(page.Control(row.checkBox)).SetChecked(false);
-    if (row.list) ComboBox(page.Control(row.list)).Select(row.listDefault[slot]);
-    if (row.unitList) ComboBox(page.Control(row.unitList)).Select(row.unitDefault);
-    if (row.spin) UpDown(page.Control(row.spin)).SetRange(row.spinMin, row.spinMax);
-    if (row.edit) Edit(page.Control(row.edit)).SetText(row.textDefault[slot]);
-    if (row.address) IpAddress(page.Control(row.address)).Set({0, 0, 0, 0});
+    ForEachControl(page, row, [slot](const ControlKind& kind, const RowControl& at) {
+      if (kind.reset) kind.reset(at, slot);
+    });
   }
 }
 
@@ -118,24 +101,9 @@ bool CollectCheckedRows(const PageRows& page) {
     if (!item) continue;
     item->selected = 1;
     ++count;
-    if (row.list) {
-      const ComboBox list(page.Control(row.list));
-      if (row.Has(kRowListIsUnitIndex)) {
-        item->unitIndex = list.Selected();
-      } else if (row.Has(kRowListToSecondValue)) {
-        item->secondValue = MappedText(page, row, false, list.SelectedText());
-      } else {
-        item->value = MappedText(page, row, false, list.SelectedText());
-      }
-    }
-    if (row.unitList) {
-      item->secondValue = MappedText(page, row, true, ComboBox(page.Control(row.unitList)).SelectedText());
-    }
-    if (row.edit) {
-      const std::wstring text = Edit(page.Control(row.edit)).Text();
-      item->value = row.Has(kRowIpv6Bytes) ? Ipv6TextToByteList(text) : text;
-    }
-    if (row.address) item->value = OctetsToCommaText(IpAddress(page.Control(row.address)).Get());
+    ForEachControl(page, row, [item](const ControlKind& kind, const RowControl& at) {
+      if (kind.collect) kind.collect(at, *item);
+    });
   }
   RepaintWithoutErase(page.page);
   return count > 0;
@@ -159,22 +127,10 @@ bool ShowStoredRows(const PageRows& page) {
     const SettingItem* item = page.ItemOf(row);
     if (!item || item->selected != 1) continue;
     CheckBox(page.Control(row.checkBox)).SetChecked(true);
-    if (row.list) {
-      const bool byUnit = row.Has(kRowListIsUnitIndex) || row.Has(kRowListShowsUnitIndex);
-      ComboBox(page.Control(row.list)).Select(byUnit ? item->unitIndex : item->choice);
-    }
-    if (row.unitList) {
-      // A unit index that names no entry shows the row's default unit, so
-      // that collecting the row again still yields a unit word.
-      const ComboBox units(page.Control(row.unitList));
-      if (!units.Select(item->unitIndex)) units.Select(row.unitDefault);
-    }
-    if (row.edit) Edit(page.Control(row.edit)).SetText(item->value);
-    if (row.address) IpAddress(page.Control(row.address)).Set(DottedTextToOctets(item->value));
-    if (item->invalid == 1) {
-      if (row.edit) Edit(page.Control(row.edit)).SetText(L"");
-      valid = false;
-    }
+    ForEachControl(page, row, [item](const ControlKind& kind, const RowControl& at) {
+      if (kind.show) kind.show(at, *item);
+    });
+    if (item->invalid == 1) valid = false;
   }
   RepaintWithoutErase(page.page);
   return valid;
@@ -185,9 +141,9 @@ void ShowSentRows(const PageRows& page) {
     SettingItem* item = page.ItemOf(row);
     if (!item || item->selected != 1) continue;
     CheckBox(page.Control(row.checkBox)).SetChecked(true);
-    if (!row.edit) continue;
-    if (row.Has(kRowIpv6Bytes)) item->value = ByteListToIpv6Text(item->value);
-    Edit(page.Control(row.edit)).SetText(item->value);
+    ForEachControl(page, row, [item](const ControlKind& kind, const RowControl& at) {
+      if (kind.showSent) kind.showSent(at, *item);
+    });
   }
   RepaintWithoutErase(page.page);
 }

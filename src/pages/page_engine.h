@@ -1,6 +1,8 @@
 #pragma once
 // The generic page operations: every settings page walks its binding table
-// through these functions, so that a row behaves the same on every page.
+// through these functions, so that a row behaves the same on every page. The
+// check box is the engine's own; each value control is handled by its kind
+// (control_kinds.h).
 
 #include <windows.h>
 

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "i18n/text_entries.h"
+#include "pages/binding_check.h"
 #include "ui/controls.h"
 
 namespace vostrel {
@@ -29,13 +30,8 @@ constexpr GroupCaption kGroupCaptions[] = {{IDC_STD_GROUP_PAGE_SETUP, kEntryGrou
 // The rows are the first settings of the catalogue in catalogue order, and the
 // text entries of the settings follow the same order: a row's item number
 // picks its entry.
-constexpr bool RowsFollowTheCatalogue() {
-  for (int i = 0; i < kStandardRowCount; ++i) {
-    if (StandardBindings[static_cast<size_t>(i)].item != i) return false;
-  }
-  return kStandardRowCount == kStandardItemEntryCount;
-}
-static_assert(RowsFollowTheCatalogue());
+static_assert(BindingTableIsWellFormed(StandardBindings, entry::kPrintSpeed));
+static_assert(kStandardRowCount == kStandardItemEntryCount);
 
 const TextEntry* StandardRowTexts(const FieldBinding& row) {
   if (row.item < 0 || row.item >= kStandardItemEntryCount) return nullptr;

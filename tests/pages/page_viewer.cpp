@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "i18n/language.h"
+#include "pages/advanced_page.h"
 #include "pages/standard_page.h"
 #include "settings/printer_model.h"
 #include "settings/settings_store.h"
@@ -49,6 +50,7 @@ struct ViewedPage {
 
 constexpr ViewedPage kPages[] = {
     {L"standard", &Make<vostrel::CDlgTabStandard>, &StartUp<vostrel::CDlgTabStandard>},
+    {L"advanced", &Make<vostrel::CDlgTabAdvanced>, &StartUp<vostrel::CDlgTabAdvanced>},
 };
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "pages/binding_check.h"
 #include "pages/page_framework_ids.h"
 #include "pages/settings_page.h"
 #include "settings/settings_store.h"
@@ -87,6 +88,8 @@ inline constexpr FieldBinding kTestBindings[] = {
      .choices = kSwitch,
      .flags = kRowListToSecondValue | kRowListShowsUnitIndex},
 };
+
+static_assert(BindingTableIsWellFormed(kTestBindings, kRowA));
 
 // The page's lists may show translated words; the store keeps English ones.
 inline std::wstring ToEnglish(const FieldBinding&, bool, std::wstring_view text) {

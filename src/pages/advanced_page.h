@@ -1,0 +1,33 @@
+#pragma once
+// The Advanced page: the 57 mechanism and sensor settings after the Standard
+// ones, English in every language (no texts of its own), with no Check All.
+// What sets it apart from the framework is the resolution of its dots rows.
+
+#include "pages/advanced_bindings.h"
+#include "pages/settings_page.h"
+
+namespace vostrel {
+
+class CDlgTabAdvanced : public SettingsPage {
+ public:
+  static constexpr int kScrollMaximum = 670;
+  static constexpr int kScrollPage = 300;
+
+  explicit CDlgTabAdvanced(SettingsStore& store, HINSTANCE instance = nullptr);
+
+  // As the framework's, and the dots rows' up-down buttons get the range of
+  // the shown resolution (greyed rows too).
+  bool ShowStored() override;
+
+ protected:
+  // The framework's set-up, then every edit empty until ApplyModel.
+  bool OnInitDialog() override;
+  // Choosing a resolution for a row whose width follows it.
+  bool OnCommand(int id, int code, HWND control) override;
+
+ private:
+  // The page has no Check All.
+  using SettingsPage::CheckAll;
+};
+
+}  // namespace vostrel
