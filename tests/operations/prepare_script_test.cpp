@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/advanced_page.h"
 #include "pages/standard_page.h"
 #include "pages/test_page.h"
 #include "protocol/command_set.h"
@@ -28,12 +29,19 @@ class StandardHost : public PageHost<CDlgTabStandard> {
   explicit StandardHost(SettingsStore& store) : PageHost<CDlgTabStandard>(store, IDC_STD_HOST_NAME_EDIT) {}
 };
 
+class AdvancedHost : public PageHost<CDlgTabAdvanced> {
+ public:
+  explicit AdvancedHost(SettingsStore& store) : PageHost<CDlgTabAdvanced>(store, IDC_ADV_USB_SERIAL_EDIT) {}
+};
+
 class PrepareScriptTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(ui::InitDialogControls());
     ASSERT_TRUE(host_.CreateModeless(nullptr));
     ASSERT_TRUE(host_.pageCreated);
+    ASSERT_TRUE(advancedHost_.CreateModeless(nullptr));
+    ASSERT_TRUE(advancedHost_.pageCreated);
     StartUp(PrinterModel::Vx135Zkq);
   }
 
@@ -43,6 +51,7 @@ class PrepareScriptTest : public ::testing::Test {
     model_ = model;
     page().ApplyTexts();
     page().ApplyModel(model, Language::Japanese);
+    advanced().ApplyModel(model, Language::Japanese);
     store_.modelIndex = model;
     store_.ClearValues();
   }
@@ -51,7 +60,7 @@ class PrepareScriptTest : public ::testing::Test {
     MessageBoxCatcher catcher;
     const ScriptPreparation with{.store = store_,
                                  .standard = page(),
-                                 .advanced = nullptr,
+                                 .advanced = advancedPage_,
                                  .advancedAccepted = advancedAccepted,
                                  .script = {Language::Japanese, ModelName(model_)},
                                  .owner = host_.hwnd()};
@@ -68,35 +77,44 @@ class PrepareScriptTest : public ::testing::Test {
   }
 
   CDlgTabStandard& page() { return host_.page; }
+  CDlgTabAdvanced& advanced() { return advancedHost_.page; }
   HWND Item(int id) { return page().Item(id); }
   SettingItem& item(int entryNumber) { return store_.Entry(entryNumber); }
   ui::CheckBox Check(int id) { return ui::CheckBox(Item(id)); }
   ui::ComboBox List(int id) { return ui::ComboBox(Item(id)); }
   std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
   void Type(int id, std::wstring_view text) { ui::Control(Item(id)).SetText(text); }
-  // A user's click on a visible check box.
-  void Tick(int id) {
-    ASSERT_TRUE(ui::Control(Item(id)).IsShown()) << id;
-    ASSERT_FALSE(Check(id).IsChecked()) << id;
-    ::SendMessageW(Item(id), BM_CLICK, 0, 0);
-    ASSERT_TRUE(Check(id).IsChecked()) << id;
+  // A user's click on a visible check box of the Standard page (or of
+  // `onPage`).
+  void Tick(int id, SettingsPage* onPage = nullptr) {
+    const HWND box = (onPage ? onPage : &page())->Item(id);
+    ASSERT_TRUE(ui::Control(box).IsShown()) << id;
+    ASSERT_FALSE(ui::CheckBox(box).IsChecked()) << id;
+    ::SendMessageW(box, BM_CLICK, 0, 0);
+    ASSERT_TRUE(ui::CheckBox(box).IsChecked()) << id;
   }
+  void TickAdvanced(int id) { Tick(id, &advanced()); }
+  void TypeAdvanced(int id, std::wstring_view text) { ui::Control(advanced().Item(id)).SetText(text); }
+  ui::ComboBox AdvancedList(int id) { return ui::ComboBox(advanced().Item(id)); }
   // The Media Sensor row is hidden: the Easy page and the sensor adjustment
   // tick it and choose its entry through the page.
   void TickMediaSensor(int index) {
     ASSERT_TRUE(List(IDC_STD_MEDIA_SENSOR_LIST).Select(index));
     Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
   }
-  COLORREF CaptionColour(int id) {
+  COLORREF CaptionColour(int id, SettingsPage* onPage = nullptr) {
+    SettingsPage& shown = onPage ? *onPage : page();
     ui::MemoryDc dc(::CreateCompatibleDC(nullptr));
     ::SetTextColor(dc.get(), RGB(1, 2, 3));
-    ::SendMessageW(page().hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
-                   reinterpret_cast<LPARAM>(Item(id)));
+    ::SendMessageW(shown.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                   reinterpret_cast<LPARAM>(shown.Item(id)));
     return ::GetTextColor(dc.get());
   }
 
   SettingsStore store_;
   StandardHost host_{store_};
+  AdvancedHost advancedHost_{store_};
+  SettingsPage* advancedPage_ = &advancedHost_.page;
   PrinterModel model_ = PrinterModel::Vx135Zkq;
   std::vector<CaughtBox> boxes_;
 };
@@ -364,9 +382,147 @@ TEST_F(PrepareScriptTest, AStaleBufferDoesNotReachTheScript) {
 }
 
 TEST_F(PrepareScriptTest, ExportWithTheAdvancedPageAcceptedButNotThereTakesTheStandardRows) {
+  advancedPage_ = nullptr;
   Tick(IDC_STD_PORT_NUMBER_CHECK);
   ASSERT_TRUE(Prepare(ScriptVariant::Export, true));
   EXPECT_EQ(store_.textBuffer, L"PORT NUMBER\t:\t9100\r\nEND\r\n");
+}
+
+// Advanced rows of every kind: numbers in dots, volts and levels, a counter,
+// a doubled word and the serial number with its switch.
+class AdvancedRowsTicked : public PrepareScriptTest {
+ protected:
+  void SetUp() override {
+    PrepareScriptTest::SetUp();
+    Tick(IDC_STD_PORT_NUMBER_CHECK);
+    TypeAdvanced(IDC_ADV_TEAR_POS_EDIT, L"08");
+    TickAdvanced(IDC_ADV_TEAR_POS_CHECK);
+    TypeAdvanced(IDC_ADV_THROUGH_SENSOR_EDIT, L"1");
+    TickAdvanced(IDC_ADV_THROUGH_SENSOR_CHECK);
+    TypeAdvanced(IDC_ADV_ADJ_THROUGH_CAL_EDIT, L"2.3");
+    TickAdvanced(IDC_ADV_ADJ_THROUGH_CAL_CHECK);
+    ASSERT_TRUE(AdvancedList(IDC_ADV_DOUBLE_HEAT_LIST).Select(1));  // ON
+    TickAdvanced(IDC_ADV_DOUBLE_HEAT_CHECK);
+    ASSERT_TRUE(AdvancedList(IDC_ADV_USB_SERIAL_LIST).Select(1));  // ON
+    TypeAdvanced(IDC_ADV_USB_SERIAL_EDIT, L"A123");
+    TickAdvanced(IDC_ADV_USB_SERIAL_CHECK);
+    TypeAdvanced(IDC_ADV_HEAD_CLEAN_EDIT, L"0001500");
+    TickAdvanced(IDC_ADV_HEAD_CLEAN_CHECK);
+    TickAdvanced(IDC_ADV_PATTERN_WIDTH_CHECK);  // 1240 at 300dpi, the second model's default
+  }
+};
+
+constexpr const wchar_t* kPortNumberLine = L"PORT NUMBER\t:\t9100\r\n";
+constexpr const wchar_t* kAdvancedLines =
+    L"MACH TEAR POS\t:\t8\tDOTS\r\n"
+    L"SEE THROUGH SENSOR\t:\t1.0\tV\r\n"
+    L"ADJ THROUGH CAL LEVEL\t:\t2.30\tV\r\n"
+    L"DOUBLE HEAT MENU\t:\tON\r\n"
+    L"DOUBLE HEAT\t:\tON\r\n"
+    L"USB SERIAL NUMBER\t:\tON\r\n"
+    L"SERIAL NUMBER\t:\tA123\r\n"
+    L"HEAD CLEAN MESSAGE\t:\t1500\tM\r\n"
+    L"HEAD CHECK PATTERN WIDTH\t:\t1240\tDOTS\r\n";
+
+TEST_F(AdvancedRowsTicked, OnlyExportTakesThemAndOnlyOnceTheAdvancedPageIsAccepted) {
+  struct Case {
+    ScriptVariant variant;
+    bool accepted;
+    std::wstring script;
+    std::int32_t selected;
+  };
+  const Case cases[] = {
+      {ScriptVariant::Export, true, std::wstring(kPortNumberLine) + kAdvancedLines + L"END\r\n", 1},
+      {ScriptVariant::Export, false, std::wstring(kPortNumberLine) + L"END\r\n", 0},
+      {ScriptVariant::Send, true, std::wstring(kPortNumberLine) + L"END\r\n", 0},
+      {ScriptVariant::Calibration, true, std::wstring(kPortNumberLine) + std::wstring(kCalibrationClosingLines), 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.variant) << " accepted " << c.accepted);
+    store_.ClearValues();
+
+    ASSERT_TRUE(Prepare(c.variant, c.accepted));
+
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(store_.textBuffer, c.script);
+    for (const int number : {entry::kMachTearPos, entry::kUsbSerialNumber, entry::kHeadCheckPatternWidth}) {
+      EXPECT_EQ(item(number).selected, c.selected) << number;
+    }
+    // The page keeps what the user ticked, whatever was taken.
+    EXPECT_TRUE(ui::CheckBox(advanced().Item(IDC_ADV_TEAR_POS_CHECK)).IsChecked());
+  }
+}
+
+TEST_F(AdvancedRowsTicked, AdvancedRowsAloneAreSomethingToExportOnlyOnceAccepted) {
+  page().UncheckAll();
+  struct Case {
+    ScriptVariant variant;
+    bool accepted;
+    bool prepared;
+  };
+  const Case cases[] = {
+      {ScriptVariant::Export, true, true},
+      {ScriptVariant::Export, false, false},
+      {ScriptVariant::Send, true, false},
+      {ScriptVariant::Calibration, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << static_cast<int>(c.variant) << " accepted " << c.accepted);
+    store_.ClearValues();
+
+    EXPECT_EQ(Prepare(c.variant, c.accepted), c.prepared);
+
+    EXPECT_EQ(BoxTexts(), c.prepared ? std::vector<std::wstring>{} : std::vector<std::wstring>{kNothingSelected});
+    EXPECT_EQ(store_.textBuffer, c.prepared ? std::wstring(kAdvancedLines) + L"END\r\n" : L"");
+  }
+}
+
+TEST_F(PrepareScriptTest, ARejectedAdvancedValueStopsAnAcceptedExportOnly) {
+  struct Case {
+    int check;
+    int edit;
+    const wchar_t* typed;
+    int resolutionList;  // 0: none
+    int resolution;
+    int entryNumber;
+    const wchar_t* line;
+  };
+  const Case cases[] = {
+      // 1240 dots are a 300 dpi width: refused when the row says 203 dpi.
+      {IDC_ADV_PATTERN_WIDTH_CHECK, IDC_ADV_PATTERN_WIDTH_EDIT, L"1240", IDC_ADV_PATTERN_WIDTH_LIST, 0,
+       entry::kHeadCheckPatternWidth, L"HEAD CHECK PATTERN WIDTH\t:\t1240\tDOTS\r\n"},
+      {IDC_ADV_HORIZONTAL_POS_CHECK, IDC_ADV_HORIZONTAL_POS_EDIT, L"33", 0, 0, entry::kMachHorPos,
+       L"MACH HOR POS\t:\t33\tDOTS\r\n"},
+      {IDC_ADV_ADJ_REFLECT_CAL_CHECK, IDC_ADV_ADJ_REFLECT_CAL_EDIT, L"3.31", 0, 0, entry::kAdjReflectCalLevel,
+       L"ADJ REFLECT CAL LEVEL\t:\t3.31\tV\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    advanced().UncheckAll();
+    page().UncheckAll();
+    Tick(IDC_STD_PORT_NUMBER_CHECK);
+    if (c.resolutionList) {
+      ASSERT_TRUE(AdvancedList(c.resolutionList).Select(c.resolution));
+    }
+    TypeAdvanced(c.edit, c.typed);
+    TickAdvanced(c.check);
+
+    store_.ClearValues();
+    EXPECT_FALSE(Prepare(ScriptVariant::Export, true));
+    EXPECT_EQ(BoxTexts(), std::vector<std::wstring>{kRejectedValue});
+    EXPECT_EQ(item(c.entryNumber).invalid, 1);
+    EXPECT_EQ(item(c.entryNumber).value, c.typed);
+    EXPECT_EQ(CaptionColour(c.check, &advanced()), kRed);
+    EXPECT_EQ(ui::Control(advanced().Item(c.edit)).Text(), c.typed);
+    EXPECT_EQ(store_.textBuffer, std::wstring(kPortNumberLine) + c.line + L"END\r\n");
+
+    // Not accepted, the page is not read at all.
+    store_.ClearValues();
+    EXPECT_TRUE(Prepare(ScriptVariant::Export, false));
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(item(c.entryNumber).selected, 0);
+    EXPECT_NE(CaptionColour(c.check, &advanced()), kRed);
+  }
 }
 
 }  // namespace
