@@ -2,6 +2,8 @@
 
 #include <uxtheme.h>
 
+#include "ui/controls.h"
+
 namespace vostrel {
 
 SettingsPage::SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
@@ -19,6 +21,19 @@ bool SettingsPage::CollectChecked() { return CollectCheckedRows(rows()); }
 bool SettingsPage::CheckedValid() { return CheckedRowsValid(rows()); }
 
 bool SettingsPage::ShowStored() { return ShowStoredRows(rows()); }
+
+bool SettingsPage::IsRowChecked(int item) const {
+  for (const FieldBinding& row : rows_) {
+    if (row.item == item) return ui::CheckBox(::GetDlgItem(hwnd(), row.checkBox)).IsChecked();
+  }
+  return false;
+}
+
+void SettingsPage::SetRowChecked(int item, bool checked) {
+  for (const FieldBinding& row : rows_) {
+    if (row.item == item) ui::CheckBox(::GetDlgItem(hwnd(), row.checkBox)).SetChecked(checked);
+  }
+}
 
 void SettingsPage::AdaptScroll(const RECT& newRect, const RECT& oldRect) {
   if (scrolls()) scroller_.Adapt(newRect, oldRect);

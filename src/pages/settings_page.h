@@ -35,6 +35,10 @@ class SettingsPage : public ui::Dialog {
   bool CollectChecked();
   bool CheckedValid();
   virtual bool ShowStored();
+  // The check box of the row that edits catalogue item `item`; a page without
+  // such a row answers false and ignores the change.
+  bool IsRowChecked(int item) const;
+  void SetRowChecked(int item, bool checked);
   // After the main window moved and sized the page (both rectangles in the
   // main window's coordinates).
   void AdaptScroll(const RECT& newRect, const RECT& oldRect);
