@@ -201,11 +201,13 @@ void CDrennicDlg::OnModelChanged() {
   }
   app_.store.ClearValues();
   tabs_->ApplyModel(app_.Model(), CurrentLanguage());
-  ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false);
+  ClearCheckAll();
   if (ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Count() > 0) {
     modelTip_.SetText(ui::Control(Item(IDC_MAIN_MODEL_LIST)).Text());
   }
 }
+
+void CDrennicDlg::ClearCheckAll() { ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false); }
 
 void CDrennicDlg::OnCheckAll() {
   if (ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).IsChecked()) {
