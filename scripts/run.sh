@@ -114,6 +114,10 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 rm -rf "$prefix"
 cp -a "$win/wine/golden" "$prefix"
 sed -i '/^"Graphics"="null"$/d' "$prefix/user.reg"
+# VOSTREL_RUN_DPI=144 shows the program at 150 %.
+if [ -n "${VOSTREL_RUN_DPI:-}" ]; then
+  printf '\n[Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$VOSTREL_RUN_DPI" >>"$prefix/user.reg"
+fi
 
 xvfb_pid=""
 headless=1
@@ -180,13 +184,23 @@ mkdir -p "$shots"
 program_pid=$!
 step wait || { echo "run: the program's window did not show" >&2; exit 1; }
 echo "run: screenshots of the program (Japanese, as its users see it):"
-shot 01-easy
-step tab 1 && shot 02-standard
-step tab 2 && shot 03-information
-step tab 3 && shot 04-sensor-adjustment
-step tab 4 && shot 05-print-test
-step tab 1
-step model 1 && shot 06-standard-VX-135-ZKQ
+for model in 0 1; do
+  name=$([ "$model" = 0 ] && echo VX-120-ZKQ || echo VX-135-ZKQ)
+  step tab 0
+  step model "$model"
+  shot "$name-1-easy"
+  step tab 1 && shot "$name-2-standard"
+  step tab 2 && shot "$name-3-information"
+  step tab 3 && shot "$name-4-sensor-adjustment"
+  step tab 4 && shot "$name-5-print-test"
+  if [ "$model" = 0 ]; then
+    step ask-tab 5 && shot "$name-6-advanced-warning"
+    step answer yes
+  else
+    step tab 5
+  fi
+  shot "$name-6-advanced"
+done
 step close || true
 wait "$program_pid" 2>/dev/null || true
 program_pid=""
