@@ -114,10 +114,6 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 rm -rf "$prefix"
 cp -a "$win/wine/golden" "$prefix"
 sed -i '/^"Graphics"="null"$/d' "$prefix/user.reg"
-# VOSTREL_RUN_DPI=144 shows the program at 150 %.
-if [ -n "${VOSTREL_RUN_DPI:-}" ]; then
-  printf '\n[Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$VOSTREL_RUN_DPI" >>"$prefix/user.reg"
-fi
 
 xvfb_pid=""
 headless=1
@@ -131,7 +127,9 @@ else
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
   done
   [ -n "$display" ] || { echo "run: no free X display number" >&2; exit 1; }
-  Xvfb "$display" -screen 0 1024x700x24 -nolisten tcp >/dev/null 2>&1 &
+  screen=1024x700x24
+  [ -n "${VOSTREL_RUN_DPI:-}" ] && screen=1600x1100x24
+  Xvfb "$display" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=$display
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -151,6 +149,10 @@ cleanup() {
 trap cleanup EXIT
 
 "$wineserver" -p >/dev/null 2>&1 </dev/null
+# VOSTREL_RUN_DPI=144 shows the program at 150 %.
+if [ -n "${VOSTREL_RUN_DPI:-}" ]; then
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VOSTREL_RUN_DPI" /f >/dev/null 2>&1 </dev/null
+fi
 "$wine" cmd /c exit >/dev/null 2>&1 </dev/null
 
 start_sim "$wine" "$@"
