@@ -10,7 +10,7 @@ packages=(
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine64 xvfb xauth x11-utils socat imagemagick fonts-ipafont-gothic locales
-  clang-format
+  clang-format ccache
   python3-pil fonts-dejavu-core
   nftables
 )

@@ -10,6 +10,15 @@ build=${VOSTREL_BUILD_DIR:-$root/build}
 
 "$root/scripts/setup.sh"
 
+# Compiles go through ccache, shared by every clone on the machine (paths
+# below the clones' common parent are made relative), so that a fresh clone
+# rebuilds only what changed since the last build anywhere.
+if command -v ccache >/dev/null; then
+  export CMAKE_C_COMPILER_LAUNCHER=${CMAKE_C_COMPILER_LAUNCHER:-ccache}
+  export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$root")}
+fi
+
 cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build/host"
