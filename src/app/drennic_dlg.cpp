@@ -94,7 +94,7 @@ const CDrennicDlg::CommandRow CDrennicDlg::kCommands[] = {
     {IDC_MAIN_MODEL_LIST, CBN_SELCHANGE, &CDrennicDlg::OnModelChanged},
 };
 
-CDrennicDlg::CDrennicDlg(CDrennicApp& app) : ui::Dialog(IDD_MAIN_WINDOW), app_(app) {}
+CDrennicDlg::CDrennicDlg(CDrennicApp& app, Clock& clock) : ui::Dialog(IDD_MAIN_WINDOW), app_(app), clock_(clock) {}
 
 CDrennicDlg::~CDrennicDlg() = default;
 
@@ -108,6 +108,7 @@ int CDrennicDlg::Scaled(int pixels) const {
 bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   SetIconAndTitle();
+  host_ = std::make_unique<WindowCommandHost>(*this, app_, clock_);
 
   KeepRightColumnClear();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
