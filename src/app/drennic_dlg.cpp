@@ -9,6 +9,10 @@
 #include "app/exit_question.h"
 #include "app/recent_settings.h"
 #include "i18n/text_entries.h"
+#include "operations/export_settings.h"
+#include "operations/import_settings.h"
+#include "operations/receive_configuration.h"
+#include "operations/send_configuration.h"
 #include "pages/standard_page.h"
 #include "platform/module_path.h"
 #include "ui/com_settings_dialog.h"
@@ -255,13 +259,25 @@ void CDrennicDlg::RunMainAction() {
   }
 }
 
-// The printer commands come with their flows.
-void CDrennicDlg::RunSendConfiguration() {}
+// Each command runs with the window busy: painted, but deaf to input.
+void CDrennicDlg::RunSendConfiguration() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  SendConfiguration(*host_);
+}
 void CDrennicDlg::RunSensorAdjustment() {}
 void CDrennicDlg::RunPrintAction() {}
-void CDrennicDlg::RunReceive() {}
-void CDrennicDlg::RunImport() {}
-void CDrennicDlg::RunExport() {}
+void CDrennicDlg::RunReceive() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ReceiveConfiguration(*host_);
+}
+void CDrennicDlg::RunImport() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ImportSettings(*host_);
+}
+void CDrennicDlg::RunExport() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ExportSettings(*host_);
+}
 void CDrennicDlg::RunSerialSettings() { CComSettingsDlg(app_.currentPrefs).RunModal(hwnd()); }
 
 bool CDrennicDlg::OnCommand(int id, int code, HWND) {
