@@ -122,6 +122,36 @@ TEST_F(FlowsLinksTest, OverUsbReceiveReadsTheListingAndAQueueOnAMissingPortGets3
   EXPECT_FALSE(ui.app.link.handle.valid());
 }
 
+TEST_F(FlowsLinksTest, OverUsbSendFromTheEasyAndStandardTabsWritesTheScripts) {
+  TestRegistryRoot registry;
+  UsbPipeDevice device(registry, 42);
+  ASSERT_TRUE(device.ready());
+  ui.app.link.deviceRegistryRoot = registry.key();
+  std::vector<std::string> written;
+  std::thread printer([&] {
+    for (int open = 0; open < 2; ++open) {
+      if (!device.Connected()) return;
+      std::string bytes;
+      for (const std::string& m : device.Messages()) bytes += m;
+      written.push_back(bytes);
+      device.Reconnect();
+    }
+  });
+  ui.ChoosePort(IDC_MAIN_USB_RADIO, IDC_MAIN_USB_LIST, L"USB042");
+  TickDarkness(L"14");
+  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+  EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+  ui.SelectTab(kPageEasy);
+  ui.ClickPage(kPageEasy, IDC_EASY_CONTINUOUS_RADIO);
+  ui.SetPageChecked(kPageEasy, IDC_EASY_MEDIA_CHECK, true);
+  EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+  printer.join();
+  ASSERT_EQ(written.size(), 2u);
+  EXPECT_EQ(written[0], kPrefix + "PRINT DARKNESS\t:\t14\r\nEND\r\n");
+  EXPECT_EQ(written[1], kPrefix + "MEDIA SENSOR\t:\tNONE\r\nEND\r\n");
+  EXPECT_FALSE(ui.app.link.handle.valid());
+}
+
 TEST_F(FlowsLinksTest, SendToAPrinterQueueIsOneRawJobAndAQueueOnNoPortCannotReceive) {
   SpoolerTurn turn;
   const std::wstring port = L"VOSTRELFLOW" + UniqueSuffix();
