@@ -9,6 +9,10 @@
 #include "app/exit_question.h"
 #include "app/recent_settings.h"
 #include "i18n/text_entries.h"
+#include "operations/export_settings.h"
+#include "operations/import_settings.h"
+#include "operations/receive_configuration.h"
+#include "operations/send_configuration.h"
 #include "pages/standard_page.h"
 #include "platform/module_path.h"
 #include "ui/com_settings_dialog.h"
@@ -94,7 +98,7 @@ const CDrennicDlg::CommandRow CDrennicDlg::kCommands[] = {
     {IDC_MAIN_MODEL_LIST, CBN_SELCHANGE, &CDrennicDlg::OnModelChanged},
 };
 
-CDrennicDlg::CDrennicDlg(CDrennicApp& app) : ui::Dialog(IDD_MAIN_WINDOW), app_(app) {}
+CDrennicDlg::CDrennicDlg(CDrennicApp& app, Clock& clock) : ui::Dialog(IDD_MAIN_WINDOW), app_(app), clock_(clock) {}
 
 CDrennicDlg::~CDrennicDlg() = default;
 
@@ -108,6 +112,7 @@ int CDrennicDlg::Scaled(int pixels) const {
 bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   SetIconAndTitle();
+  host_ = std::make_unique<WindowCommandHost>(*this, app_, clock_);
 
   KeepRightColumnClear();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
@@ -254,13 +259,25 @@ void CDrennicDlg::RunMainAction() {
   }
 }
 
-// The printer commands come with their flows.
-void CDrennicDlg::RunSendConfiguration() {}
+// Each command runs with the window busy: painted, but deaf to input.
+void CDrennicDlg::RunSendConfiguration() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  SendConfiguration(*host_);
+}
 void CDrennicDlg::RunSensorAdjustment() {}
 void CDrennicDlg::RunPrintAction() {}
-void CDrennicDlg::RunReceive() {}
-void CDrennicDlg::RunImport() {}
-void CDrennicDlg::RunExport() {}
+void CDrennicDlg::RunReceive() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ReceiveConfiguration(*host_);
+}
+void CDrennicDlg::RunImport() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ImportSettings(*host_);
+}
+void CDrennicDlg::RunExport() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ExportSettings(*host_);
+}
 void CDrennicDlg::RunSerialSettings() { CComSettingsDlg(app_.currentPrefs).RunModal(hwnd()); }
 
 bool CDrennicDlg::OnCommand(int id, int code, HWND) {

@@ -71,6 +71,7 @@ void PrinterExchange::Pause() {
     if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
     clock_.Sleep(kPauseStepMs);
   }
+  front_.EndPause();
 }
 
 ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string& reply) {

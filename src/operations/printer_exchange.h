@@ -44,6 +44,8 @@ class ExchangeFront {
   // Once a second during the pause after the pre-request: the whole seconds
   // left, from 20 (TCP) or 5 (COM, USB) down to 1.
   virtual void ShowPause(int secondsLeft) = 0;
+  // After the last second of the pause.
+  virtual void EndPause() {}
   // Called by the command's caller once the command is over (the link is
   // closed and the link choice put back), for a done command too.
   virtual void ShowOutcome(const ExchangeOutcome& outcome) = 0;
