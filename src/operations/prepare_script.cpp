@@ -2,15 +2,13 @@
 
 #include <array>
 
+#include "i18n/result_codes.h"
 #include "settings/catalogue.h"
 #include "settings/listing_reader.h"
 #include "ui/message_box.h"
 
 namespace vostrel {
 namespace {
-
-constexpr int kCodeRejectedValue = 23;
-constexpr int kCodeNothingSelected = 24;
 
 // Send leaves these rows out whatever the user ticked, and puts their check
 // boxes back afterwards.
@@ -38,7 +36,7 @@ bool PrepareScript(const ScriptPreparation& with, ScriptVariant variant) {
   // The Advanced page is collected even when the Standard page gave rows.
   if (advancedRows && with.advanced->CollectChecked()) collected = true;
   if (!collected) {
-    ReportCode(kCodeNothingSelected, with.owner);
+    ReportCode(ResultCode::kNothingSelected, with.owner);
     return false;
   }
 
@@ -50,7 +48,7 @@ bool PrepareScript(const ScriptPreparation& with, ScriptVariant variant) {
   bool valid = with.standard.CheckedValid();
   if (advancedRows && !with.advanced->CheckedValid()) valid = false;
   if (!valid) {
-    ReportCode(kCodeRejectedValue, with.owner);
+    ReportCode(ResultCode::kRejectedValue, with.owner);
     return false;
   }
 

@@ -1,0 +1,82 @@
+#pragma once
+// What the command flows (Send, Receive, Import, Export, the sensor
+// adjustment, the print actions) take from the main window. The window
+// implements it; the flows never touch the window's controls, so they can be
+// run against the real pages and a fake clock in tests.
+
+#include <windows.h>
+
+#include "i18n/language.h"
+#include "prefs/preferences.h"
+#include "settings/printer_model.h"
+#include "settings/settings_store.h"
+
+namespace vostrel {
+
+class Clock;
+class PrinterLink;
+class ExchangeFront;
+class CDlgTabEasy;
+class CDlgTabStandard;
+class CDlgTabAdvanced;
+class CDlgTabInformation;
+class CDlgTabCalibration;
+class CDlgTabPrint;
+
+// The pages of the tab host, each nullptr when it could not be created.
+struct CommandPages {
+  CDlgTabEasy* easy = nullptr;
+  CDlgTabStandard* standard = nullptr;
+  CDlgTabAdvanced* advanced = nullptr;
+  CDlgTabInformation* information = nullptr;
+  CDlgTabCalibration* calibration = nullptr;
+  CDlgTabPrint* print = nullptr;
+};
+
+// The tab whose page is shown, as far as the flows tell them apart.
+enum class CommandTab { Easy, Standard, Information, Calibration, Print, Advanced, None };
+
+class CommandHost {
+ public:
+  virtual ~CommandHost() = default;
+
+  // Owner of the message boxes and file dialogs.
+  virtual HWND Owner() = 0;
+  virtual SettingsStore& Store() = 0;
+  virtual PreferencesRecord& CurrentPrefs() = 0;
+  // The port behind the chosen printer queue (PortKind), and its address.
+  virtual std::int32_t DriverLinkKind() = 0;
+  virtual PrinterLink& Link() = 0;
+  // Every wait of a command goes through this clock; the window's clock keeps
+  // the window painted while it sleeps.
+  virtual Clock& CommandClock() = 0;
+  // Shows the pause's countdown and, at the end, the outcome of an exchange.
+  virtual ExchangeFront& Front() = 0;
+  virtual PrinterModel Model() = 0;
+  virtual Language CurrentLanguage() = 0;
+
+  virtual CommandPages Pages() = 0;
+  virtual CommandTab VisibleTab() = 0;
+  // The user accepted the Advanced page's warning during this run.
+  virtual bool AdvancedAccepted() = 0;
+
+  // The main window's link choice: 0 queue, 1 COM, 2 USB, 3 IP address.
+  virtual std::int32_t LinkChoice() = 0;
+  // Reads the pickers into the current preferences (for a queue: also the
+  // port behind it).
+  virtual void CollectLinkChoice() = 0;
+  // For a queue on a COM, USB or TCP/IP port: switches to that port. False
+  // when the queue's port cannot be reached directly.
+  virtual bool UseDirectPort() = 0;
+  // Back to the queue after UseDirectPort.
+  virtual void UseQueue() = 0;
+
+  // The tab host's hand-overs between the Easy, Standard and Calibration
+  // pages, and check box 190 ("check all") cleared.
+  virtual void HandEasyToStandard() = 0;
+  virtual void HandStandardToEasy() = 0;
+  virtual void HandCalibrationMedia() = 0;
+  virtual void ClearCheckAll() = 0;
+};
+
+}  // namespace vostrel
