@@ -127,7 +127,9 @@ else
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
   done
   [ -n "$display" ] || { echo "run: no free X display number" >&2; exit 1; }
-  Xvfb "$display" -screen 0 1024x700x24 -nolisten tcp >/dev/null 2>&1 &
+  screen=1024x700x24
+  [ -n "${VOSTREL_RUN_DPI:-}" ] && screen=1600x1100x24
+  Xvfb "$display" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=$display
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
@@ -147,6 +149,10 @@ cleanup() {
 trap cleanup EXIT
 
 "$wineserver" -p >/dev/null 2>&1 </dev/null
+# VOSTREL_RUN_DPI=144 shows the program at 150 %.
+if [ -n "${VOSTREL_RUN_DPI:-}" ]; then
+  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VOSTREL_RUN_DPI" /f >/dev/null 2>&1 </dev/null
+fi
 "$wine" cmd /c exit >/dev/null 2>&1 </dev/null
 
 start_sim "$wine" "$@"
@@ -180,13 +186,23 @@ mkdir -p "$shots"
 program_pid=$!
 step wait || { echo "run: the program's window did not show" >&2; exit 1; }
 echo "run: screenshots of the program (Japanese, as its users see it):"
-shot 01-easy
-step tab 1 && shot 02-standard
-step tab 2 && shot 03-information
-step tab 3 && shot 04-sensor-adjustment
-step tab 4 && shot 05-print-test
-step tab 1
-step model 1 && shot 06-standard-VX-135-ZKQ
+for model in 0 1; do
+  name=$([ "$model" = 0 ] && echo VX-120-ZKQ || echo VX-135-ZKQ)
+  step tab 0
+  step model "$model"
+  shot "$name-1-easy"
+  step tab 1 && shot "$name-2-standard"
+  step tab 2 && shot "$name-3-information"
+  step tab 3 && shot "$name-4-sensor-adjustment"
+  step tab 4 && shot "$name-5-print-test"
+  if [ "$model" = 0 ]; then
+    step ask-tab 5 && shot "$name-6-advanced-warning"
+    step answer yes
+  else
+    step tab 5
+  fi
+  shot "$name-6-advanced"
+done
 step close || true
 wait "$program_pid" 2>/dev/null || true
 program_pid=""

@@ -110,7 +110,7 @@ bool CDrennicDlg::OnInitDialog() {
   SetIconAndTitle();
 
   KeepRightColumnClear();
-  tabs_ = std::make_unique<TabHost>(hwnd(), app_.store);
+  tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
 
@@ -189,7 +189,7 @@ void CDrennicDlg::ApplyLanguage() {
     ui::Control(Item(row.id)).SetText(GetText(kControlTextEntries[static_cast<size_t>(row.entry)].caption, 0));
   }
   ui::Control(Item(IDC_MAIN_SEND)).SetText(GetText(ButtonsOf(tabs_->SelectedTab()).sendCaption));
-  if (CDlgTabStandard* standard = tabs_->standard()) standard->ApplyTexts();
+  tabs_->ApplyPageTexts();
   OnModelChanged();
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
@@ -200,20 +200,20 @@ void CDrennicDlg::OnModelChanged() {
     app_.currentPrefs.model = app_.modelList[static_cast<size_t>(selected)];
   }
   app_.store.ClearValues();
-  const PrinterModel model = app_.Model();
-  if (CDlgTabStandard* standard = tabs_->standard()) standard->ApplyModel(model, CurrentLanguage());
-  ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false);
+  tabs_->ApplyModel(app_.Model(), CurrentLanguage());
+  ClearCheckAll();
   if (ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Count() > 0) {
     modelTip_.SetText(ui::Control(Item(IDC_MAIN_MODEL_LIST)).Text());
   }
 }
 
+void CDrennicDlg::ClearCheckAll() { ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false); }
+
 void CDrennicDlg::OnCheckAll() {
-  CDlgTabStandard* standard = tabs_->standard();
   if (ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).IsChecked()) {
-    if (tabs_->SelectedTab() == kPageStandard && standard) standard->CheckAll();
+    tabs_->CheckAll(tabs_->SelectedTab());
   } else {
-    if (standard) standard->UncheckAll();
+    tabs_->UncheckAll();
   }
 }
 
@@ -226,13 +226,13 @@ void CDrennicDlg::LoadRecent() {
   }
   const PrinterModel model = ModelAt(ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected());
   if (LoadRecentSettings(app_.store, model, recentPath_) != LoadResult::Read) return;
-  if (CDlgTabStandard* standard = tabs_->standard()) {
-    standard->ShowStored();
-    standard->UncheckAll();
-  }
+  if (CDlgTabStandard* standard = tabs_->standard()) standard->ShowStored();
+  tabs_->HandStandardToEasy();
+  tabs_->UncheckAll();
 }
 
 void CDrennicDlg::OnClose() {
+  if (tabs_->SelectedTab() == kPageEasy) tabs_->HandEasyToStandard();
   tabs_->ResetStandardIfPending();
   links_->Collect();
   if (!SavePreferencesOnExit(app_.iniPath, app_.loadedPrefs, app_.currentPrefs, [] { return AskExitProgram(); })) {

@@ -27,6 +27,9 @@ class CDrennicDlg : public ui::Dialog {
   // and the pages; then the model change.
   void ApplyLanguage();
 
+  // Clears check box 190 ("check all").
+  void ClearCheckAll();
+
   CDrennicApp& app() { return app_; }
   // Valid from the window's initialisation on.
   LinkChoice& linkChoice() { return *links_; }

@@ -3,6 +3,11 @@
 #include <commctrl.h>
 
 #include "i18n/text_entries.h"
+#include "pages/advanced_page.h"
+#include "pages/calibration_page.h"
+#include "pages/easy_page.h"
+#include "pages/information_page.h"
+#include "pages/print_page.h"
 #include "pages/settings_page.h"
 #include "pages/standard_page.h"
 #include "ui/controls.h"
@@ -25,20 +30,33 @@ constexpr const wchar_t* kTabTexts[kPageCount] = {L"Easy",        L"Standard", L
 constexpr int kVisibleOrder[] = {kPageEasy,        kPageStandard,    kPageAdvanced,
                                  kPageInformation, kPageCalibration, kPagePrint};
 
-using PageFactory = std::unique_ptr<ui::Dialog> (*)(SettingsStore& store);
+using PageFactory = std::unique_ptr<SettingsPage> (*)(SettingsStore& store, PreferencesRecord& prefs);
 
-std::unique_ptr<ui::Dialog> MakeStandardPage(SettingsStore& store) { return std::make_unique<CDlgTabStandard>(store); }
+template <typename Page>
+std::unique_ptr<SettingsPage> MakePage(SettingsStore& store, PreferencesRecord&) {
+  return std::make_unique<Page>(store);
+}
 
-// The pages in their order of creation. A slot without a factory is a page
-// this build does not have yet: it is left out without stopping the others.
+std::unique_ptr<SettingsPage> MakePrintPage(SettingsStore& store, PreferencesRecord& prefs) {
+  return std::make_unique<CDlgTabPrint>(store, prefs);
+}
+
+// The pages in their order of creation.
 struct PageSlot {
   int index;
   PageFactory create;
 };
 constexpr PageSlot kPageSlots[] = {
-    {kPageEasy, nullptr},        {kPageStandard, &MakeStandardPage}, {kPageAdvanced, nullptr},
-    {kPageInformation, nullptr}, {kPageCalibration, nullptr},        {kPagePrint, nullptr},
+    {kPageEasy, &MakePage<CDlgTabEasy>},
+    {kPageStandard, &MakePage<CDlgTabStandard>},
+    {kPageAdvanced, &MakePage<CDlgTabAdvanced>},
+    {kPageInformation, &MakePage<CDlgTabInformation>},
+    {kPageCalibration, &MakePage<CDlgTabCalibration>},
+    {kPagePrint, &MakePrintPage},
 };
+
+// The order in which the pages take the model.
+constexpr int kModelOrder[] = {kPageStandard, kPageAdvanced, kPageEasy, kPageInformation, kPageCalibration, kPagePrint};
 
 // The pages whose contents scroll and adapt to a new size.
 bool ScrollsWithSize(int index) {
@@ -69,7 +87,8 @@ const PageButtons& ButtonsOf(int page) {
 bool AdvancedAccepted() { return advancedAccepted; }
 void SetAdvancedAccepted() { advancedAccepted = true; }
 
-TabHost::TabHost(HWND mainWindow, SettingsStore& store) : window_(mainWindow), store_(store) {}
+TabHost::TabHost(HWND mainWindow, SettingsStore& store, PreferencesRecord& prefs)
+    : window_(mainWindow), store_(store), prefs_(prefs) {}
 
 TabHost::~TabHost() = default;
 
@@ -82,16 +101,63 @@ int TabHost::Scaled(int pixels) const {
   return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
 }
 
-ui::Dialog* TabHost::Page(int index) const {
+SettingsPage* TabHost::Page(int index) const {
   return index >= 0 && index < kPageCount ? pages_[static_cast<size_t>(index)].get() : nullptr;
 }
 
+CDlgTabEasy* TabHost::easy() const { return static_cast<CDlgTabEasy*>(Page(kPageEasy)); }
 CDlgTabStandard* TabHost::standard() const { return static_cast<CDlgTabStandard*>(Page(kPageStandard)); }
+CDlgTabAdvanced* TabHost::advanced() const { return static_cast<CDlgTabAdvanced*>(Page(kPageAdvanced)); }
+CDlgTabInformation* TabHost::information() const { return static_cast<CDlgTabInformation*>(Page(kPageInformation)); }
+CDlgTabCalibration* TabHost::calibration() const { return static_cast<CDlgTabCalibration*>(Page(kPageCalibration)); }
+CDlgTabPrint* TabHost::print() const { return static_cast<CDlgTabPrint*>(Page(kPagePrint)); }
+
+void TabHost::ApplyPageTexts() {
+  if (standard()) standard()->ApplyTexts();
+  if (information()) information()->ApplyTexts();
+  if (easy()) easy()->ApplyTexts();
+  if (calibration()) calibration()->ApplyTexts();
+  if (print()) print()->ApplyTexts();
+}
+
+void TabHost::ApplyModel(PrinterModel model, Language language) {
+  for (int index : kModelOrder) {
+    if (SettingsPage* page = Page(index)) page->ApplyModel(model, language);
+  }
+}
+
+void TabHost::CheckAll(int tab) {
+  if (tab == kPageEasy && easy()) easy()->CheckAll();
+  if (tab == kPageStandard && standard()) standard()->CheckAll();
+}
+
+void TabHost::UncheckAll() {
+  for (int index : {kPageStandard, kPageAdvanced, kPageEasy}) {
+    if (SettingsPage* page = Page(index)) page->UncheckAll();
+  }
+}
+
+void TabHost::HandEasyToStandard() {
+  if (easy() && standard()) standard()->PutShared(easy()->TakeChoice());
+}
+
+void TabHost::HandStandardToEasy() {
+  if (easy() && standard()) easy()->PutChoice(standard()->TakeShared());
+}
+
+void TabHost::HandCalibrationMedia(int media) {
+  MediaChoice choice;
+  choice.mediaSensorChecked = true;
+  choice.mediaSensorIndex = media;
+  choice.printMethodChecked = false;
+  choice.printMethodIndex = -1;  // each list keeps its entry
+  if (standard()) standard()->PutShared(choice);
+  if (easy()) easy()->PutChoice(choice);
+}
 
 void TabHost::CreatePages() {
   for (const PageSlot& slot : kPageSlots) {
-    if (!slot.create) continue;
-    std::unique_ptr<ui::Dialog> page = slot.create(store_);
+    std::unique_ptr<SettingsPage> page = slot.create(store_, prefs_);
     if (!page->CreateModeless(window_)) return;
     pages_[static_cast<size_t>(slot.index)] = std::move(page);
   }
@@ -127,7 +193,7 @@ int TabHost::TabCount() const { return static_cast<int>(::SendMessageW(Tabs(), T
 
 int TabHost::VisiblePage() const {
   for (int index : kVisibleOrder) {
-    const ui::Dialog* page = Page(index);
+    const SettingsPage* page = Page(index);
     if (page && ::IsWindowVisible(page->hwnd())) return index;
   }
   return kNoPage;
@@ -135,7 +201,7 @@ int TabHost::VisiblePage() const {
 
 void TabHost::ShowPage(int index) {
   for (int page = 0; page < kPageCount; ++page) {
-    if (const ui::Dialog* shown = Page(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
+    if (const SettingsPage* shown = Page(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
   }
   const PageButtons& buttons = ButtonsOf(index);
   const auto button = [this](int id) { return ui::Control(::GetDlgItem(window_, id)); };
@@ -150,6 +216,12 @@ void TabHost::ShowPage(int index) {
 
 void TabHost::SwitchPage() {
   const int selected = SelectedTab();
+  const int shown = VisiblePage();
+  if (shown == kPageStandard) {
+    HandStandardToEasy();
+  } else if (shown == kPageEasy) {
+    HandEasyToStandard();
+  }
   switch (selected) {
     case kPageStandard:
       ShowPage(kPageStandard);
@@ -204,7 +276,7 @@ bool TabHost::Layout(int cx, int cy) {
     moved = true;
   }
   for (int index = 0; index < kPageCount; ++index) {
-    ui::Dialog* page = Page(index);
+    SettingsPage* page = Page(index);
     if (!page) continue;
     int width = Scaled(kPageWidth);
     int height = cy - Scaled(kPageHeightLess);
@@ -218,13 +290,11 @@ bool TabHost::Layout(int cx, int cy) {
     ::MoveWindow(page->hwnd(), Scaled(kPageX), Scaled(kPageY), width, height, FALSE);
     moved = true;
     if (adapts) {
-      if (auto* settings = dynamic_cast<SettingsPage*>(page)) {
-        RECT after{};
-        ::GetClientRect(page->hwnd(), &after);
-        ::OffsetRect(&after, Scaled(kPageX), Scaled(kPageY));
-        ::OffsetRect(&before, Scaled(kPageX), Scaled(kPageY));
-        settings->AdaptScroll(after, before);
-      }
+      RECT after{};
+      ::GetClientRect(page->hwnd(), &after);
+      ::OffsetRect(&after, Scaled(kPageX), Scaled(kPageY));
+      ::OffsetRect(&before, Scaled(kPageX), Scaled(kPageY));
+      page->AdaptScroll(after, before);
     }
   }
   return moved;

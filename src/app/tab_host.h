@@ -11,12 +11,20 @@
 #include <memory>
 
 #include "i18n/text_table.h"
+#include "prefs/preferences.h"
+#include "settings/printer_model.h"
 #include "settings/settings_store.h"
 #include "ui/dialog.h"
 
 namespace vostrel {
 
+class SettingsPage;
+class CDlgTabEasy;
 class CDlgTabStandard;
+class CDlgTabAdvanced;
+class CDlgTabInformation;
+class CDlgTabCalibration;
+class CDlgTabPrint;
 
 // Page indices: tabs 0-5 lead to the page of the same index.
 inline constexpr int kPageEasy = 0;
@@ -67,7 +75,8 @@ void SetAdvancedAccepted();
 
 class TabHost {
  public:
-  TabHost(HWND mainWindow, SettingsStore& store);
+  // The pages keep the store and the preferences record in use.
+  TabHost(HWND mainWindow, SettingsStore& store, PreferencesRecord& prefs);
   ~TabHost();
   TabHost(const TabHost&) = delete;
   TabHost& operator=(const TabHost&) = delete;
@@ -87,8 +96,32 @@ class TabHost {
   int SelectedTab() const;
   int TabCount() const;
 
-  ui::Dialog* Page(int index) const;
+  // The page of `index`, or nullptr when it could not be created.
+  SettingsPage* Page(int index) const;
+  CDlgTabEasy* easy() const;
   CDlgTabStandard* standard() const;
+  CDlgTabAdvanced* advanced() const;
+  CDlgTabInformation* information() const;
+  CDlgTabCalibration* calibration() const;
+  CDlgTabPrint* print() const;
+
+  // The current language's texts on the pages that have texts.
+  void ApplyPageTexts();
+  // The model on every page: enable rules, lists and defaults.
+  void ApplyModel(PrinterModel model, Language language);
+  // Ticks the item check boxes of the page of `tab` (Easy or Standard).
+  void CheckAll(int tab);
+  // Clears the item check boxes of the Standard, Advanced and Easy pages.
+  void UncheckAll();
+
+  // The Easy page's media type and print method (with their check states)
+  // onto the Standard page, and back.
+  void HandEasyToStandard();
+  void HandStandardToEasy();
+  // The media chosen for the sensor adjustment (0 labels with gaps, 1 black
+  // marks) onto the Standard and Easy pages, checked; the print method is
+  // unchecked and each page keeps the entry its list shows.
+  void HandCalibrationMedia(int media);
 
   // Sets each tab's text from the table's tab labels (current language).
   void ApplyTabTexts();
@@ -109,7 +142,8 @@ class TabHost {
 
   HWND window_;
   SettingsStore& store_;
-  std::array<std::unique_ptr<ui::Dialog>, kPageCount> pages_{};
+  PreferencesRecord& prefs_;
+  std::array<std::unique_ptr<SettingsPage>, kPageCount> pages_{};
 };
 
 }  // namespace vostrel

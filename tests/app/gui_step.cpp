@@ -2,6 +2,8 @@
 // demo without a display (the script takes a screenshot after each step):
 //   gui_step wait          wait (up to 60 s) for the main window
 //   gui_step tab N         click tab N
+//   gui_step ask-tab N     click tab N and wait for the box it opens
+//   gui_step answer yes|no press Yes or No in the open message box
 //   gui_step model N       choose model N in the model list
 //   gui_step close         close the window and answer the exit question Yes
 // Exit status 0 done, 1 no main window, 2 the step failed, 64 usage.
@@ -44,6 +46,16 @@ int wmain(int argc, wchar_t** argv) {
   GuiProcess program(processId);
   if (step == L"wait") return 0;
   if (step == L"tab") return SelectTab(program, window, IDC_MAIN_TABS, number) ? 0 : 2;
+  if (step == L"ask-tab") {
+    ClickTab(program, window, IDC_MAIN_TABS, number);
+    return program.WaitForMessageBox(10000) ? 0 : 2;
+  }
+  if (step == L"answer") {
+    const HWND box = program.WaitForMessageBox(5000);
+    if (!box || argc < 3) return 2;
+    Answer(box, std::wstring(argv[2]) == L"yes" ? IDYES : IDNO);
+    return WaitUntil([&] { return !::IsWindow(box); }, 10000) ? 0 : 2;
+  }
   if (step == L"model") {
     SelectComboEntry(window, IDC_MAIN_MODEL_LIST, number);
     return 0;

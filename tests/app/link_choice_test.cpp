@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 #include "res/main_window_ids.h"
 #include "ui/controls.h"
@@ -105,6 +106,8 @@ struct QueueRestoreCase {
   std::wstring chosen;          // the queue selected afterwards
   std::wstring portName;        // in the preferences afterwards
 };
+
+void PrintTo(const QueueRestoreCase& c, std::ostream* os) { *os << c.name; }
 
 class QueueRestore : public LinkChoiceTest, public ::testing::WithParamInterface<QueueRestoreCase> {};
 

@@ -9,6 +9,10 @@ namespace {
 
 using MainWindowTest = ProgramTest;
 
+// A control that only the page of each tab has, by tab.
+constexpr int kPageMarks[] = {IDC_EASY_MEDIA_CHECK, IDC_STD_PRINT_SPEED_CHECK, IDC_INFO_SERIAL_CAPTION,
+                              IDC_CAL_PROMPT,       IDC_PRINT_FILE_PATH,       IDC_ADV_THROUGH_POS_CHECK};
+
 struct TabButtons {
   int tab;
   const wchar_t* sendCaption;
@@ -21,6 +25,15 @@ constexpr TabButtons kTabButtons[] = {
     {2, L"設定送信", false, false, false, false, true}, {3, L"センサー調整開始", false, true, false, true, false},
     {4, L"実行", false, true, false, false, false},
 };
+
+// Exactly the page of `tab` is shown.
+void ExpectPage(const ProgramTest& test, int tab) {
+  for (int page = 0; page < 6; ++page) {
+    const HWND window = test.PageWith(kPageMarks[page]);
+    ASSERT_NE(window, nullptr) << page;
+    EXPECT_EQ(IsShown(window), page == tab) << "page " << page << " on tab " << tab;
+  }
+}
 
 void ExpectButtons(HWND window, const TabButtons& row) {
   const auto item = [window](int id) { return ControlOf(window, id); };
@@ -40,6 +53,7 @@ TEST_F(MainWindowTest, EveryTabSetsItsCaptionAndButtons) {
       ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, row.tab));
       EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), row.tab);
       ExpectButtons(window(), row);
+      ExpectPage(*this, row.tab);
     }
   }
   EXPECT_FALSE(program().HasMessageBox());
@@ -82,10 +96,9 @@ TEST_F(MainWindowTest, AdvancedWarningAnsweredNoGoesBackToThePageShown) {
     ASSERT_NE(box, nullptr);
     AnswerAndSettle(box, IDNO);
   }
-  // The Information page is not in this build yet: no page is shown, and the
-  // selection goes to the Standard tab on the way back.
-  const int back = SelectedTab(Item(IDC_MAIN_TABS));
-  EXPECT_TRUE(back == 2 || back == 1) << back;
+  EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 2);
+  ExpectPage(*this, 2);
+  ExpectButtons(window(), kTabButtons[2]);
 }
 
 TEST_F(MainWindowTest, AdvancedWarningAnsweredYesIsNotAskedAgain) {
@@ -98,12 +111,37 @@ TEST_F(MainWindowTest, AdvancedWarningAnsweredYesIsNotAskedAgain) {
   }
   EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 5);
   ExpectButtons(window(), {5, L"設定送信", true, true, true, true, true});
-  EXPECT_FALSE(IsShown(PageWith(IDC_STD_PRINT_SPEED_CHECK)));
+  ExpectPage(*this, 5);
 
   ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 0));
   ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 5));
   EXPECT_FALSE(program().HasMessageBox());
   EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 5);
+}
+
+// What the Easy page shows goes to the Standard page and back.
+TEST_F(MainWindowTest, EasyAndStandardPagesHandTheMediaAndPrintMethodOver) {
+  ASSERT_NE(Start(), nullptr);
+  const HWND easy = PageWith(IDC_EASY_MEDIA_CHECK);
+  const HWND standard = PageWith(IDC_STD_PRINT_SPEED_CHECK);
+  ASSERT_NE(easy, nullptr);
+  ASSERT_NE(standard, nullptr);
+  ::SendMessageW(ControlOf(easy, IDC_EASY_GAPS_RADIO), BM_CLICK, 0, 0);
+  ::SendMessageW(ControlOf(easy, IDC_EASY_MEDIA_CHECK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(IsChecked(ControlOf(easy, IDC_EASY_MEDIA_CHECK)));
+
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  EXPECT_TRUE(IsChecked(ControlOf(standard, IDC_STD_MEDIA_SENSOR_CHECK)));
+  EXPECT_EQ(ComboSelection(ControlOf(standard, IDC_STD_MEDIA_SENSOR_LIST)), 0);
+  EXPECT_FALSE(IsChecked(ControlOf(standard, IDC_STD_PRINT_METHOD_CHECK)));
+
+  ::SendMessageW(ControlOf(standard, IDC_STD_PRINT_METHOD_CHECK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 0));
+  EXPECT_TRUE(IsChecked(ControlOf(easy, IDC_EASY_METHOD_CHECK)));
+  EXPECT_EQ(ComboSelection(ControlOf(easy, IDC_EASY_METHOD_LIST)),
+            ComboSelection(ControlOf(standard, IDC_STD_PRINT_METHOD_LIST)));
+  EXPECT_TRUE(IsChecked(ControlOf(easy, IDC_EASY_GAPS_RADIO)));
+  EXPECT_TRUE(IsChecked(ControlOf(easy, IDC_EASY_MEDIA_CHECK)));
 }
 
 // Escape is posted first and the close request after it: had Escape ended
@@ -220,9 +258,11 @@ TEST_F(MainWindowTest, CheckAllTicksTheStandardPageOnlyOnItsTabAndClearsEverywhe
   EXPECT_FALSE(IsChecked(Item(IDC_MAIN_CHECK_ALL)));
   EXPECT_FALSE(IsChecked(ControlOf(standard, IDC_STD_PRINT_SPEED_CHECK)));
 
-  // Ticking it on the Easy tab leaves the Standard page alone.
+  // Ticking it on the Easy tab ticks the Easy page and leaves the Standard
+  // page alone.
   ::SendMessageW(Item(IDC_MAIN_CHECK_ALL), BM_CLICK, 0, 0);
   EXPECT_FALSE(IsChecked(ControlOf(standard, IDC_STD_PRINT_SPEED_CHECK)));
+  EXPECT_TRUE(IsChecked(ControlOf(PageWith(IDC_EASY_MEDIA_CHECK), IDC_EASY_MEDIA_CHECK)));
 
   // A model change clears 190.
   SelectComboEntry(window(), IDC_MAIN_MODEL_LIST, 1);

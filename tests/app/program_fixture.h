@@ -10,7 +10,12 @@
 #include <string>
 
 #include "prefs/temp_folder.h"
+#include "res/advanced_page_ids.h"
+#include "res/calibration_page_ids.h"
+#include "res/easy_page_ids.h"
+#include "res/information_page_ids.h"
 #include "res/main_window_ids.h"
+#include "res/print_page_ids.h"
 #include "res/standard_page_ids.h"
 #include "support/gui_driver.h"
 
@@ -19,6 +24,16 @@ namespace vostrel::testing {
 inline constexpr wchar_t kProgramName[] = L"ZKQ_Vostrel";
 
 class ProgramTest : public ::testing::Test {
+ public:
+  // The page window (a child dialog of the main window) whose template has
+  // control `id`, or nullptr.
+  HWND PageWith(int id) const {
+    for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      if (::GetDlgItem(child, id)) return child;
+    }
+    return nullptr;
+  }
+
  protected:
   void SetUp() override {
     ASSERT_FALSE(folder_.path().empty());
@@ -67,15 +82,6 @@ class ProgramTest : public ::testing::Test {
   HWND Item(int id) const { return ControlOf(window_, id); }
   GuiProcess& program() { return *program_; }
   HWND window() const { return window_; }
-
-  // The page window (a child dialog of the main window) whose template has
-  // control `id`, or nullptr.
-  HWND PageWith(int id) const {
-    for (HWND child = ::GetWindow(window_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-      if (::GetDlgItem(child, id)) return child;
-    }
-    return nullptr;
-  }
 
  private:
   testing_support::TempFolder folder_;
