@@ -1,0 +1,34 @@
+#pragma once
+// The print action of the Print Test tab: the printer's self test or a
+// sample print in the command language its listing names, or a file sent to
+// the printer unchanged.
+
+#include <cstdint>
+#include <string_view>
+
+#include "operations/command_host.h"
+#include "operations/direct_port.h"
+#include "operations/printer_exchange.h"
+
+namespace vostrel {
+
+// The pieces a file goes out in, each one write.
+inline constexpr std::uint32_t kPrintFilePiece = 1024;
+
+// Button 179 (the Print page's Execute) and button 172 on the Print Test tab.
+void RunPrintAction(CommandHost& host);
+
+// The Send File choice: the path of the Print page (or, when it is empty,
+// one chosen in the file dialog) sent in pieces.
+void SendPrintFile(CommandHost& host);
+
+// Switches from a queue to its port and opens the link with Normal timeouts;
+// false after code 30 has been shown (the link closed, the queue chosen
+// again).
+bool OpenForPrint(CommandHost& host, DirectPortSwitch& direct, PrinterExchange::Session& session);
+
+// Writes `bytes` on the open link: kLinkOk, or the status of a write that
+// failed or left bytes behind.
+LinkStatus WritePlain(PrinterExchange::Session& session, std::string_view bytes);
+
+}  // namespace vostrel
