@@ -7,7 +7,7 @@
 
 namespace vostrel {
 
-CDrennicApp::CDrennicApp() : link(currentPrefs, driverLinkKind) {}
+CDrennicApp::CDrennicApp() : link(currentPrefs, driverLinkKind, linkClock) {}
 
 PrinterModel CDrennicApp::Model() const {
   for (size_t i = 0; i < modelList.size() && i < 2; ++i) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/printer_link.h"
+#include "platform/relay_clock.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
 #include "settings/settings_store.h"
@@ -42,6 +43,9 @@ class CDrennicApp {
   std::vector<std::wstring> modelList;
   SettingsStore store;
   int exitCode = 0;
+  // The clock the link waits on: the system's until the main window hands
+  // it the clock that keeps the window painted while a command waits.
+  RelayClock linkClock{SystemClock()};
   PrinterLink link;
 
   // The current model: its position in the model list (the first when it is

@@ -9,6 +9,10 @@
 #include "app/exit_question.h"
 #include "app/recent_settings.h"
 #include "i18n/text_entries.h"
+#include "operations/print_action.h"
+#include "operations/rfid_calibration.h"
+#include "operations/sensor_adjustment.h"
+#include "pages/calibration_page.h"
 #include "pages/standard_page.h"
 #include "platform/module_path.h"
 #include "ui/com_settings_dialog.h"
@@ -94,7 +98,7 @@ const CDrennicDlg::CommandRow CDrennicDlg::kCommands[] = {
     {IDC_MAIN_MODEL_LIST, CBN_SELCHANGE, &CDrennicDlg::OnModelChanged},
 };
 
-CDrennicDlg::CDrennicDlg(CDrennicApp& app) : ui::Dialog(IDD_MAIN_WINDOW), app_(app) {}
+CDrennicDlg::CDrennicDlg(CDrennicApp& app, Clock& clock) : ui::Dialog(IDD_MAIN_WINDOW), app_(app), clock_(clock) {}
 
 CDrennicDlg::~CDrennicDlg() = default;
 
@@ -108,11 +112,14 @@ int CDrennicDlg::Scaled(int pixels) const {
 bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   SetIconAndTitle();
+  host_ = std::make_unique<WindowCommandHost>(*this, app_, clock_);
 
   KeepRightColumnClear();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
+  // The Sensor Adjustment tab offers the RFID calibration for every model.
+  if (CDlgTabCalibration* calibration = tabs_->calibration()) calibration->OfferThirdChoice(true);
 
   FillModelList();
 
@@ -256,8 +263,20 @@ void CDrennicDlg::RunMainAction() {
 
 // The printer commands come with their flows.
 void CDrennicDlg::RunSendConfiguration() {}
-void CDrennicDlg::RunSensorAdjustment() {}
-void CDrennicDlg::RunPrintAction() {}
+void CDrennicDlg::RunSensorAdjustment() {
+  ui::BusyWindow::Scope busy(host_->busy());
+  const CDlgTabCalibration* calibration = tabs_->calibration();
+  if (calibration && calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia) {
+    StartRfidCalibration(*host_);
+  } else {
+    StartSensorAdjustment(*host_);
+  }
+}
+
+void CDrennicDlg::RunPrintAction() {
+  ui::BusyWindow::Scope busy(host_->busy());
+  vostrel::RunPrintAction(*host_);
+}
 void CDrennicDlg::RunReceive() {}
 void CDrennicDlg::RunImport() {}
 void CDrennicDlg::RunExport() {}

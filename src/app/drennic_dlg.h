@@ -12,6 +12,8 @@
 #include "app/link_choice.h"
 #include "app/picker_tooltip.h"
 #include "app/tab_host.h"
+#include "app/window_command_host.h"
+#include "platform/clock.h"
 #include "ui/dialog.h"
 
 namespace vostrel {
@@ -20,7 +22,9 @@ class CDrennicApp;
 
 class CDrennicDlg : public ui::Dialog {
  public:
-  explicit CDrennicDlg(CDrennicApp& app);
+  // The commands wait on `clock` (the system's; a test's own in tests),
+  // through the window's busy state.
+  explicit CDrennicDlg(CDrennicApp& app, Clock& clock = SystemClock());
   ~CDrennicDlg() override;
 
   // Sets the language (Japanese) and puts its texts on the window, the tabs
@@ -34,6 +38,7 @@ class CDrennicDlg : public ui::Dialog {
   // Valid from the window's initialisation on.
   LinkChoice& linkChoice() { return *links_; }
   TabHost& tabs() { return *tabs_; }
+  WindowCommandHost& commandHost() { return *host_; }
 
  protected:
   bool OnInitDialog() override;
@@ -81,6 +86,8 @@ class CDrennicDlg : public ui::Dialog {
   int Scaled(int pixels) const;
 
   CDrennicApp& app_;
+  Clock& clock_;
+  std::unique_ptr<WindowCommandHost> host_;
   std::unique_ptr<TabHost> tabs_;
   std::unique_ptr<LinkChoice> links_;
   PickerTooltip modelTip_;

@@ -13,9 +13,6 @@ void ShowResult(CommandHost& host, TextId text, UINT icon) {
   ShowTextMessage(GetText(text), MB_OK | icon, host.Owner());
 }
 
-void FinishCommand(CommandHost& host, const ExchangeOutcome& outcome) {
-  host.Front().ShowOutcome(outcome);
-  if (!outcome.done()) ReportCode(outcome.code, host.Owner());
-}
+void FinishCommand(CommandHost& host, const ExchangeOutcome& outcome) { host.Front().ShowOutcome(outcome); }
 
 }  // namespace vostrel

@@ -17,7 +17,7 @@ bool AskQuestion(CommandHost& host, TextId question);
 void ShowResult(CommandHost& host, TextId text, UINT icon);
 
 // A command is over (the link closed, the queue chosen again): the front
-// learns how it ended, then its code's message, if any, is shown.
+// shows how it ended (a failure as its code's message).
 void FinishCommand(CommandHost& host, const ExchangeOutcome& outcome);
 
 }  // namespace vostrel

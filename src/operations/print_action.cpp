@@ -21,8 +21,8 @@ constexpr int kSelfTest = 0;
 constexpr int kSendFile = 2;
 
 ExchangeOutcome WriteFailure(LinkStatus status, const wchar_t* what) {
-  return {ResultCode::kWriteFailed, status, std::wstring(what) + L" was not written (status " +
-                                                std::to_wstring(status) + L")"};
+  return {ResultCode::kWriteFailed, status,
+          std::wstring(what) + L" was not written (status " + std::to_wstring(status) + L")"};
 }
 
 // The listing's command language: asked for with the standard request,
@@ -55,8 +55,8 @@ bool OpenForPrint(CommandHost& host, DirectPortSwitch& direct, PrinterExchange::
   if (session.Open(TimeoutClass::kNormal)) return true;
   session.Close();
   direct.Restore();
-  FinishCommand(host, {ResultCode::kLinkNotOpened, kLinkOk,
-                       L"the link " + LinkNameOf(host.CurrentPrefs()) + L" did not open"});
+  FinishCommand(
+      host, {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkNameOf(host.CurrentPrefs()) + L" did not open"});
   return false;
 }
 
@@ -79,8 +79,7 @@ void RunPrintAction(CommandHost& host) {
   ExchangeOutcome outcome;
   const EmulationCode code = AskEmulation(store, session, outcome);
   if (outcome.done()) {
-    const std::wstring_view command =
-        page->printModeIndex() == kSelfTest ? SelfTestText(code) : SamplePrintText(code);
+    const std::wstring_view command = page->printModeIndex() == kSelfTest ? SelfTestText(code) : SamplePrintText(code);
     // An unknown language has no command: nothing is written, nothing said.
     SendBuffer buffer{};
     const Outgoing built = BuildOutgoing(buffer, command, PrefixUse::WithoutPrefix);

@@ -71,6 +71,7 @@ void PrinterExchange::Pause() {
     if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
     clock_.Sleep(kPauseStepMs);
   }
+  front_.EndPause();
 }
 
 ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string& reply) {
@@ -189,7 +190,8 @@ LinkStatus PrinterExchange::Session::Read(ReplyRule rule, std::uint32_t room, st
   if (!opened_) return kLinkClosed;
   std::vector<char> buffer(static_cast<std::size_t>(room) + 1, '\0');
   std::uint32_t count = 0;
-  const LinkStatus status = exchange_.link_.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), rule, &count);
+  const LinkStatus status =
+      exchange_.link_.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), rule, &count);
   // A lost connection reports a count that is no count at all.
   if (count <= room) reply.assign(buffer.data(), count);
   return status;

@@ -44,6 +44,8 @@ class ExchangeFront {
   // Once a second during the pause after the pre-request: the whole seconds
   // left, from 20 (TCP) or 5 (COM, USB) down to 1.
   virtual void ShowPause(int secondsLeft) = 0;
+  // After the last second of the pause.
+  virtual void EndPause() {}
   // Once a second during a wait whose end the printer decides (the RFID
   // calibration's status polls): the whole seconds since it began.
   virtual void ShowElapsed(int secondsPassed) { static_cast<void>(secondsPassed); }

@@ -70,10 +70,10 @@ void RunSensorAdjustment(CommandHost& host) {
       // The answer must not meet a result of an earlier command.
       store.ClearValues();
       PrinterExchange exchange = ExchangeOf(host);
-      outcome = exchange.Run(ExchangeRequest{TimeoutClass::kLong, std::string_view(buffer.data(), built.byteCount),
-                                             L"the sensor adjustment was not written", true, ReplyRule::kAnyReply,
-                                             kReplyRoom, L"answer"},
-                             reply);
+      outcome = exchange.Run(
+          ExchangeRequest{TimeoutClass::kLong, std::string_view(buffer.data(), built.byteCount),
+                          L"the sensor adjustment was not written", true, ReplyRule::kAnyReply, kReplyRoom, L"answer"},
+          reply);
     }
     direct.Restore();
   }

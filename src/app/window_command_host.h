@@ -1,0 +1,68 @@
+#pragma once
+// The main window as the command flows see it: its pages, its link choice,
+// the application's store, preferences and link, and the clock and front
+// that keep the window painted, showing the wait cursor and ignoring input
+// while a command waits.
+
+#include <windows.h>
+
+#include "operations/command_host.h"
+#include "operations/printer_exchange.h"
+#include "ui/busy_window.h"
+
+namespace vostrel {
+
+class CDrennicApp;
+class CDrennicDlg;
+
+class WindowCommandHost final : public CommandHost, private ExchangeFront {
+ public:
+  // `base` is the clock that really sleeps; the application's link waits on
+  // this host's clock from now on.
+  WindowCommandHost(CDrennicDlg& window, CDrennicApp& app, Clock& base);
+  ~WindowCommandHost() override;
+  WindowCommandHost(const WindowCommandHost&) = delete;
+  WindowCommandHost& operator=(const WindowCommandHost&) = delete;
+
+  // The window is busy for the life of the scope (one per command).
+  ui::BusyWindow& busy() { return busy_; }
+
+  HWND Owner() override;
+  SettingsStore& Store() override;
+  PreferencesRecord& CurrentPrefs() override;
+  std::int32_t DriverLinkKind() override;
+  PrinterLink& Link() override;
+  Clock& CommandClock() override { return busy_; }
+  ExchangeFront& Front() override { return *this; }
+  PrinterModel Model() override;
+  Language CurrentLanguage() override;
+
+  CommandPages Pages() override;
+  CommandTab VisibleTab() override;
+  bool AdvancedAccepted() override;
+
+  std::int32_t LinkChoice() override;
+  void CollectLinkChoice() override;
+  bool UseDirectPort() override;
+  void UseQueue() override;
+
+  void HandEasyToStandard() override;
+  void HandStandardToEasy() override;
+  void HandCalibrationMedia() override;
+  void ClearCheckAll() override;
+
+ private:
+  // The pause's countdown in the title; the outcome as its numbered message,
+  // after the input that came in meanwhile is gone.
+  void ShowPause(int secondsLeft) override;
+  void EndPause() override;
+  // The seconds of the RFID calibration's polls in the title, like a pause's.
+  void ShowElapsed(int secondsPassed) override;
+  void ShowOutcome(const ExchangeOutcome& outcome) override;
+
+  CDrennicDlg& window_;
+  CDrennicApp& app_;
+  ui::BusyWindow busy_;
+};
+
+}  // namespace vostrel

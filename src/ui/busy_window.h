@@ -1,0 +1,80 @@
+#pragma once
+// The main window while a command runs: the wait cursor, no input, and still
+// painted. Everything stays on the one user-interface thread: the command's
+// waits go through this clock, whose Sleep sleeps in short slices and in
+// between paints the program's windows. Input that arrives meanwhile (keys,
+// mouse buttons, posted button clicks) is thrown away, never left queued,
+// so that a click made during a wait cannot start a second command once the
+// first is over. A close request is kept and handed back at the end.
+//
+// The title carries the seconds left of a pause ("ZKQ_Vostrel 1.0.0.0 - 18")
+// and gets its old text back afterwards.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/clock.h"
+
+namespace vostrel::ui {
+
+class BusyWindow final : public Clock {
+ public:
+  // The longest sleep between two looks at the message queue.
+  static constexpr std::uint32_t kSliceMs = 50;
+
+  // `window`: the top-level window that goes busy; `base`: the clock that
+  // really sleeps (the system's, or a test's).
+  BusyWindow(HWND window, Clock& base);
+  ~BusyWindow() override;
+  BusyWindow(const BusyWindow&) = delete;
+  BusyWindow& operator=(const BusyWindow&) = delete;
+
+  std::uint32_t TickCount() override { return base_.TickCount(); }
+  // Outside a busy state: the base clock's sleep. Inside: slices of at most
+  // kSliceMs, with the paint messages handled and the input dropped between
+  // them.
+  void Sleep(std::uint32_t milliseconds) override;
+
+  bool busy() const { return depth_ > 0; }
+  // The seconds left of a pause, after the window's own title.
+  void ShowCountdown(int secondsLeft);
+  // The window's own title again.
+  void EndCountdown();
+  // Throws away the keyboard and mouse input and the posted button clicks
+  // queued for the thread's windows.
+  void DropQueuedInput();
+  // Handles the paint messages waiting for the thread's windows.
+  void PaintPending();
+
+  // Starts the busy state for the life of the object (nests).
+  class Scope {
+   public:
+    explicit Scope(BusyWindow& busy) : busy_(busy) { busy_.Begin(); }
+    ~Scope() { busy_.End(); }
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+   private:
+    BusyWindow& busy_;
+  };
+
+ private:
+  void Begin();
+  void End();
+  // Between two slices: the queue's paint messages; input dropped, except a
+  // press on the caption, which moves the window.
+  void Pump();
+  static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR data) noexcept;
+
+  HWND window_;
+  Clock& base_;
+  int depth_ = 0;
+  std::wstring title_;
+  bool countdownShown_ = false;
+  bool closeRequested_ = false;
+};
+
+}  // namespace vostrel::ui
