@@ -51,6 +51,17 @@ LinkStatus WritePlain(PrinterExchange::Session& session, std::string_view bytes)
   return session.Write(bytes);
 }
 
+LinkStatus SendPieces(HANDLE file, std::uint64_t length, const std::function<LinkStatus(std::string_view)>& write) {
+  std::vector<char> piece(kPrintFilePiece);
+  for (std::uint64_t sent = 0; sent < length;) {
+    DWORD got = 0;
+    if (!::ReadFile(file, piece.data(), kPrintFilePiece, &got, nullptr) || got == 0) break;
+    if (const LinkStatus status = write(std::string_view(piece.data(), got)); status != kLinkOk) return status;
+    sent += got;
+  }
+  return kLinkOk;
+}
+
 bool OpenForPrint(CommandHost& host, DirectPortSwitch& direct, PrinterExchange::Session& session) {
   if (session.Open(TimeoutClass::kNormal)) return true;
   session.Close();
@@ -117,17 +128,9 @@ void SendPrintFile(CommandHost& host) {
   } else {
     LARGE_INTEGER size{};
     const std::uint64_t length = ::GetFileSizeEx(file.get(), &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
-    std::vector<char> piece(kPrintFilePiece);
-    for (std::uint64_t sent = 0; sent < length;) {
-      DWORD got = 0;
-      if (!::ReadFile(file.get(), piece.data(), kPrintFilePiece, &got, nullptr) || got == 0) break;
-      const LinkStatus status = WritePlain(session, std::string_view(piece.data(), got));
-      if (status != kLinkOk) {
-        outcome = WriteFailure(status, L"a piece of the file");
-        break;
-      }
-      sent += got;
-    }
+    const LinkStatus status =
+        SendPieces(file.get(), length, [&session](std::string_view piece) { return WritePlain(session, piece); });
+    if (status != kLinkOk) outcome = WriteFailure(status, L"a piece of the file");
   }
   file.reset();
   session.Close();

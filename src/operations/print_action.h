@@ -3,7 +3,10 @@
 // sample print in the command language its listing names, or a file sent to
 // the printer unchanged.
 
+#include <windows.h>
+
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "operations/command_host.h"
@@ -26,6 +29,11 @@ void SendPrintFile(CommandHost& host);
 // false after code 30 has been shown (the link closed, the queue chosen
 // again).
 bool OpenForPrint(CommandHost& host, DirectPortSwitch& direct, PrinterExchange::Session& session);
+
+// Sends the file `file` of `length` bytes through `write`, a piece of at
+// most kPrintFilePiece bytes at a time, until all went or a read gives
+// nothing; the status of the first write that failed, else kLinkOk.
+LinkStatus SendPieces(HANDLE file, std::uint64_t length, const std::function<LinkStatus(std::string_view)>& write);
 
 // Writes `bytes` on the open link: kLinkOk, or the status of a write that
 // failed or left bytes behind.
