@@ -111,11 +111,12 @@ TEST_F(RfidCalibration, APrinterThatNeverAnswersFailsAfterSixMinutes) {
   ASSERT_FALSE(polls.empty());
   ASSERT_EQ(polls.size() % kPoll.size(), 0u);
   for (size_t i = 0; i < polls.size(); i += kPoll.size()) EXPECT_EQ(polls.substr(i, kPoll.size()), kPoll) << i;
-  // The elapsed seconds were shown as they passed.
-  ASSERT_FALSE(host.elapsed.empty());
-  EXPECT_LE(host.elapsed.front(), 3);
+  // The elapsed seconds were shown after every read (each takes the link's
+  // read timeout here), up to the last one within the limit.
+  ASSERT_GT(host.elapsed.size(), 30u);
+  EXPECT_LT(host.elapsed.front(), 10);
   EXPECT_TRUE(std::is_sorted(host.elapsed.begin(), host.elapsed.end()));
-  EXPECT_GE(host.elapsed.back(), 359);
+  EXPECT_GT(host.elapsed.back(), 350);
   host.ExpectLinkPutBack(false);
 }
 
