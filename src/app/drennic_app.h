@@ -14,6 +14,7 @@
 #include "platform/relay_clock.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
+#include "settings/reply_readers.h"
 #include "settings/settings_store.h"
 
 namespace vostrel {
@@ -42,6 +43,9 @@ class CDrennicApp {
   std::wstring driverPortNumber;
   std::vector<std::wstring> modelList;
   SettingsStore store;
+  // What the last information and RFID replies said, for a reply that
+  // lacks a key.
+  ReplyKeyTexts replyTexts;
   int exitCode = 0;
   // The clock the link waits on: the system's until the main window hands
   // it the clock that keeps the window painted while a command waits.

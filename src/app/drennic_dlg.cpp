@@ -9,8 +9,12 @@
 #include "app/exit_question.h"
 #include "app/recent_settings.h"
 #include "i18n/text_entries.h"
+#include "operations/export_settings.h"
+#include "operations/import_settings.h"
 #include "operations/print_action.h"
+#include "operations/receive_configuration.h"
 #include "operations/rfid_calibration.h"
+#include "operations/send_configuration.h"
 #include "operations/sensor_adjustment.h"
 #include "pages/calibration_page.h"
 #include "pages/standard_page.h"
@@ -261,10 +265,13 @@ void CDrennicDlg::RunMainAction() {
   }
 }
 
-// The printer commands come with their flows.
-void CDrennicDlg::RunSendConfiguration() {}
+// Each command runs with the window busy: painted, but deaf to input.
+void CDrennicDlg::RunSendConfiguration() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  SendConfiguration(*host_);
+}
 void CDrennicDlg::RunSensorAdjustment() {
-  ui::BusyWindow::Scope busy(host_->busy());
+  const ui::BusyWindow::Scope busy(host_->busy());
   const CDlgTabCalibration* calibration = tabs_->calibration();
   if (calibration && calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia) {
     StartRfidCalibration(*host_);
@@ -272,14 +279,22 @@ void CDrennicDlg::RunSensorAdjustment() {
     StartSensorAdjustment(*host_);
   }
 }
-
 void CDrennicDlg::RunPrintAction() {
-  ui::BusyWindow::Scope busy(host_->busy());
+  const ui::BusyWindow::Scope busy(host_->busy());
   vostrel::RunPrintAction(*host_);
 }
-void CDrennicDlg::RunReceive() {}
-void CDrennicDlg::RunImport() {}
-void CDrennicDlg::RunExport() {}
+void CDrennicDlg::RunReceive() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ReceiveConfiguration(*host_);
+}
+void CDrennicDlg::RunImport() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ImportSettings(*host_);
+}
+void CDrennicDlg::RunExport() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  ExportSettings(*host_);
+}
 void CDrennicDlg::RunSerialSettings() { CComSettingsDlg(app_.currentPrefs).RunModal(hwnd()); }
 
 bool CDrennicDlg::OnCommand(int id, int code, HWND) {

@@ -22,6 +22,7 @@ SettingsStore& WindowCommandHost::Store() { return app_.store; }
 PreferencesRecord& WindowCommandHost::CurrentPrefs() { return app_.currentPrefs; }
 std::int32_t WindowCommandHost::DriverLinkKind() { return app_.driverLinkKind; }
 PrinterLink& WindowCommandHost::Link() { return app_.link; }
+ReplyKeyTexts& WindowCommandHost::ReplyTexts() { return app_.replyTexts; }
 
 PrinterModel WindowCommandHost::Model() { return ModelAt(ui::ComboBox(window_.Item(IDC_MAIN_MODEL_LIST)).Selected()); }
 

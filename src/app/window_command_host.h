@@ -32,6 +32,7 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   PreferencesRecord& CurrentPrefs() override;
   std::int32_t DriverLinkKind() override;
   PrinterLink& Link() override;
+  ReplyKeyTexts& ReplyTexts() override;
   Clock& CommandClock() override { return busy_; }
   ExchangeFront& Front() override { return *this; }
   PrinterModel Model() override;

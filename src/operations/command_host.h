@@ -15,6 +15,7 @@ namespace vostrel {
 
 class Clock;
 class PrinterLink;
+struct ReplyKeyTexts;
 class ExchangeFront;
 class CDlgTabEasy;
 class CDlgTabStandard;
@@ -47,6 +48,8 @@ class CommandHost {
   // The port behind the chosen printer queue (PortKind), and its address.
   virtual std::int32_t DriverLinkKind() = 0;
   virtual PrinterLink& Link() = 0;
+  // The key texts of the information and RFID replies, kept for the run.
+  virtual ReplyKeyTexts& ReplyTexts() = 0;
   // Every wait of a command goes through this clock; the window's clock keeps
   // the window painted while it sleeps.
   virtual Clock& CommandClock() = 0;

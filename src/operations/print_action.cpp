@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "operations/flow_messages.h"
 #include "pages/print_page.h"
 #include "platform/ansi_text.h"
 #include "platform/unique_handle.h"
@@ -16,7 +15,7 @@
 namespace vostrel {
 namespace {
 
-constexpr TextId kAskPrint{TextBlock::MessageTexts, 14};
+constexpr std::int32_t kAskPrintRow = 14;
 constexpr int kSelfTest = 0;
 constexpr int kSendFile = 2;
 
@@ -62,12 +61,12 @@ LinkStatus SendPieces(HANDLE file, std::uint64_t length, const std::function<Lin
   return kLinkOk;
 }
 
-bool OpenForPrint(CommandHost& host, DirectPortSwitch& direct, PrinterExchange::Session& session) {
+bool OpenForPrint(CommandHost& host, DirectPortScope& direct, PrinterExchange::Session& session) {
   if (session.Open(TimeoutClass::kNormal)) return true;
   session.Close();
   direct.Restore();
-  FinishCommand(
-      host, {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkNameOf(host.CurrentPrefs()) + L" did not open"});
+  host.Front().ShowOutcome(
+      {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkName(host.CurrentPrefs()) + L" did not open"});
   return false;
 }
 
@@ -78,11 +77,11 @@ void RunPrintAction(CommandHost& host) {
     SendPrintFile(host);
     return;
   }
-  if (!AskQuestion(host, kAskPrint)) return;
+  if (!AskYes(host, kAskPrintRow)) return;
 
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
-  DirectPortSwitch direct(host);
+  DirectPortScope direct(host);
   PrinterExchange exchange = ExchangeOf(host);
   PrinterExchange::Session session(exchange);
   if (!OpenForPrint(host, direct, session)) return;
@@ -99,7 +98,7 @@ void RunPrintAction(CommandHost& host) {
   }
   session.Close();
   direct.Restore();
-  FinishCommand(host, outcome);
+  host.Front().ShowOutcome(outcome);
 }
 
 void SendPrintFile(CommandHost& host) {
@@ -110,11 +109,11 @@ void SendPrintFile(CommandHost& host) {
   if (store.printFilePath.empty()) {
     // A file chosen here is sent without a further question.
     if (!page->Browse()) return;
-  } else if (!AskQuestion(host, kAskPrint)) {
+  } else if (!AskYes(host, kAskPrintRow)) {
     return;
   }
 
-  DirectPortSwitch direct(host);
+  DirectPortScope direct(host);
   PrinterExchange exchange = ExchangeOf(host);
   PrinterExchange::Session session(exchange);
   if (!OpenForPrint(host, direct, session)) return;
@@ -135,7 +134,7 @@ void SendPrintFile(CommandHost& host) {
   file.reset();
   session.Close();
   direct.Restore();
-  FinishCommand(host, outcome);
+  host.Front().ShowOutcome(outcome);
 }
 
 }  // namespace vostrel

@@ -9,8 +9,8 @@
 #include <functional>
 #include <string_view>
 
+#include "operations/command_flow.h"
 #include "operations/command_host.h"
-#include "operations/direct_port.h"
 #include "operations/printer_exchange.h"
 
 namespace vostrel {
@@ -28,7 +28,7 @@ void SendPrintFile(CommandHost& host);
 // Switches from a queue to its port and opens the link with Normal timeouts;
 // false after code 30 has been shown (the link closed, the queue chosen
 // again).
-bool OpenForPrint(CommandHost& host, DirectPortSwitch& direct, PrinterExchange::Session& session);
+bool OpenForPrint(CommandHost& host, DirectPortScope& direct, PrinterExchange::Session& session);
 
 // Sends the file `file` of `length` bytes through `write`, a piece of at
 // most kPrintFilePiece bytes at a time, until all went or a read gives

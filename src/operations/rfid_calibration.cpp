@@ -5,11 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "operations/direct_port.h"
-#include "operations/flow_messages.h"
+#include "operations/command_flow.h"
 #include "operations/printer_exchange.h"
-#include "pages/advanced_page.h"
-#include "pages/easy_page.h"
 #include "pages/standard_page.h"
 #include "platform/ansi_text.h"
 #include "platform/clock.h"
@@ -29,7 +26,7 @@ constexpr std::wstring_view kStatusOk = L"iC:OK\r\n";
 constexpr std::wstring_view kStatusNg = L"iC:NG\r\n";
 
 ExchangeOutcome NotOpened(CommandHost& host) {
-  return {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkNameOf(host.CurrentPrefs()) + L" did not open"};
+  return {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkName(host.CurrentPrefs()) + L" did not open"};
 }
 
 ExchangeOutcome NotWritten(LinkStatus status, const wchar_t* what) {
@@ -138,32 +135,29 @@ void StartRfidCalibration(CommandHost& host) {
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
   store.ClearValues();
-  if (!AskQuestion(host, kAskStart)) return;
+  if (!AskYes(host, kAskStart)) return;
   const CommandPages pages = host.Pages();
-  if (pages.standard) pages.standard->UncheckAll();
-  if (pages.advanced) pages.advanced->UncheckAll();
-  if (pages.easy) pages.easy->UncheckAll();
-  host.ClearCheckAll();
+  UncheckSettingsPages(host);
 
   ExchangeOutcome outcome;
   RfidResult result = RfidResult::Failed;
+  // Two connections, each to the queue's port and back.
+  RfidSupport support = RfidSupport::Unknown;
   {
-    DirectPortSwitch direct(host);
-    const RfidSupport support = CheckRfidSupport(host, outcome);
-    direct.Restore();
-    if (support == RfidSupport::Missing) result = RfidResult::NoRfid;
-    if (support == RfidSupport::Present) {
-      direct.Again();
-      result = Calibrate(host, outcome);
-      direct.Restore();
-    }
+    DirectPortScope direct(host);
+    support = CheckRfidSupport(host, outcome);
   }
-  FinishCommand(host, outcome);
+  if (support == RfidSupport::Missing) result = RfidResult::NoRfid;
+  if (support == RfidSupport::Present) {
+    DirectPortScope direct(host);
+    result = Calibrate(host, outcome);
+  }
+  host.Front().ShowOutcome(outcome);
   switch (result) {
-    case RfidResult::Ok: ShowResult(host, kSucceeded, MB_ICONINFORMATION); break;
+    case RfidResult::Ok: ShowText(host, kSucceeded, MB_ICONINFORMATION); break;
     case RfidResult::Ng:
-    case RfidResult::TimedOut: ShowResult(host, kFailed, MB_ICONERROR); break;
-    case RfidResult::NoRfid: ShowResult(host, kNoRfid, MB_ICONEXCLAMATION); break;
+    case RfidResult::TimedOut: ShowText(host, kFailed, MB_ICONERROR); break;
+    case RfidResult::NoRfid: ShowText(host, kNoRfid, MB_ICONEXCLAMATION); break;
     case RfidResult::Failed: break;
   }
   if (pages.standard) pages.standard->UncheckAll();

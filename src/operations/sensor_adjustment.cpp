@@ -2,11 +2,8 @@
 
 #include <string>
 
-#include "operations/direct_port.h"
-#include "operations/flow_messages.h"
+#include "operations/command_flow.h"
 #include "operations/prepare_script.h"
-#include "pages/advanced_page.h"
-#include "pages/easy_page.h"
 #include "pages/standard_page.h"
 #include "platform/ansi_text.h"
 #include "protocol/command_set.h"
@@ -33,13 +30,10 @@ void StartSensorAdjustment(CommandHost& host) {
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
   store.ClearValues();
-  if (!AskQuestion(host, kAskStart)) return;
+  if (!AskYes(host, kAskStart)) return;
 
   const CommandPages pages = host.Pages();
-  if (pages.standard) pages.standard->UncheckAll();
-  if (pages.advanced) pages.advanced->UncheckAll();
-  if (pages.easy) pages.easy->UncheckAll();
-  host.ClearCheckAll();
+  UncheckSettingsPages(host);
   host.HandCalibrationMedia();
   RunSensorAdjustment(host);
   if (pages.standard) pages.standard->UncheckAll();
@@ -47,15 +41,8 @@ void StartSensorAdjustment(CommandHost& host) {
 
 void RunSensorAdjustment(CommandHost& host) {
   SettingsStore& store = host.Store();
-  const CommandPages pages = host.Pages();
-  if (!pages.standard) return;
-  const ScriptPreparation with{.store = store,
-                               .standard = *pages.standard,
-                               .advanced = pages.advanced,
-                               .advancedAccepted = host.AdvancedAccepted(),
-                               .script = {host.CurrentLanguage(), ModelName(host.Model())},
-                               .owner = host.Owner()};
-  if (!PrepareScript(with, ScriptVariant::Calibration)) return;
+  if (!host.Pages().standard) return;
+  if (!PrepareScript(PreparationOf(host), ScriptVariant::Calibration)) return;
 
   SendBuffer buffer{};
   const Outgoing built = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
@@ -63,7 +50,7 @@ void RunSensorAdjustment(CommandHost& host) {
   ExchangeOutcome outcome;
   std::string reply;
   {
-    DirectPortSwitch direct(host);
+    DirectPortScope direct(host);
     if (built.status != OutgoingStatus::Ready) {
       outcome = {ResultCode::kWriteFailed, kLinkOk, L"the script does not fit the send buffer"};
     } else {
@@ -88,12 +75,13 @@ void RunSensorAdjustment(CommandHost& host) {
       }
     }
   }
-  FinishCommand(host, outcome);
+  // The link is closed and the queue chosen again before anything is shown.
+  host.Front().ShowOutcome(outcome);
   if (!outcome.done()) return;
   if (AdjustmentSucceeded(store.calibrationResult())) {
-    ShowResult(host, kSucceeded, MB_ICONINFORMATION);
+    ShowText(host, kSucceeded, MB_ICONINFORMATION);
   } else {
-    ShowResult(host, kFailed, MB_ICONERROR);
+    ShowText(host, kFailed, MB_ICONERROR);
   }
 }
 

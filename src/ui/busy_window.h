@@ -22,7 +22,7 @@ namespace vostrel::ui {
 class BusyWindow final : public Clock {
  public:
   // The longest sleep between two looks at the message queue.
-  static constexpr std::uint32_t kSliceMs = 50;
+  static constexpr std::uint32_t kSliceMs = 100;
 
   // `window`: the top-level window that goes busy; `base`: the clock that
   // really sleeps (the system's, or a test's).

@@ -6,7 +6,10 @@
 
 namespace vostrel::ui {
 
-std::optional<std::wstring> AskOpenFileName(const FileDialogRequest& request) {
+namespace {
+
+template <typename Ask>
+std::optional<std::wstring> AskFileName(const FileDialogRequest& request, Ask ask) {
   std::array<wchar_t, MAX_PATH> file{};
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
@@ -18,8 +21,18 @@ std::optional<std::wstring> AskOpenFileName(const FileDialogRequest& request) {
   dialog.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
   dialog.lpstrDefExt = request.defaultExtension;
   dialog.Flags = request.flags;
-  if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!ask(&dialog)) return std::nullopt;
   return std::wstring(file.data());
+}
+
+}  // namespace
+
+std::optional<std::wstring> AskOpenFileName(const FileDialogRequest& request) {
+  return AskFileName(request, ::GetOpenFileNameW);
+}
+
+std::optional<std::wstring> AskSaveFileName(const FileDialogRequest& request) {
+  return AskFileName(request, ::GetSaveFileNameW);
 }
 
 }  // namespace vostrel::ui

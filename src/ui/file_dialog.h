@@ -21,5 +21,7 @@ struct FileDialogRequest {
 // Runs the open-file dialog; the chosen full path, or nothing when the user
 // cancelled (or the dialog failed).
 std::optional<std::wstring> AskOpenFileName(const FileDialogRequest& request);
+// The same with the save-file dialog.
+std::optional<std::wstring> AskSaveFileName(const FileDialogRequest& request);
 
 }  // namespace vostrel::ui

@@ -28,6 +28,7 @@
 #include "pages/pages_host.h"
 #include "pages/print_page.h"
 #include "pages/standard_page.h"
+#include "settings/reply_readers.h"
 #include "support/fake_clock.h"
 #include "support/message_box_catcher.h"
 #include "support/simulator_process.h"
@@ -160,6 +161,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   PreferencesRecord& CurrentPrefs() override { return prefs; }
   std::int32_t DriverLinkKind() override { return driverKind; }
   PrinterLink& Link() override { return link; }
+  ReplyKeyTexts& ReplyTexts() override { return replyTexts; }
   Clock& CommandClock() override { return clock_; }
   ExchangeFront& Front() override { return *this; }
   PrinterModel Model() override { return model; }
@@ -229,6 +231,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   PreferencesRecord portPrefs;
   std::int32_t driverKind = 0;
   PrinterLink link;
+  ReplyKeyTexts replyTexts;
   PrinterModel model = PrinterModel::Vx120Zkq;
   std::int32_t linkChoice = 1;
   int collects = 0, directSwitches = 0, queueSwitches = 0, checkAllCleared = 0;

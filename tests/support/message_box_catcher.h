@@ -43,6 +43,11 @@ class MessageBoxCatcher {
     if (worker_.joinable()) worker_.join();
   }
 
+  // Marks a dialog window of the calling thread that is not a message box
+  // (a main window run in the test's own process).
+  static constexpr wchar_t kNotABox[] = L"VostrelTestNotAMessageBox";
+  static void IgnoreWindow(HWND window) { ::SetPropW(window, kNotABox, reinterpret_cast<HANDLE>(1)); }
+
   // The icons the system puts in a box for each icon style.
   static HICON IconOf(LPCWSTR id) { return ::LoadIconW(nullptr, id); }
 
@@ -50,7 +55,10 @@ class MessageBoxCatcher {
   static BOOL CALLBACK FindBox(HWND window, LPARAM found) {
     wchar_t className[16] = {};
     ::GetClassNameW(window, className, 16);
-    if (std::wstring(className) == L"#32770" && ::IsWindowVisible(window)) {
+    // The file dialogs (file-name box 1148) are another driver's; a dialog
+    // window of the program under test is not a box either.
+    if (std::wstring(className) == L"#32770" && ::IsWindowVisible(window) && ::GetDlgItem(window, 1148) == nullptr &&
+        ::GetPropW(window, kNotABox) == nullptr) {
       *reinterpret_cast<HWND*>(found) = window;
       return FALSE;
     }

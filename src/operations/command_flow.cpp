@@ -1,0 +1,105 @@
+#include "operations/command_flow.h"
+
+#include <commdlg.h>
+
+#include "link/link_types.h"
+#include "pages/advanced_page.h"
+#include "pages/easy_page.h"
+#include "pages/standard_page.h"
+#include "platform/module_path.h"
+#include "ui/file_dialog.h"
+#include "ui/message_box.h"
+
+namespace vostrel {
+namespace {
+
+ui::FileDialogRequest SettingsFileRequest(CommandHost& host, DWORD flags) {
+  ui::FileDialogRequest request;
+  request.owner = host.Owner();
+  request.filter = GetText(TextId{TextBlock::MessageTexts, kFileFilterRow});
+  const std::wstring& folder = host.CurrentPrefs().defaultFolder;
+  // "folder\." names the folder itself.
+  request.initialFolder = (folder.empty() ? ExeFolder() : folder) + L".";
+  request.defaultExtension = L"prn";
+  request.flags = flags;
+  return request;
+}
+
+std::optional<std::wstring> Remembered(CommandHost& host, std::optional<std::wstring> chosen) {
+  if (!chosen) return chosen;
+  const std::size_t backslash = chosen->rfind(L'\\');
+  if (backslash != std::wstring::npos) host.CurrentPrefs().defaultFolder = chosen->substr(0, backslash + 1);
+  return chosen;
+}
+
+}  // namespace
+
+bool AskYes(CommandHost& host, std::int32_t row) {
+  const int answer = ShowMessage(row, MB_YESNO | MB_ICONEXCLAMATION, host.Owner());
+  return answer == IDYES || answer == IDOK;
+}
+
+bool AskYes(CommandHost& host, TextId question) {
+  const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, host.Owner());
+  return answer == IDYES || answer == IDOK;
+}
+
+void ShowText(CommandHost& host, TextId text, UINT icon) { ShowTextMessage(GetText(text), MB_OK | icon, host.Owner()); }
+
+void UncheckSettingsPages(CommandHost& host) {
+  const CommandPages pages = host.Pages();
+  if (pages.standard) pages.standard->UncheckAll();
+  if (pages.advanced) pages.advanced->UncheckAll();
+  if (pages.easy) pages.easy->UncheckAll();
+  host.ClearCheckAll();
+}
+
+ScriptPreparation PreparationOf(CommandHost& host) {
+  const CommandPages pages = host.Pages();
+  return ScriptPreparation{host.Store(),
+                           *pages.standard,
+                           pages.advanced,
+                           host.AdvancedAccepted(),
+                           ScriptContext{host.CurrentLanguage(), host.CurrentPrefs().model},
+                           host.Owner()};
+}
+
+std::wstring LinkName(const PreferencesRecord& prefs) {
+  switch (prefs.portKind) {
+    case kPortKindPrt: return L"queue:" + prefs.portName;
+    case kPortKindCom: return L"com:" + prefs.portName;
+    case kPortKindUsb: return L"usb:" + prefs.portName;
+    case kPortKindNet: return L"net:" + prefs.portName + L":" + prefs.portNumber;
+    default: return L"(no link)";
+  }
+}
+
+PrinterExchange ExchangeOf(CommandHost& host) {
+  return PrinterExchange(host.Link(), host.CurrentPrefs(), host.CommandClock(), host.Front(),
+                         LinkName(host.CurrentPrefs()));
+}
+
+DirectPortScope::DirectPortScope(CommandHost& host) : host_(host), queue_(host.LinkChoice() == 0) {
+  // A queue whose port cannot be reached directly stays chosen; the link
+  // then refuses to open it.
+  if (queue_) host_.UseDirectPort();
+  host_.CollectLinkChoice();
+}
+
+void DirectPortScope::Restore() {
+  if (!queue_) return;
+  queue_ = false;
+  host_.UseQueue();
+}
+
+std::optional<std::wstring> AskSettingsFileToOpen(CommandHost& host) {
+  return Remembered(host, ui::AskOpenFileName(SettingsFileRequest(
+                              host, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_DONTADDTORECENT)));
+}
+
+std::optional<std::wstring> AskSettingsFileToSave(CommandHost& host) {
+  return Remembered(host, ui::AskSaveFileName(SettingsFileRequest(
+                              host, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_DONTADDTORECENT)));
+}
+
+}  // namespace vostrel

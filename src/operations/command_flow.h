@@ -1,0 +1,69 @@
+#pragma once
+// What the main window's command flows share: the question before a
+// command, the script preparation on the host's pages, the exchange over the
+// host's link, the switch from a printer queue to its port and back, and
+// the file dialogs of Import and Export with the folder they remember.
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "i18n/text_table.h"
+#include "operations/command_host.h"
+#include "operations/prepare_script.h"
+#include "operations/printer_exchange.h"
+
+namespace vostrel {
+
+// The MessageTexts rows of the commands' questions.
+inline constexpr std::int32_t kSendQuestionRow = 9;
+inline constexpr std::int32_t kReceiveQuestionRow = 13;
+
+// Asks MessageTexts row `row` with Yes and No; true for Yes (or OK).
+bool AskYes(CommandHost& host, std::int32_t row);
+// The same with any text of the table (the guide's questions).
+bool AskYes(CommandHost& host, TextId question);
+
+// Shows a text of the table in an OK box with `icon` (MB_ICONINFORMATION...).
+void ShowText(CommandHost& host, TextId text, UINT icon);
+
+// Clears the row check boxes of the Standard, Advanced and Easy pages and
+// check box 190 ("check all").
+void UncheckSettingsPages(CommandHost& host);
+
+// The preparation of a script from the host's Standard (and Advanced) page;
+// the caller has checked that the Standard page exists.
+ScriptPreparation PreparationOf(CommandHost& host);
+
+// The link of the current preferences in words, for the outcome's details:
+// "net:192.168.0.10:9100", "com:COM3", "usb:USB001", "queue:Name".
+std::wstring LinkName(const PreferencesRecord& prefs);
+
+// The exchange over the host's link, clock and front.
+PrinterExchange ExchangeOf(CommandHost& host);
+
+// For a command that needs an answer: with a printer queue chosen, switches
+// to the port behind it, and back to the queue when Restore runs or the
+// object goes, on every path out. Then collects the link choice.
+class DirectPortScope {
+ public:
+  explicit DirectPortScope(CommandHost& host);
+  ~DirectPortScope() { Restore(); }
+  DirectPortScope(const DirectPortScope&) = delete;
+  DirectPortScope& operator=(const DirectPortScope&) = delete;
+
+  void Restore();
+
+ private:
+  CommandHost& host_;
+  bool queue_;
+};
+
+// The file dialogs of Import and Export: the program's filter, the
+// remembered folder (else the program's own) and "prn" as the extension.
+// The chosen path's folder is remembered. Nothing when cancelled.
+std::optional<std::wstring> AskSettingsFileToOpen(CommandHost& host);
+std::optional<std::wstring> AskSettingsFileToSave(CommandHost& host);
+
+}  // namespace vostrel

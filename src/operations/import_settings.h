@@ -1,0 +1,11 @@
+#pragma once
+// Import (button 174): a settings file chosen in the open dialog, read into
+// the store and shown on the pages with its rows ticked.
+
+#include "operations/command_host.h"
+
+namespace vostrel {
+
+void ImportSettings(CommandHost& host);
+
+}  // namespace vostrel

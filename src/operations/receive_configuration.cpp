@@ -1,0 +1,80 @@
+#include "operations/receive_configuration.h"
+
+#include "operations/command_flow.h"
+#include "pages/advanced_page.h"
+#include "pages/information_page.h"
+#include "pages/standard_page.h"
+#include "platform/ansi_text.h"
+#include "settings/listing_reader.h"
+#include "settings/reply_readers.h"
+
+namespace vostrel {
+namespace {
+
+// The serial number and the counters onto the Information page.
+ExchangeOutcome ShowInformation(CommandHost& host, const std::string& reply) {
+  SettingsStore& store = host.Store();
+  store.textBuffer = AnsiToWide(reply);
+  ReadInformation(store, host.ReplyTexts());
+  if (CDlgTabInformation* information = host.Pages().information) information->ShowStored();
+  return {};
+}
+
+// The listing onto the Standard, Advanced and Easy pages, its rows ticked.
+ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing) {
+  SettingsStore& store = host.Store();
+  store.textBuffer = ListingText(listing);
+  ReadListing(store, ListingMode::Read);
+
+  const CommandPages pages = host.Pages();
+  UncheckSettingsPages(host);
+  ReadRfidValues(store, host.ReplyTexts());
+  store.textBuffer.clear();
+
+  bool shown = true;
+  if (pages.standard) shown = pages.standard->ShowStored();
+  // The Advanced page shows the printer's values too, so that it never
+  // shows another printer's next to this one's.
+  if (pages.advanced && !pages.advanced->ShowStored()) shown = false;
+  host.HandStandardToEasy();
+  if (pages.standard) pages.standard->ShowMediaSensorText();
+  if (!shown) return ExchangeOutcome{ResultCode::kReadFailed, kLinkOk, L"a received value cannot be shown"};
+  return {};
+}
+
+}  // namespace
+
+void ReceiveConfiguration(CommandHost& host) {
+  SettingsStore& store = host.Store();
+  const PrinterModel model = host.Model();
+  store.modelIndex = model;
+  if (!AskYes(host, kReceiveQuestionRow)) return;
+
+  const CommandPages pages = host.Pages();
+  if (pages.information) pages.information->ApplyModel(model, host.CurrentLanguage());
+  store.ClearValues();
+  const bool information = host.VisibleTab() == CommandTab::Information;
+  SendBuffer buffer;
+  const std::string_view request =
+      BuildRequestBytes(store, information ? RequestKind::Information : RequestKind::Configuration, buffer);
+
+  ExchangeOutcome outcome;
+  std::string reply;
+  ReceivedListing listing;
+  {
+    DirectPortScope port(host);
+    PrinterExchange exchange = ExchangeOf(host);
+    if (request.empty()) {
+      outcome = ExchangeOutcome{ResultCode::kWriteFailed, kLinkOk, L"the request does not fit the send buffer"};
+    } else if (information) {
+      outcome = exchange.ReceiveInformation(request, reply);
+    } else {
+      outcome = exchange.ReceiveListing(request, listing);
+    }
+    // The link is closed; the queue is chosen again before anything is shown.
+  }
+  if (outcome.done()) outcome = information ? ShowInformation(host, reply) : ShowListing(host, listing);
+  host.Front().ShowOutcome(outcome);
+}
+
+}  // namespace vostrel

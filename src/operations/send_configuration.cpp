@@ -1,0 +1,49 @@
+#include "operations/send_configuration.h"
+
+#include "operations/command_flow.h"
+#include "pages/standard_page.h"
+#include "settings/catalogue.h"
+
+namespace vostrel {
+
+void SendConfiguration(CommandHost& host) {
+  SettingsStore& store = host.Store();
+  store.modelIndex = host.Model();
+  store.ClearValues();
+  CDlgTabStandard* standard = host.Pages().standard;
+  if (standard == nullptr) return;
+
+  // The Standard page carries what is sent. From the Easy tab it holds
+  // exactly what the Easy page shows; from the Standard tab its hidden Media
+  // Sensor row is never sent.
+  const CommandTab tab = host.VisibleTab();
+  bool mediaSensorTicked = false;
+  if (tab == CommandTab::Easy) {
+    standard->UncheckAll();
+    host.HandEasyToStandard();
+  } else if (tab == CommandTab::Standard) {
+    mediaSensorTicked = standard->IsRowChecked(entry::kMediaSensor);
+    if (mediaSensorTicked) standard->SetRowChecked(entry::kMediaSensor, false);
+  }
+
+  const bool prepared = PrepareScript(PreparationOf(host), ScriptVariant::Send);
+  standard->ShowSent();
+  if (tab == CommandTab::Standard) standard->SetRowChecked(entry::kMediaSensor, mediaSensorTicked);
+  if (!prepared) return;
+
+  if (!AskYes(host, kSendQuestionRow)) return;
+  host.CollectLinkChoice();
+
+  SendBuffer buffer;
+  const Outgoing outgoing = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
+  ExchangeOutcome outcome;
+  if (outgoing.status != OutgoingStatus::Ready) {
+    // Refused whole rather than cut: nothing is written.
+    outcome = ExchangeOutcome{ResultCode::kWriteFailed, kLinkOk, L"the script does not fit the send buffer"};
+  } else {
+    outcome = ExchangeOf(host).Send(std::string_view(buffer.data(), outgoing.byteCount));
+  }
+  host.Front().ShowOutcome(outcome);
+}
+
+}  // namespace vostrel

@@ -1,0 +1,13 @@
+#pragma once
+// Send Configuration (button 172 on the Easy and Standard tabs): the ticked
+// Standard rows (on the Easy tab: exactly what the Easy page shows) checked
+// into a script, a question, and the script written to the printer (to a
+// printer queue as one raw job). Nothing is read back.
+
+#include "operations/command_host.h"
+
+namespace vostrel {
+
+void SendConfiguration(CommandHost& host);
+
+}  // namespace vostrel

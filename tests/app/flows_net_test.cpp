@@ -1,0 +1,212 @@
+// Send and Receive from the main window, in this process, against the
+// printer simulator on loopback TCP (its capture folder holds the bytes on
+// the wire), and against a stand-in that answers what the simulator cannot:
+// what goes out, what the pages show afterwards, and each fault's code with
+// the link closed and a printer queue chosen again.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "app/flow_fixture.h"
+#include "link/tcp_peer.h"
+#include "protocol/command_set.h"
+
+namespace vostrel::testing {
+namespace {
+
+using cli::testing_support::SimulatorProcess;
+using testing_support::TcpPeer;
+
+const std::string kPrefix(kCommandPrefix);
+const std::string kConfigRequest = kPrefix + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
+const std::string kInfoRequest =
+    kPrefix + "SERIAL NUMBER CHECK:\r\nPRINT COUNTER:\r\nSERVICE COUNTER:\r\nCUT COUNTER:\r\nEXIT\r\n";
+
+class FlowsNetTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(ui.created); }
+
+  // Ticks the Standard page's Print Darkness row with `value`.
+  void TickDarkness(const wchar_t* value) {
+    ui.SetPageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT, value);
+    ui.SetPageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK, true);
+  }
+
+  FlowWindow ui;
+};
+
+TEST_F(FlowsNetTest, SendFromTheStandardTabWritesTheTickedRowsButNeverMediaSensor) {
+  SimulatorProcess sim(1);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageStandard);
+  TickDarkness(L"17");
+  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+
+  const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].buttons, (std::vector<int>{IDYES, IDNO}));
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
+  EXPECT_EQ(sim.Captured(1, "out"), "");
+  // The Media Sensor row is ticked again, as the user left it.
+  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK));
+  EXPECT_FALSE(ui.app.link.socket.valid());
+}
+
+TEST_F(FlowsNetTest, SendFromTheEasyTabWritesOnlyWhatTheEasyPageShows) {
+  SimulatorProcess sim(2);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  // A Standard row ticked earlier is not part of an Easy send.
+  ui.SelectTab(kPageStandard);
+  TickDarkness(L"17");
+  ui.SelectTab(kPageEasy);
+  ui.ClickPage(kPageEasy, IDC_EASY_MARKS_RADIO);
+  ui.SetPageChecked(kPageEasy, IDC_EASY_MEDIA_CHECK, true);
+  ui.SetPageChecked(kPageEasy, IDC_EASY_METHOD_CHECK, false);
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+
+  // Print Method goes too once it is ticked (the VX-135-ZKQ offers it).
+  ui.ChooseModel(1);
+  ui.ClickPage(kPageEasy, IDC_EASY_MARKS_RADIO);
+  ui.SetPageChecked(kPageEasy, IDC_EASY_MEDIA_CHECK, true);
+  ui.SetPageChecked(kPageEasy, IDC_EASY_METHOD_CHECK, true);
+  ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Select(1);
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "MEDIA SENSOR\t:\tREFLECT\r\nEND\r\n");
+  EXPECT_EQ(sim.Captured(2, "in"), kPrefix + "PRINT METHOD\t:\tDT\r\nMEDIA SENSOR\t:\tREFLECT\r\nEND\r\n");
+}
+
+TEST_F(FlowsNetTest, AQuestionAnsweredNoOpensNothing) {
+  SimulatorProcess sim(1);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageStandard);
+  TickDarkness(L"17");
+  EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDNO}).size(), 1u);
+  ui.SetPageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT, L"3");
+  EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDNO}).size(), 1u);
+  EXPECT_FALSE(sim.HasConnection(1));
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"3");
+}
+
+TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPages) {
+  SimulatorProcess sim(3);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageStandard);
+  TickDarkness(L"17");
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+  // The pages back to their defaults, nothing ticked.
+  ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
+  ASSERT_NE(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
+
+  const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
+  ASSERT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? std::string(boxes[1].text.begin(), boxes[1].text.end()) : "");
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(2, "in"), std::string(kPreRequestCommand));
+  EXPECT_EQ(sim.Captured(3, "in"), kConfigRequest);
+  // The pause between the two connections: 20 s in steps of 100 ms.
+  const auto& sleeps = ui.clock.fake().sleeps();
+  EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100u), 200);
+
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
+  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK));
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+  // SEE THROUGH and TT, on the Easy page as labels with gaps and the ribbon.
+  EXPECT_TRUE(ui.PageChecked(kPageEasy, IDC_EASY_GAPS_RADIO));
+  EXPECT_EQ(ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Selected(), 0);
+  EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
+  EXPECT_FALSE(ui.app.link.socket.valid());
+  // The title has its own text again.
+  EXPECT_EQ(ui::Control(ui.hwnd()).Text().find(L" - "), std::wstring::npos);
+}
+
+TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {
+  SimulatorProcess sim(1);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageInformation);
+  EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(1, "in"), kInfoRequest);
+  EXPECT_EQ(ui.PageText(kPageInformation, IDC_INFO_SERIAL_VALUE), L"4A1203578");
+  for (int id : {IDC_INFO_PRINT_VALUE, IDC_INFO_SERVICE_VALUE, IDC_INFO_CUT_VALUE}) {
+    EXPECT_FALSE(ui.PageText(kPageInformation, id).empty()) << id;
+  }
+  const auto& sleeps = ui.clock.fake().sleeps();
+  EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100u), 0);
+}
+
+// A queue on the simulator's TCP/IP port: Receive goes to the port and the
+// queue is chosen again afterwards, whatever the printer did.
+struct Fault {
+  const char* name;
+  const wchar_t* flags;  // nullptr: nobody listens
+  const wchar_t* code;   // nullptr: received
+};
+constexpr Fault kFaults[] = {
+    {"nobody listens", nullptr, L"code : 30"},   {"silent printer", L"--silent", L"code : 32"},
+    {"no header", L"--no-header", L"code : 32"}, {"garbage", L"--garbage", L"code : 32"},
+    {"no END", L"--no-end", L"code : 32"},       {"closed mid-listing", L"--close-after 40", L"code : 32"},
+    {"stray byte", L"--stray-byte", nullptr},
+};
+
+TEST_F(FlowsNetTest, ReceiveThroughAQueueOnATcpPortGivesEachFaultItsCodeAndChoosesTheQueueAgain) {
+  for (const Fault& fault : kFaults) {
+    SCOPED_TRACE(fault.name);
+    std::unique_ptr<SimulatorProcess> sim;
+    int port = 0;
+    if (fault.flags) {
+      sim = std::make_unique<SimulatorProcess>(2, fault.flags);
+      port = sim->port();
+    } else {
+      port = TcpPeer().port();  // closed again: refused
+    }
+    ASSERT_NE(port, 0);
+    ui.ChooseQueue(L"Flow NET queue", kPortKindNet, L"127.0.0.1, " + std::to_wstring(port));
+    ui.SelectTab(kPageStandard);
+    ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
+
+    const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
+    ASSERT_EQ(boxes.size(), fault.code ? 2u : 1u);
+    if (fault.code) {
+      EXPECT_EQ(boxes[1].text.substr(0, 9), fault.code);
+    }
+    EXPECT_FALSE(ui.app.link.socket.valid());
+    EXPECT_EQ(ui.window->linkChoice().linkChoice, 0);
+    EXPECT_TRUE(ui::CheckBox(ui.Item(IDC_MAIN_QUEUE_RADIO)).IsChecked());
+    EXPECT_EQ(ui.app.currentPrefs.portKind, kPortKindPrt);
+    if (!fault.code) {
+      EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+    }
+    if (sim) {
+      EXPECT_EQ(sim->Captured(2, "in"), kConfigRequest);
+    }
+  }
+}
+
+TEST_F(FlowsNetTest, AListingWithOnlyTheFirstHeaderLineIsReadFromItsFirstSetting) {
+  TcpPeer peer;
+  ui.ChooseNet(peer.port());
+  ui.SelectTab(kPageStandard);
+  std::thread printer([&] {
+    if (!peer.Accept()) return;
+    peer.Receive(3);
+    peer.SeesClosed(5000);
+    peer.CloseConnection();
+    if (!peer.Accept()) return;
+    peer.Receive(kConfigRequest.size());
+    peer.Send("~!!\r\nPRINT DARKNESS\t:\t21\r\nEND\r\n");
+    peer.SeesClosed(5000);
+  });
+  const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
+  printer.join();
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"21");
+}
+
+}  // namespace
+}  // namespace vostrel::testing
