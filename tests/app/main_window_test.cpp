@@ -264,9 +264,11 @@ TEST_F(MainWindowTest, CheckAllTicksTheStandardPageOnlyOnItsTabAndClearsEverywhe
   EXPECT_FALSE(IsChecked(ControlOf(standard, IDC_STD_PRINT_SPEED_CHECK)));
   EXPECT_TRUE(IsChecked(ControlOf(PageWith(IDC_EASY_MEDIA_CHECK), IDC_EASY_MEDIA_CHECK)));
 
-  // A model change clears 190.
+  // A model change clears 190; the Easy page names the second model's media.
   SelectComboEntry(window(), IDC_MAIN_MODEL_LIST, 1);
   EXPECT_FALSE(IsChecked(Item(IDC_MAIN_CHECK_ALL)));
+  EXPECT_EQ(TextOf(ControlOf(PageWith(IDC_EASY_MEDIA_CHECK), IDC_EASY_MARKS_LABEL)),
+            L"BM付きラベル\n／リストバンド\n（反射）");
 }
 
 }  // namespace

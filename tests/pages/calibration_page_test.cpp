@@ -37,20 +37,8 @@ std::vector<std::uint32_t> ResourcePixels(int id) {
   return bitmap ? Pixels(static_cast<HBITMAP>(bitmap.get())) : std::vector<std::uint32_t>{};
 }
 
-class CalibrationPage : public ::testing::Test {
+class CalibrationPage : public HostedPageTest<CDlgTabCalibration> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(ui::InitDialogControls());
-    ASSERT_TRUE(host_.CreateModeless(nullptr));
-    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
-  }
-  void StartUp(int model) {
-    page_.ApplyTexts();
-    page_.ApplyModel(ModelAt(model), Language::Japanese);
-  }
-  HWND Item(int id) { return page_.Item(id); }
-  std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
-  void Click(int id) { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
   HBITMAP StepImage(size_t step) {
     return reinterpret_cast<HBITMAP>(
         ::SendMessageW(Item(CDlgTabCalibration::kStepPictures[step]), STM_GETIMAGE, IMAGE_BITMAP, 0));
@@ -84,10 +72,6 @@ class CalibrationPage : public ::testing::Test {
     EXPECT_EQ(ui::CheckBox(Item(IDC_CAL_GAPS_RADIO)).IsChecked(), media == 0);
     EXPECT_EQ(ui::CheckBox(Item(IDC_CAL_MARKS_RADIO)).IsChecked(), media == 1);
   }
-
-  SettingsStore store_;
-  PagesHost host_;
-  CDlgTabCalibration page_{store_};
 };
 
 TEST(CalibrationGuideLayout, TheWorkedJapaneseExampleForLabelsWithGaps) {

@@ -11,26 +11,12 @@
 namespace vostrel::testing {
 namespace {
 
-class InformationPage : public ::testing::Test {
+class InformationPage : public HostedPageTest<CDlgTabInformation> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(ui::InitDialogControls());
-    ASSERT_TRUE(host_.CreateModeless(nullptr));
-    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
-  }
-  void StartUp(int model) {
-    page_.ApplyTexts();
-    page_.ApplyModel(ModelAt(model), Language::Japanese);
-  }
-  std::wstring Text(int id) { return ui::Control(page_.Item(id)).Text(); }
   std::array<SettingItem*, 4> InfoItems() {
     return {&store_.infoSerialNumber(), &store_.infoPrintCounter(), &store_.infoServiceCounter(),
             &store_.infoCutCounter()};
   }
-
-  SettingsStore store_;
-  PagesHost host_;
-  CDlgTabInformation page_{store_};
 };
 
 TEST_F(InformationPage, CaptionsComeFromTheTableWithTheirTrailingSpace) {

@@ -12,9 +12,16 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
+#include <type_traits>
 #include <vector>
 
+#include "i18n/language.h"
 #include "pages/pages_host_ids.h"
+#include "prefs/preferences.h"
+#include "settings/printer_model.h"
+#include "settings/settings_store.h"
+#include "ui/controls.h"
 #include "ui/dialog.h"
 
 namespace vostrel::testing {
@@ -61,6 +68,40 @@ class PagesHost : public ui::Dialog {
 
  private:
   std::map<int, int> clicks_;
+};
+
+// One page inside a modeless host, started as the main window starts it:
+// its texts, then the model. A page that takes the preferences record gets
+// the fixture's own.
+template <typename Page>
+class HostedPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(ui::InitDialogControls());
+    ASSERT_TRUE(host_.CreateModeless(nullptr));
+    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
+  }
+  void StartUp(int model) {
+    page_.ApplyTexts();
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
+  }
+  HWND Item(int id) { return page_.Item(id); }
+  std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
+  void Click(int id) { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
+
+  SettingsStore store_;
+  PreferencesRecord prefs_;
+  PagesHost host_;
+  Page page_{MakePage()};
+
+ private:
+  Page MakePage() {
+    if constexpr (std::is_constructible_v<Page, SettingsStore&, PreferencesRecord&>) {
+      return Page(store_, prefs_);
+    } else {
+      return Page(store_);
+    }
+  }
 };
 
 // Posts `keys` to control `target` of a page made by `make` inside a modal

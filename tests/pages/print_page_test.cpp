@@ -54,20 +54,8 @@ class PrintFiles {
   std::wstring root_;
 };
 
-class PrintPage : public ::testing::Test {
+class PrintPage : public HostedPageTest<CDlgTabPrint> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(ui::InitDialogControls());
-    ASSERT_TRUE(host_.CreateModeless(nullptr));
-    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
-  }
-  void StartUp(int model) {
-    page_.ApplyTexts();
-    page_.ApplyModel(ModelAt(model), Language::Japanese);
-  }
-  HWND Item(int id) { return page_.Item(id); }
-  std::wstring Text(int id) { return ui::Control(Item(id)).Text(); }
-  void Click(int id) { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
   int CheckedAction() {
     int checked = -1;
     for (size_t i = 0; i < CDlgTabPrint::kActionRadios.size(); ++i) {
@@ -77,11 +65,6 @@ class PrintPage : public ::testing::Test {
     }
     return checked;
   }
-
-  SettingsStore store_;
-  PreferencesRecord prefs_;
-  PagesHost host_;
-  CDlgTabPrint page_{store_, prefs_};
 };
 
 TEST_F(PrintPage, TextsComeFromTheTableInJapanese) {
