@@ -173,7 +173,9 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   void CollectLinkChoice() override {
     ++collects;
     if (linkChoice != 0) {
-      prefs = portPrefs;
+      prefs.portKind = portPrefs.portKind;
+      prefs.portName = portPrefs.portName;
+      prefs.portNumber = portPrefs.portNumber;
     } else {
       prefs.portKind = kPortKindPrt;
     }

@@ -11,10 +11,12 @@
 
 #include "operations/flow_host.h"
 #include "protocol/command_set.h"
+#include "support/file_dialog_driver.h"
 
 namespace vostrel::testing {
 namespace {
 
+using testing_support::FileDialogDriver;
 using testing_support::MessageBoxCatcher;
 
 constexpr const wchar_t* kAsk = L"印刷を実行しますか？";
@@ -153,6 +155,32 @@ TEST_F(PrintAction, AnEmptyFileSendsNothingAndAFileThatDoesNotOpenIs80Then81) {
   EXPECT_TRUE(texts[2].starts_with(L"code : 81")) << texts[2];
   EXPECT_EQ(sim.Captured(2, "in"), "");
   host.ExpectLinkPutBack(true);
+}
+
+TEST_F(PrintAction, WithoutAPathTheFileDialogChoosesAndTheFileGoesAtOnce) {
+  const std::string bytes = "^XA^FO50,50^FDchosen^FS^XZ";
+  const std::wstring path = WriteFile("chosen.prn", bytes);
+  Simulator sim(L"--connections 1");
+  ASSERT_NE(sim.port(), 0);
+  host.ChooseNet(sim.port());
+  ChooseMode(2);
+  SetPath(L"");
+  const auto run = [&](const std::wstring& answer) {
+    FileDialogDriver dialogs({answer});
+    const auto texts = Run();
+    dialogs.Stop();
+    EXPECT_EQ(dialogs.Seen().size(), 1u);
+    return texts;
+  };
+  // Cancelled: nothing.
+  EXPECT_TRUE(run(L"").empty());
+  EXPECT_FALSE(sim.HasConnection(1));
+  // Chosen: sent without a question; the path is shown and its folder kept.
+  EXPECT_TRUE(run(path).empty());
+  EXPECT_EQ(sim.Captured(1, "in"), bytes);
+  EXPECT_EQ(host.print.filePathText(), path);
+  EXPECT_EQ(host.prefs.defaultFolder, folder.path().wstring() + L"\\");
+  host.ExpectLinkPutBack(false);
 }
 
 TEST_F(PrintAction, ALinkThatDoesNotOpenIsCode30) {
