@@ -70,10 +70,11 @@ void BusyWindow::Sleep(std::uint32_t milliseconds) {
     base_.Sleep(milliseconds);
     return;
   }
+  const std::uint32_t most = milliseconds <= kSliceMs ? kSliceMs : kLongSliceMs;
   std::uint32_t left = milliseconds;
   do {
     Pump();
-    const std::uint32_t slice = std::min(left, kSliceMs);
+    const std::uint32_t slice = std::min(left, most);
     base_.Sleep(slice);
     left -= slice;
   } while (left > 0);

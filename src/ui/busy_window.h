@@ -21,8 +21,11 @@ namespace vostrel::ui {
 
 class BusyWindow final : public Clock {
  public:
-  // The longest sleep between two looks at the message queue.
+  // The longest sleep between two looks at the message queue: a sleep up to
+  // this long (a step of the printer pause) goes in one piece, a longer one
+  // (a link's poll) in slices of kLongSliceMs.
   static constexpr std::uint32_t kSliceMs = 100;
+  static constexpr std::uint32_t kLongSliceMs = 50;
 
   // `window`: the top-level window that goes busy; `base`: the clock that
   // really sleeps (the system's, or a test's).
@@ -32,9 +35,8 @@ class BusyWindow final : public Clock {
   BusyWindow& operator=(const BusyWindow&) = delete;
 
   std::uint32_t TickCount() override { return base_.TickCount(); }
-  // Outside a busy state: the base clock's sleep. Inside: slices of at most
-  // kSliceMs, with the paint messages handled and the input dropped between
-  // them.
+  // Outside a busy state: the base clock's sleep. Inside: in slices, with the paint messages handled and the input
+  // dropped between them.
   void Sleep(std::uint32_t milliseconds) override;
 
   bool busy() const { return depth_ > 0; }

@@ -22,6 +22,7 @@ class PtyPair {
     // The printer's end gets a number of its own, opened as \\.\COMn.
     const int peerNumber = 200 + static_cast<int>(pid % 400);
     peerPort_ = L"\\\\.\\COM" + std::to_wstring(peerNumber);
+    peerName_ = L"COM" + std::to_wstring(peerNumber);
     wchar_t prefix[MAX_PATH] = {};
     if (::GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH) == 0) return;
     const std::wstring widePrefix(prefix);
@@ -57,6 +58,9 @@ class PtyPair {
   bool started() const { return started_ && !pid_.empty(); }
   // The name the link opens, with its colon as the COM picker lists it.
   std::wstring linkPort() const { return linkPort_ + L":"; }
+
+  // The printer's end as another program opens it (COMnnn).
+  const std::wstring& peerName() const { return peerName_; }
 
   // Opens the printer's end; reads on it return at once with what is there.
   bool OpenPeer() {
@@ -97,6 +101,7 @@ class PtyPair {
   std::string pid_;
   std::wstring linkPort_;
   std::wstring peerPort_;
+  std::wstring peerName_;
   bool started_ = false;
   HANDLE peer_ = INVALID_HANDLE_VALUE;
 };

@@ -75,6 +75,18 @@ class UsbPipeDevice {
   // Whether the link has opened the device.
   bool Connected() { return ::WaitForSingleObject(connectEvent_, 2000) == WAIT_OBJECT_0; }
 
+  // Takes the link's next open once it has closed the device.
+  bool Reconnect() {
+    ::DisconnectNamedPipe(pipe_);
+    ::ResetEvent(connectEvent_);
+    connect_ = OVERLAPPED{};
+    connect_.hEvent = connectEvent_;
+    if (::ConnectNamedPipe(pipe_, &connect_)) return true;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_PIPE_CONNECTED) ::SetEvent(connectEvent_);
+    return error == ERROR_PIPE_CONNECTED || error == ERROR_IO_PENDING;
+  }
+
   bool Send(const std::string& bytes) {
     OVERLAPPED overlap{};
     DWORD sent = 0;
