@@ -9,6 +9,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -46,11 +47,14 @@ class FlowClock final : public Clock {
   static constexpr std::uint32_t kPauseStep = 100;
   std::uint32_t TickCount() override { return fake_.TickCount(); }
   void Sleep(std::uint32_t milliseconds) override {
+    if (onSleep) onSleep(milliseconds);
     fake_.Sleep(milliseconds);
     ::Sleep(milliseconds == kPauseStep ? pauseStepMs : milliseconds);
   }
   const FakeClock& fake() const { return fake_; }
   DWORD pauseStepMs = 0;
+  // Runs at every sleep, before it: what a user does meanwhile.
+  std::function<void(std::uint32_t)> onSleep;
 
  private:
   FakeClock fake_{1000};

@@ -1,0 +1,77 @@
+// The main window while a command waits, in this process: the pause's
+// seconds in the title and its own title back afterwards, the wait cursor,
+// paint messages handled during the wait, input thrown away (a click made
+// during the wait does not run a second command), a close request kept
+// until the command is over.
+#include <gtest/gtest.h>
+
+#include "app/flow_fixture.h"
+#include "support/simulator_process.h"
+
+namespace vostrel::testing {
+namespace {
+
+using cli::testing_support::SimulatorProcess;
+
+std::wstring TitleOf(HWND window) { return ui::Control(window).Text(); }
+
+TEST(FlowsBusyTest, TheWindowCountsThePauseDownStaysPaintedAndDropsInputWhileReceiveWaits) {
+  FlowWindow ui;
+  ASSERT_TRUE(ui.created);
+  SimulatorProcess sim(4);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageStandard);
+  const std::wstring title = TitleOf(ui.hwnd());
+  const HWND page = ui.window->tabs().Page(kPageStandard)->hwnd();
+
+  std::vector<std::wstring> titles;
+  int steps = 0;
+  bool paintPending = false;
+  bool paintedDuringTheWait = false;
+  HCURSOR cursor = nullptr;
+  ui.clock.onSleep = [&](std::uint32_t ms) {
+    if (ms != FlowClock::kPauseStep) return;
+    if (paintPending) paintedDuringTheWait = !::GetUpdateRect(page, nullptr, FALSE);
+    if (++steps % 10 == 1) titles.push_back(TitleOf(ui.hwnd()));
+    if (steps == 5) {
+      // The user clicks Receive and Send again, and the window is uncovered.
+      ::PostMessageW(ui.Item(IDC_MAIN_RECEIVE), BM_CLICK, 0, 0);
+      ::PostMessageW(ui.Item(IDC_MAIN_SEND), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+      ::PostMessageW(ui.Item(IDC_MAIN_SEND), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+      ::PostMessageW(ui.hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+      ::InvalidateRect(page, nullptr, TRUE);
+      paintPending = true;
+      ::SendMessageW(ui.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(ui.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+      cursor = ::GetCursor();
+      ::SendMessageW(ui.hwnd(), WM_CLOSE, 0, 0);
+    }
+  };
+  const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
+  ui.clock.onSleep = nullptr;
+  EXPECT_EQ(boxes.size(), 1u);
+
+  // 20 s: 20, 19, ... 1 after the window's own title.
+  ASSERT_EQ(titles.size(), 20u);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(titles[static_cast<size_t>(i)], title + L" - " + std::to_wstring(20 - i));
+  EXPECT_EQ(TitleOf(ui.hwnd()), title);
+  EXPECT_TRUE(paintedDuringTheWait);
+  EXPECT_EQ(cursor, ::LoadCursorW(nullptr, IDC_WAIT));
+
+  // Nothing of the clicks is left to run; the close request is handed back.
+  MSG message{};
+  EXPECT_FALSE(::PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE));
+  EXPECT_FALSE(::PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_NOREMOVE));
+  EXPECT_FALSE(::PeekMessageW(&message, nullptr, BM_CLICK, BM_CLICK, PM_NOREMOVE));
+  EXPECT_TRUE(::PeekMessageW(&message, ui.hwnd(), WM_CLOSE, WM_CLOSE, PM_REMOVE));
+  {
+    MessageBoxCatcher catcher;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+    catcher.Stop();
+    EXPECT_TRUE(catcher.Boxes().empty());
+  }
+  EXPECT_FALSE(sim.HasConnection(3));
+}
+
+}  // namespace
+}  // namespace vostrel::testing
