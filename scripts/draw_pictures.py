@@ -931,6 +931,42 @@ def draw_roll(kind):
     return c.keyed()
 
 
+def draw_rfid_label():
+    """An RFID label: label stock lying on its liner, the tag's antenna coil
+    and chip inside the label, and the radio waves it answers with."""
+    c = Canvas(140, 120)
+    v = View(6, 112, 1.0, kx=0.5, ky=0.8)
+    # The liner strip on the table (y = 0), running into the picture.
+    lx0, lx1, lz0, lz1 = 0.0, 90.0, -4.0, 84.0
+    c.poly(v.ps([(lx0, 0, lz0), (lx1, 0, lz0), (lx1, 0, lz1), (lx0, 0, lz1)]),
+           LINER)
+    # The label on it: a rounded rectangle in the table's plane.
+    x0, x1, z0, z1, r = 5.0, 85.0, 4.0, 76.0, 5.0
+    c.poly([v.p(x, 0, z) for x, z in rounded_rect_pts(x0, z0, x1, z1, r)],
+           PAPER)
+    # The antenna: a coil of three turns around the chip.
+    for i in range(3):
+        d = 7.0 + 4.0 * i
+        c.poly(v.ps([(x0 + d, 0, z0 + d), (x1 - d, 0, z0 + d),
+                     (x1 - d, 0, z1 - d), (x0 + d, 0, z1 - d)]),
+               None, ACCENT, LW)
+    cx, cz = (x0 + x1) / 2, (z0 + z1) / 2
+    c.poly(v.ps([(cx - 5, 0, cz - 4), (cx + 5, 0, cz - 4),
+                 (cx + 5, 0, cz + 4), (cx - 5, 0, cz + 4)]), MARK, OUTLINE)
+    # The coil's ends run to the chip.
+    c.line([v.p(x0 + 15, 0, cz), v.p(cx - 5, 0, cz)], ACCENT, LW)
+    c.line([v.p(cx + 5, 0, cz), v.p(x1 - 15, 0, cz)], ACCENT, LW)
+    # Radio waves rising from the tag.
+    wx, wy = v.p(cx, 0, z1)
+    wy -= 4
+    for i, rr in enumerate((10.0, 16.0, 22.0)):
+        pts = [(wx + rr * math.cos(a), wy - rr * math.sin(a)) for a in
+               (math.radians(50 + 80 * k / 16) for k in range(17))]
+        c.line(pts, ACCENT if i < 2 else ACCENT_LIGHT, LW)
+    c.text(24, 6, "RFID", 12, FONT_SANS_BOLD, OUTLINE, anchor="ma")
+    return c.keyed()
+
+
 # -- printouts --------------------------------------------------------------
 
 PRINT_W, PRINT_H = 282, 431
@@ -1288,6 +1324,7 @@ PICTURES = [
      True),
     ("roll_labels_with_gaps_257.bmp", 257, 140, 120, lambda: draw_roll("gaps"),
      True),
+    ("rfid_label_258.bmp", 258, 140, 120, draw_rfid_label, True),
     ("guide_liner_shown_266.bmp", 266, 376, 235, draw_liner_shown, False),
     ("guide_marks_on_back_267.bmp", 267, 376, 235, draw_marks_on_back, False),
     ("print_self_test_272.bmp", 272, 282, 431, draw_self_test, True),

@@ -11,8 +11,12 @@
 #include "i18n/text_entries.h"
 #include "operations/export_settings.h"
 #include "operations/import_settings.h"
+#include "operations/print_action.h"
 #include "operations/receive_configuration.h"
+#include "operations/rfid_calibration.h"
 #include "operations/send_configuration.h"
+#include "operations/sensor_adjustment.h"
+#include "pages/calibration_page.h"
 #include "pages/standard_page.h"
 #include "platform/module_path.h"
 #include "ui/com_settings_dialog.h"
@@ -118,6 +122,8 @@ bool CDrennicDlg::OnInitDialog() {
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
+  // The Sensor Adjustment tab offers the RFID calibration for every model.
+  if (CDlgTabCalibration* calibration = tabs_->calibration()) calibration->OfferThirdChoice(true);
 
   FillModelList();
 
@@ -264,8 +270,19 @@ void CDrennicDlg::RunSendConfiguration() {
   const ui::BusyWindow::Scope busy(host_->busy());
   SendConfiguration(*host_);
 }
-void CDrennicDlg::RunSensorAdjustment() {}
-void CDrennicDlg::RunPrintAction() {}
+void CDrennicDlg::RunSensorAdjustment() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  const CDlgTabCalibration* calibration = tabs_->calibration();
+  if (calibration && calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia) {
+    StartRfidCalibration(*host_);
+  } else {
+    StartSensorAdjustment(*host_);
+  }
+}
+void CDrennicDlg::RunPrintAction() {
+  const ui::BusyWindow::Scope busy(host_->busy());
+  vostrel::RunPrintAction(*host_);
+}
 void CDrennicDlg::RunReceive() {
   const ui::BusyWindow::Scope busy(host_->busy());
   ReceiveConfiguration(*host_);

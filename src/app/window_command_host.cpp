@@ -65,6 +65,7 @@ void WindowCommandHost::ClearCheckAll() { window_.ClearCheckAll(); }
 
 void WindowCommandHost::ShowPause(int secondsLeft) { busy_.ShowCountdown(secondsLeft); }
 void WindowCommandHost::EndPause() { busy_.EndCountdown(); }
+void WindowCommandHost::ShowElapsed(int secondsPassed) { busy_.ShowCountdown(secondsPassed); }
 
 void WindowCommandHost::ShowOutcome(const ExchangeOutcome& outcome) {
   busy_.EndCountdown();

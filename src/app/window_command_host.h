@@ -57,6 +57,8 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   // after the input that came in meanwhile is gone.
   void ShowPause(int secondsLeft) override;
   void EndPause() override;
+  // The seconds of the RFID calibration's polls in the title, like a pause's.
+  void ShowElapsed(int secondsPassed) override;
   void ShowOutcome(const ExchangeOutcome& outcome) override;
 
   CDrennicDlg& window_;

@@ -39,6 +39,13 @@ bool AskYes(CommandHost& host, std::int32_t row) {
   return answer == IDYES || answer == IDOK;
 }
 
+bool AskYes(CommandHost& host, TextId question) {
+  const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, host.Owner());
+  return answer == IDYES || answer == IDOK;
+}
+
+void ShowText(CommandHost& host, TextId text, UINT icon) { ShowTextMessage(GetText(text), MB_OK | icon, host.Owner()); }
+
 void UncheckSettingsPages(CommandHost& host) {
   const CommandPages pages = host.Pages();
   if (pages.standard) pages.standard->UncheckAll();

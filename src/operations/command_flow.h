@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "i18n/text_table.h"
 #include "operations/command_host.h"
 #include "operations/prepare_script.h"
 #include "operations/printer_exchange.h"
@@ -21,6 +22,11 @@ inline constexpr std::int32_t kReceiveQuestionRow = 13;
 
 // Asks MessageTexts row `row` with Yes and No; true for Yes (or OK).
 bool AskYes(CommandHost& host, std::int32_t row);
+// The same with any text of the table (the guide's questions).
+bool AskYes(CommandHost& host, TextId question);
+
+// Shows a text of the table in an OK box with `icon` (MB_ICONINFORMATION...).
+void ShowText(CommandHost& host, TextId text, UINT icon);
 
 // Clears the row check boxes of the Standard, Advanced and Easy pages and
 // check box 190 ("check all").

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "operations/command_flow.h"
+#include "pages/calibration_page.h"
 #include "pages/easy_page.h"
 #include "pages/standard_page.h"
 #include "platform/unique_handle.h"
@@ -32,6 +33,14 @@ bool PrepareExport(CommandHost& host, CDlgTabStandard& standard) {
   standard.UncheckAll();
   host.ClearCheckAll();
   return prepared;
+}
+
+// The RFID calibration chosen on the Sensor Adjustment tab: it has no
+// script, and its file holds the start command alone, without the prefix.
+bool RfidCalibrationChosen(CommandHost& host) {
+  const CDlgTabCalibration* calibration = host.Pages().calibration;
+  return host.VisibleTab() == CommandTab::Calibration && calibration &&
+         calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia;
 }
 
 // Whether `target` could be opened for writing now: false for a read-only
@@ -76,10 +85,17 @@ void ExportSettings(CommandHost& host) {
   store.modelIndex = host.Model();
   store.ClearValues();
   CDlgTabStandard* standard = host.Pages().standard;
-  if (standard == nullptr || !PrepareExport(host, *standard)) return;
+  const bool rfid = RfidCalibrationChosen(host);
+  if (standard == nullptr || (!rfid && !PrepareExport(host, *standard))) return;
 
   const std::optional<std::wstring> path = AskSettingsFileToSave(host);
   if (!path) return;
+  if (rfid) {
+    if (!ReplaceFileWith(std::filesystem::path(*path), kRfidCalibrationStart)) {
+      ReportCode(ResultCode::kExportFailed, host.Owner());
+    }
+    return;
+  }
 
   SendBuffer buffer;
   const Outgoing outgoing = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);

@@ -168,4 +168,33 @@ ExchangeOutcome PrinterExchange::Send(std::string_view bytes) {
   return Run(ExchangeRequest{TimeoutClass::kNormal, bytes, L"the settings were not written", false}, none);
 }
 
+bool PrinterExchange::Session::Open(TimeoutClass timeouts) {
+  opened_ = exchange_.Open(timeouts);
+  return opened_;
+}
+
+PrinterExchange::Session::~Session() { Close(); }
+
+void PrinterExchange::Session::Close() {
+  exchange_.link_.Close();
+  opened_ = false;
+}
+
+LinkStatus PrinterExchange::Session::Write(std::string_view bytes) {
+  if (!opened_) return kLinkClosed;
+  return exchange_.Write(bytes);
+}
+
+LinkStatus PrinterExchange::Session::Read(ReplyRule rule, std::uint32_t room, std::string& reply) {
+  reply.clear();
+  if (!opened_) return kLinkClosed;
+  std::vector<char> buffer(static_cast<std::size_t>(room) + 1, '\0');
+  std::uint32_t count = 0;
+  const LinkStatus status =
+      exchange_.link_.Read(buffer.data(), static_cast<std::uint32_t>(buffer.size()), rule, &count);
+  // A lost connection reports a count that is no count at all.
+  if (count <= room) reply.assign(buffer.data(), count);
+  return status;
+}
+
 }  // namespace vostrel

@@ -46,6 +46,9 @@ class ExchangeFront {
   virtual void ShowPause(int secondsLeft) = 0;
   // After the last second of the pause.
   virtual void EndPause() {}
+  // Once a second during a wait whose end the printer decides (the RFID
+  // calibration's status polls): the whole seconds since it began.
+  virtual void ShowElapsed(int secondsPassed) { static_cast<void>(secondsPassed); }
   // Called by the command's caller once the command is over (the link is
   // closed and the link choice put back), for a done command too.
   virtual void ShowOutcome(const ExchangeOutcome& outcome) = 0;
@@ -115,6 +118,31 @@ class PrinterExchange {
   // Writes `bytes` (the prefix and a script) to the printer: to a printer
   // queue as one raw job, to a port with Normal timeouts; nothing is read.
   ExchangeOutcome Send(std::string_view bytes);
+
+  // A link held open across several writes and reads, for the commands that
+  // talk to the printer more than once on one connection (the print
+  // actions, the RFID calibration); closed on every path out.
+  class Session {
+   public:
+    explicit Session(PrinterExchange& exchange) : exchange_(exchange) {}
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool Open(TimeoutClass timeouts);
+    bool opened() const { return opened_; }
+    // Writes all of `bytes`: kLinkOk, or the status of a write that failed
+    // or left bytes behind.
+    LinkStatus Write(std::string_view bytes);
+    // One read by `rule` into a zero-filled buffer of `room` bytes (and the
+    // link's closing zero): its status, and in `reply` the bytes that came.
+    LinkStatus Read(ReplyRule rule, std::uint32_t room, std::string& reply);
+    void Close();
+
+   private:
+    PrinterExchange& exchange_;
+    bool opened_ = false;
+  };
 
  private:
   ExchangeOutcome Failure(ResultCode code, std::wstring detail, LinkStatus status = kLinkOk) const;

@@ -7,8 +7,11 @@
 namespace vostrel {
 namespace {
 
-// The media rolls over their slots; the third choice has no picture.
-constexpr SlotPicture kRolls[] = {{IDC_CAL_GAPS_SLOT, IDB_CAL_ROLL_GAPS}, {IDC_CAL_MARKS_SLOT, IDB_CAL_ROLL_MARKS}};
+// The media pictures over their slots; the third one's slot is hidden (and
+// so not painted) unless the choice is offered.
+constexpr SlotPicture kRolls[] = {{IDC_CAL_GAPS_SLOT, IDB_CAL_ROLL_GAPS},
+                                  {IDC_CAL_MARKS_SLOT, IDB_CAL_ROLL_MARKS},
+                                  {IDC_CAL_RFID_SLOT, IDB_CAL_RFID_LABEL}};
 
 // The send button's second caption starts the adjustment; the sensor
 // adjustment entry's "choices" are the media labels.
@@ -16,6 +19,8 @@ constexpr int kStartCaption = 1;
 
 constexpr int kThirdChoice[] = {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO, IDC_CAL_RFID_LABEL};
 constexpr int kThirdLabelIndex = 2;
+// The third radio button's position in the group.
+constexpr int kThirdPosition = 2;
 
 constexpr int kGap = 20;
 // Below the button, inside the group box.
@@ -108,11 +113,15 @@ void CDlgTabCalibration::OfferThirdChoice(bool offered) {
   }
   const TextRange& labels = ControlTextEntry(kEntrySensorAdjustment).choices;
   ui::Control(Item(IDC_CAL_RFID_LABEL)).SetText(offered ? GetText(labels, kThirdLabelIndex) : L"");
-  if (!offered && calibMediaIndex_ == 2) ChooseMedia(0);
+  if (!offered && calibMediaIndex_ == kRfidMedia) ChooseMedia(0);
+  RepaintWithErase(hwnd());
 }
 
 void CDlgTabCalibration::ExchangeValues(ui::ValueExchange& exchange) {
-  exchange.Radio(IDC_CAL_GAPS_RADIO, IDC_CAL_RFID_RADIO, calibMediaIndex_);
+  // The radio group counts 0 to 2; the RFID calibration's media index is 4.
+  int position = calibMediaIndex_ == kRfidMedia ? kThirdPosition : calibMediaIndex_;
+  exchange.Radio(IDC_CAL_GAPS_RADIO, IDC_CAL_RFID_RADIO, position);
+  calibMediaIndex_ = position == kThirdPosition ? kRfidMedia : position;
 }
 
 void CDlgTabCalibration::ApplyTexts() {
@@ -155,7 +164,7 @@ void CDlgTabCalibration::ChooseMedia(int media) {
 void CDlgTabCalibration::CheckMediaRadios(int media) {
   ui::CheckBox(Item(IDC_CAL_GAPS_RADIO)).SetChecked(media == 0);
   ui::CheckBox(Item(IDC_CAL_MARKS_RADIO)).SetChecked(media == 1);
-  ui::CheckBox(Item(IDC_CAL_RFID_RADIO)).SetChecked(media == 2);
+  ui::CheckBox(Item(IDC_CAL_RFID_RADIO)).SetChecked(media == kRfidMedia);
 }
 
 void CDlgTabCalibration::ShowGuideTexts(int media) {
@@ -203,7 +212,7 @@ bool CDlgTabCalibration::OnCommand(int id, int code, HWND) {
     case IDC_CAL_GAPS_RADIO: ChooseMedia(0); return true;
     case IDC_CAL_MARKS_RADIO: ChooseMedia(1); return true;
     case IDC_CAL_RFID_RADIO:
-      if (thirdChoiceOffered_) ChooseMedia(2);
+      if (thirdChoiceOffered_) ChooseMedia(kRfidMedia);
       return true;
     case IDC_CAL_START: ClickParentButton(hwnd(), IDC_MAIN_SEND); return true;
     default: return false;

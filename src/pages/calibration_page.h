@@ -79,8 +79,12 @@ class CDlgTabCalibration : public SettingsPage {
   // Back to labels with gaps: texts, pictures and layout, and a repaint.
   void ApplyModel(PrinterModel model, Language language) override;
 
-  // 0 labels with gaps, 1 black marks on back (2: the third choice, when
-  // offered). The media that the sensor adjustment and Export hand on.
+  // The media index of the third choice: the RFID calibration instead of
+  // the sensor adjustment.
+  static constexpr int kRfidMedia = 4;
+
+  // 0 labels with gaps, 1 black marks on back (kRfidMedia: the third choice,
+  // when offered). The media that the sensor adjustment and Export hand on.
   int calibMediaIndex() const { return calibMediaIndex_; }
 
   // Shows the third choice (RFID calibration) with its label, or hides it.

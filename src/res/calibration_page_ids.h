@@ -10,8 +10,8 @@
 #define IDC_CAL_PROMPT 1083
 
 // The media choices: picture slot (painted by the page), radio button (one
-// group, in media index order) and label. The third choice is built but not
-// offered.
+// group, in media index order) and label. The third choice, the RFID
+// calibration, is shown when the window offers it.
 #define IDC_CAL_GAPS_SLOT 1096
 #define IDC_CAL_GAPS_RADIO 1084
 #define IDC_CAL_GAPS_LABEL 1088
@@ -35,7 +35,8 @@
 #define IDC_CAL_START 1103
 
 // Pictures (24-bit bitmaps). The steps' are 376 x 235 pixels; the two media
-// rolls 140 x 120, with pure red as their transparent colour.
+// rolls and the RFID label 140 x 120, with pure red as their transparent
+// colour.
 #define IDB_CAL_OPEN_PRINTER 250
 #define IDB_CAL_MARKS_CLEAR_OF_SENSOR 251
 #define IDB_CAL_LINER_BETWEEN_SENSORS 252
@@ -43,5 +44,6 @@
 #define IDB_CAL_CLOSED_PRINTER_GAPS 254
 #define IDB_CAL_ROLL_MARKS 256
 #define IDB_CAL_ROLL_GAPS 257
+#define IDB_CAL_RFID_LABEL 258
 #define IDB_CAL_LINER_SHOWN 266
 #define IDB_CAL_MARKS_ON_BACK 267

@@ -211,7 +211,7 @@ TEST_F(CalibrationPage, TheThirdChoiceIsNeverVisibleUntilOffered) {
   }
   EXPECT_EQ(Text(IDC_CAL_RFID_LABEL), L"RFID付ラベル");
   Click(IDC_CAL_RFID_RADIO);
-  EXPECT_EQ(page_.calibMediaIndex(), 2);
+  EXPECT_EQ(page_.calibMediaIndex(), CDlgTabCalibration::kRfidMedia);
   page_.OfferThirdChoice(false);
   expectHidden("taken away");
   EXPECT_EQ(page_.calibMediaIndex(), 0);

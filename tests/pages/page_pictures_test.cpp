@@ -130,6 +130,14 @@ TEST(PagePictures, CalibrationRollsAreDrawnWithRedLeftOut) {
   page.PaintPictures(canvas.dc());
   ExpectPainted(canvas, SlotOrigin(page.hwnd(), IDC_CAL_GAPS_SLOT), IDB_CAL_ROLL_GAPS, 140, 120);
   ExpectPainted(canvas, SlotOrigin(page.hwnd(), IDC_CAL_MARKS_SLOT), IDB_CAL_ROLL_MARKS, 140, 120);
+  // The RFID label only once its choice is offered.
+  const POINT rfid = SlotOrigin(page.hwnd(), IDC_CAL_RFID_SLOT);
+  EXPECT_EQ(canvas.At(rfid.x + 70, rfid.y + 80), kBackground);
+  page.OfferThirdChoice(true);
+  Canvas offered;
+  ASSERT_TRUE(offered.ok());
+  page.PaintPictures(offered.dc());
+  ExpectPainted(offered, rfid, IDB_CAL_RFID_LABEL, 140, 120);
 }
 
 TEST(PagePictures, PrintSamplesAreDrawnWithRedLeftOut) {

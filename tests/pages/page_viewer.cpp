@@ -68,6 +68,14 @@ void StartUpCalibrationMarks(Dialog& dialog, PrinterModel model) {
   ::SendMessageW(dialog.Item(IDC_CAL_MARKS_RADIO), BM_CLICK, 0, 0);
 }
 
+// The Calibration page as the program shows it: with its RFID choice, here
+// chosen.
+void StartUpCalibrationRfid(Dialog& dialog, PrinterModel model) {
+  StartUp<vostrel::CDlgTabCalibration>(dialog, model);
+  static_cast<vostrel::CDlgTabCalibration&>(dialog).OfferThirdChoice(true);
+  ::SendMessageW(dialog.Item(IDC_CAL_RFID_RADIO), BM_CLICK, 0, 0);
+}
+
 struct ViewedPage {
   std::wstring_view name;
   std::unique_ptr<Dialog> (*make)(SettingsStore&, HINSTANCE);
@@ -81,6 +89,7 @@ constexpr ViewedPage kPages[] = {
     {L"information-stored", &Make<vostrel::CDlgTabInformation>, &StartUpInformationStored},
     {L"calibration", &Make<vostrel::CDlgTabCalibration>, &StartUp<vostrel::CDlgTabCalibration>},
     {L"calibration-marks", &Make<vostrel::CDlgTabCalibration>, &StartUpCalibrationMarks},
+    {L"calibration-rfid", &Make<vostrel::CDlgTabCalibration>, &StartUpCalibrationRfid},
     {L"print", &Make<vostrel::CDlgTabPrint>, &StartUp<vostrel::CDlgTabPrint>},
     {L"advanced", &Make<vostrel::CDlgTabAdvanced>, &StartUp<vostrel::CDlgTabAdvanced>},
 };

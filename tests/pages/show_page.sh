@@ -32,7 +32,7 @@ done
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
   -I "$root/src" -municode -mwindows "$root/tests/pages/page_viewer.cpp" "${resources[@]}" \
   -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
-  -lcomctl32 -lcomdlg32 -lgdi32 -luser32 -lws2_32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
+  -lcomctl32 -lcomdlg32 -lgdi32 -luser32 -lws2_32 -luxtheme -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
 # A prefix of our own that draws through X11.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

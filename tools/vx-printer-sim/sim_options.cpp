@@ -112,6 +112,10 @@ bool SetCalibration(Options& o, std::wstring_view v) {
                     {L"failed", CalibrationAnswer::Failed},
                     {L"unknown-word", CalibrationAnswer::UnknownWord},
                     {L"extra-line", CalibrationAnswer::ExtraLine},
+                    {L"empty-line-first", CalibrationAnswer::EmptyLineFirst},
+                    {L"ok-first", CalibrationAnswer::OkFirst},
+                    {L"no-result", CalibrationAnswer::NoResult},
+                    {L"two-bytes", CalibrationAnswer::TwoBytes},
                 }),
                 o.faults.calibration);
 }
@@ -157,7 +161,8 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      [](Options& o, std::wstring_view) { return o.hardware.bluetooth = true; }},
     {L"--emulation", L"CODE_ZEBRA|CODE_EPL|CODE_TELMARO|none",
      L"the printer language in the listing; none leaves the line out", SetEmulation},
-    {L"--calibration", L"succeeded|failed|unknown-word|extra-line", L"answer to a sensor adjustment", SetCalibration},
+    {L"--calibration", L"succeeded|failed|unknown-word|extra-line|empty-line-first|ok-first|no-result|two-bytes",
+     L"answer to a sensor adjustment", SetCalibration},
     {L"--rfid-result", L"ok|ng", L"answer to the RFID status poll after a calibration start", SetRfidResult},
     {L"--stray-byte",
      {},

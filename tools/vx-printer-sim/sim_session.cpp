@@ -69,6 +69,10 @@ std::string_view CalibrationReply(CalibrationAnswer answer) {
     case CalibrationAnswer::Failed: return "AUTO CALIBRATION : FAILED\r\n";
     case CalibrationAnswer::UnknownWord: return "AUTO CALIBRATION : DONE\r\n";
     case CalibrationAnswer::ExtraLine: return "AUTO CALIBRATION : SUCCEEDED\r\nOK\r\n";
+    case CalibrationAnswer::EmptyLineFirst: return "\r\nAUTO CALIBRATION : SUCCEEDED\r\n";
+    case CalibrationAnswer::OkFirst: return "OK\r\nAUTO CALIBRATION : SUCCEEDED\r\n";
+    case CalibrationAnswer::NoResult: return "AUTO CALIBRATION :\r\n";
+    case CalibrationAnswer::TwoBytes: return "OK";
   }
   return {};
 }

@@ -14,7 +14,7 @@
 
 namespace vostrel::sim {
 
-enum class CalibrationAnswer { Succeeded, Failed, UnknownWord, ExtraLine };
+enum class CalibrationAnswer { Succeeded, Failed, UnknownWord, ExtraLine, EmptyLineFirst, OkFirst, NoResult, TwoBytes };
 
 struct Faults {
   bool strayByte = false;     // one byte in front of the listing's header

@@ -46,6 +46,8 @@ TEST(SimOptions, EachOptionSetsWhatItNames) {
       {{L"--emulation", L"none"}, [](const Options& o) { return o.emulation.empty() && !o.hardware.emulationLine; }},
       {{L"--calibration", L"unknown-word"},
        [](const Options& o) { return o.faults.calibration == CalibrationAnswer::UnknownWord; }},
+      {{L"--calibration", L"two-bytes"},
+       [](const Options& o) { return o.faults.calibration == CalibrationAnswer::TwoBytes; }},
       {{L"--rfid-result", L"ng"}, [](const Options& o) { return !o.faults.rfidOk; }},
       {{L"--stray-byte", L"--no-header", L"--no-end"},
        [](const Options& o) { return o.faults.strayByte && o.faults.noHeader && o.faults.noEnd; }},

@@ -169,6 +169,10 @@ TEST(SimSession, SensorAdjustmentAppliesItsSettingsAndAnswersAsConfigured) {
       {CalibrationAnswer::Failed, "AUTO CALIBRATION : FAILED\r\n"},
       {CalibrationAnswer::UnknownWord, "AUTO CALIBRATION : DONE\r\n"},
       {CalibrationAnswer::ExtraLine, "AUTO CALIBRATION : SUCCEEDED\r\nOK\r\n"},
+      {CalibrationAnswer::EmptyLineFirst, "\r\nAUTO CALIBRATION : SUCCEEDED\r\n"},
+      {CalibrationAnswer::OkFirst, "OK\r\nAUTO CALIBRATION : SUCCEEDED\r\n"},
+      {CalibrationAnswer::NoResult, "AUTO CALIBRATION :\r\n"},
+      {CalibrationAnswer::TwoBytes, "OK"},
   };
   for (const Case& c : cases) {
     Printer printer({});

@@ -1,0 +1,166 @@
+#include "operations/rfid_calibration.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "operations/command_flow.h"
+#include "operations/printer_exchange.h"
+#include "pages/standard_page.h"
+#include "platform/ansi_text.h"
+#include "platform/clock.h"
+#include "protocol/command_set.h"
+#include "settings/config_script.h"
+#include "settings/reply_readers.h"
+
+namespace vostrel {
+namespace {
+
+constexpr TextId kAskStart{TextBlock::GuideTexts, 13};
+constexpr TextId kSucceeded{TextBlock::GuideTexts, 14};
+constexpr TextId kFailed{TextBlock::GuideTexts, 15};
+constexpr TextId kNoRfid{TextBlock::GuideTexts, 16};
+
+constexpr std::wstring_view kStatusOk = L"iC:OK\r\n";
+constexpr std::wstring_view kStatusNg = L"iC:NG\r\n";
+
+ExchangeOutcome NotOpened(CommandHost& host) {
+  return {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkName(host.CurrentPrefs()) + L" did not open"};
+}
+
+ExchangeOutcome NotWritten(LinkStatus status, const wchar_t* what) {
+  return {ResultCode::kWriteFailed, status,
+          std::wstring(what) + L" was not written (status " + std::to_wstring(status) + L")"};
+}
+
+enum class RfidSupport { Present, Missing, Unknown };
+
+// Whether the printer's standard listing holds an RFID section; Unknown with
+// `outcome` set when the request did not go out.
+RfidSupport CheckRfidSupport(CommandHost& host, ExchangeOutcome& outcome) {
+  SettingsStore& store = host.Store();
+  PrinterExchange exchange = ExchangeOf(host);
+  PrinterExchange::Session session(exchange);
+  if (!session.Open(TimeoutClass::kNormal)) {
+    outcome = NotOpened(host);
+    return RfidSupport::Unknown;
+  }
+  BuildRequest(store, RequestKind::Configuration);
+  store.rfidCheckText = store.textBuffer;
+  SendBuffer buffer{};
+  const Outgoing built = BuildOutgoing(buffer, store.rfidCheckText, PrefixUse::WithPrefix);
+  if (const LinkStatus status = session.Write(std::string_view(buffer.data(), built.byteCount)); status != kLinkOk) {
+    outcome = NotWritten(status, L"the configuration request");
+    return RfidSupport::Unknown;
+  }
+  // Whatever came is looked at: a listing that did not come has no section.
+  std::string reply;
+  session.Read(ReplyRule::kUntilEnd, kReplyRoom, reply);
+  store.rfidCheckText = AnsiToWide(reply);
+  return HasRfidSection(store) ? RfidSupport::Present : RfidSupport::Missing;
+}
+
+// The bytes that arrived since the start, as far as the result can still be
+// among them.
+class Gathered {
+ public:
+  void Add(const std::string& bytes) {
+    const std::size_t room = kRfidGatherSize - count_;
+    const std::size_t taken = std::min(room, bytes.size());
+    std::memcpy(bytes_.data() + count_, bytes.data(), taken);
+    count_ += taken;
+  }
+  std::wstring Text() const { return AnsiToWide(std::string_view(bytes_.data(), count_)); }
+  // Keeps the last few bytes once most of the room is used.
+  void KeepTail() {
+    if (count_ < kRfidGatherFull) return;
+    std::memmove(bytes_.data(), bytes_.data() + count_ - kRfidGatherKept, kRfidGatherKept);
+    count_ = kRfidGatherKept;
+  }
+
+ private:
+  std::array<char, kRfidGatherSize> bytes_{};
+  std::size_t count_ = 0;
+};
+
+enum class RfidResult { Ok, Ng, TimedOut, NoRfid, Failed };
+
+// The start command and the polls, on one connection.
+RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
+  PrinterExchange exchange = ExchangeOf(host);
+  PrinterExchange::Session session(exchange);
+  if (!session.Open(TimeoutClass::kNormal)) {
+    outcome = NotOpened(host);
+    return RfidResult::Failed;
+  }
+  if (const LinkStatus status = session.Write(kRfidCalibrationStart); status != kLinkOk) {
+    outcome = NotWritten(status, L"the RFID calibration start");
+    return RfidResult::Failed;
+  }
+  Clock& clock = host.CommandClock();
+  Gathered gathered;
+  const std::uint32_t start = clock.TickCount();
+  int shownSeconds = -1;
+  for (int countdown = kRfidReadsPerPoll;; --countdown) {
+    if (countdown == 0) {
+      countdown = kRfidReadsPerPoll;
+      if (const LinkStatus status = session.Write(kRfidStatusPoll); status != kLinkOk) {
+        outcome = NotWritten(status, L"the RFID status poll");
+        return RfidResult::Failed;
+      }
+    }
+    std::string reply;
+    session.Read(ReplyRule::kAnyReply, kReplyRoom, reply);
+    if (!reply.empty()) {
+      gathered.Add(reply);
+      const std::wstring text = gathered.Text();
+      if (text.find(kStatusOk) != std::wstring::npos) return RfidResult::Ok;
+      if (text.find(kStatusNg) != std::wstring::npos) return RfidResult::Ng;
+      gathered.KeepTail();
+    }
+    const std::uint32_t elapsed = ElapsedMs(start, clock.TickCount());
+    if (elapsed > kRfidCalibrationLimitMs) return RfidResult::TimedOut;
+    if (const int seconds = static_cast<int>(elapsed / 1000); seconds != shownSeconds) {
+      shownSeconds = seconds;
+      host.Front().ShowElapsed(seconds);
+    }
+    clock.Sleep(kRfidReadPauseMs);
+  }
+}
+
+}  // namespace
+
+void StartRfidCalibration(CommandHost& host) {
+  SettingsStore& store = host.Store();
+  store.modelIndex = host.Model();
+  store.ClearValues();
+  if (!AskYes(host, kAskStart)) return;
+  const CommandPages pages = host.Pages();
+  UncheckSettingsPages(host);
+
+  ExchangeOutcome outcome;
+  RfidResult result = RfidResult::Failed;
+  // Two connections, each to the queue's port and back.
+  RfidSupport support = RfidSupport::Unknown;
+  {
+    DirectPortScope direct(host);
+    support = CheckRfidSupport(host, outcome);
+  }
+  if (support == RfidSupport::Missing) result = RfidResult::NoRfid;
+  if (support == RfidSupport::Present) {
+    DirectPortScope direct(host);
+    result = Calibrate(host, outcome);
+  }
+  host.Front().ShowOutcome(outcome);
+  switch (result) {
+    case RfidResult::Ok: ShowText(host, kSucceeded, MB_ICONINFORMATION); break;
+    case RfidResult::Ng:
+    case RfidResult::TimedOut: ShowText(host, kFailed, MB_ICONERROR); break;
+    case RfidResult::NoRfid: ShowText(host, kNoRfid, MB_ICONEXCLAMATION); break;
+    case RfidResult::Failed: break;
+  }
+  if (pages.standard) pages.standard->UncheckAll();
+}
+
+}  // namespace vostrel

@@ -1,0 +1,88 @@
+#include "operations/sensor_adjustment.h"
+
+#include <string>
+
+#include "operations/command_flow.h"
+#include "operations/prepare_script.h"
+#include "pages/standard_page.h"
+#include "platform/ansi_text.h"
+#include "protocol/command_set.h"
+#include "settings/reply_readers.h"
+
+namespace vostrel {
+namespace {
+
+constexpr TextId kAskStart{TextBlock::GuideTexts, 10};
+constexpr TextId kSucceeded{TextBlock::GuideTexts, 11};
+constexpr TextId kFailed{TextBlock::GuideTexts, 12};
+
+// The answer is read from its first "A" within its first three bytes: a
+// printer may put an empty line in front of the result line.
+constexpr std::size_t kResultStartWindow = 3;
+
+bool AdjustmentSucceeded(SettingItem& result) {
+  return result.selected == 1 && result.invalid == 0 && result.choice == 0;
+}
+
+}  // namespace
+
+void StartSensorAdjustment(CommandHost& host) {
+  SettingsStore& store = host.Store();
+  store.modelIndex = host.Model();
+  store.ClearValues();
+  if (!AskYes(host, kAskStart)) return;
+
+  const CommandPages pages = host.Pages();
+  UncheckSettingsPages(host);
+  host.HandCalibrationMedia();
+  RunSensorAdjustment(host);
+  if (pages.standard) pages.standard->UncheckAll();
+}
+
+void RunSensorAdjustment(CommandHost& host) {
+  SettingsStore& store = host.Store();
+  if (!host.Pages().standard) return;
+  if (!PrepareScript(PreparationOf(host), ScriptVariant::Calibration)) return;
+
+  SendBuffer buffer{};
+  const Outgoing built = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
+
+  ExchangeOutcome outcome;
+  std::string reply;
+  {
+    DirectPortScope direct(host);
+    if (built.status != OutgoingStatus::Ready) {
+      outcome = {ResultCode::kWriteFailed, kLinkOk, L"the script does not fit the send buffer"};
+    } else {
+      // The answer must not meet a result of an earlier command.
+      store.ClearValues();
+      PrinterExchange exchange = ExchangeOf(host);
+      outcome = exchange.Run(
+          ExchangeRequest{TimeoutClass::kLong, std::string_view(buffer.data(), built.byteCount),
+                          L"the sensor adjustment was not written", true, ReplyRule::kAnyReply, kReplyRoom, L"answer"},
+          reply);
+    }
+    direct.Restore();
+  }
+  if (outcome.done()) {
+    const std::size_t first = reply.substr(0, kResultStartWindow).find('A');
+    if (first == std::string::npos) {
+      outcome = {ResultCode::kReadFailed, kLinkOk, L"the answer does not begin with its result line"};
+    } else {
+      store.textBuffer = AnsiToWide(std::string_view(reply).substr(first));
+      if (ReadCalibrationResult(store)) {
+        outcome = {ResultCode::kReadFailed, kLinkOk, L"the answer holds another line than its result"};
+      }
+    }
+  }
+  // The link is closed and the queue chosen again before anything is shown.
+  host.Front().ShowOutcome(outcome);
+  if (!outcome.done()) return;
+  if (AdjustmentSucceeded(store.calibrationResult())) {
+    ShowText(host, kSucceeded, MB_ICONINFORMATION);
+  } else {
+    ShowText(host, kFailed, MB_ICONERROR);
+  }
+}
+
+}  // namespace vostrel

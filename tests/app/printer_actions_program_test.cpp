@@ -1,0 +1,89 @@
+// Black-box tests of the program's sensor adjustment and print action
+// against the printer simulator over TCP: the Calibration page's own start
+// button and the RFID choice, the Print page's Execute and button 172 on
+// the Print Test tab, as a user clicks them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/program_fixture.h"
+#include "protocol/command_set.h"
+#include "res/print_page_ids.h"
+#include "support/simulator_process.h"
+
+namespace vostrel::testing {
+namespace {
+
+std::string Captured(const std::filesystem::path& folder, int connection) {
+  char name[32];
+  std::snprintf(name, sizeof name, "conn-%04d-in.bin", connection);
+  std::ifstream file(folder / name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+class PrinterActionsProgramTest : public ProgramTest {
+ protected:
+  // The next box's text, answered with `button`.
+  std::wstring AnswerBox(int button) {
+    const HWND box = program().WaitForMessageBox();
+    if (!box) return L"<no box>";
+    const BoxTexts texts = ReadMessageBox(box);
+    EXPECT_EQ(texts.title, kProgramName);
+    Answer(box, button);
+    WaitUntil([box] { return !::IsWindow(box); }, 10000);
+    return texts.text;
+  }
+};
+
+TEST_F(PrinterActionsProgramTest, CalibrationAndPrintTabsRunTheirCommands) {
+  const std::filesystem::path capture = std::filesystem::path(Folder()) / "capture";
+  std::filesystem::create_directories(capture);
+  SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(),
+                       L"--capture \"" + capture.wstring() + L"\" --emulation CODE_EPL");
+  ASSERT_NE(sim.port(), 0) << sim.firstLine();
+  WriteIni(L"PORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=" + std::to_wstring(sim.port()) + L"\r\n");
+  ASSERT_NE(Start(), nullptr);
+
+  // The Sensor Adjustment tab offers the RFID calibration as its third choice.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 3));
+  const HWND calibration = PageWith(IDC_CAL_PROMPT);
+  ASSERT_NE(calibration, nullptr);
+  for (int id : {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO, IDC_CAL_RFID_LABEL}) {
+    EXPECT_TRUE(IsShown(ControlOf(calibration, id))) << id;
+  }
+  EXPECT_EQ(TextOf(ControlOf(calibration, IDC_CAL_RFID_LABEL)), L"RFID付ラベル");
+
+  // The page's own start button runs the sensor adjustment.
+  Click(ControlOf(calibration, IDC_CAL_START));
+  EXPECT_EQ(AnswerBox(IDYES), L"センサー調整を開始してよろしいですか？");
+  EXPECT_EQ(AnswerBox(IDOK), L"センサー調整に成功しました。");
+  EXPECT_EQ(Captured(capture, 1),
+            std::string(kCommandPrefix) + "MEDIA SENSOR\t:\tSEE THROUGH\r\nAUTO CALIBRATION\r\nSAVE\r\nEND\r\n");
+
+  // With the RFID choice, button 172 asks about the RFID calibration.
+  Click(ControlOf(calibration, IDC_CAL_RFID_RADIO));
+  WaitUntil([&] { return IsChecked(ControlOf(calibration, IDC_CAL_RFID_RADIO)); }, 5000);
+  Click(Item(IDC_MAIN_SEND));
+  EXPECT_EQ(AnswerBox(IDNO), L"RFIDセンサー調整を開始してよろしいですか？");
+
+  // The Print page's Execute: the self test in the listing's language.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 4));
+  const HWND print = PageWith(IDC_PRINT_FILE_PATH);
+  ASSERT_NE(print, nullptr);
+  Click(ControlOf(print, IDC_PRINT_EXECUTE));
+  EXPECT_EQ(AnswerBox(IDYES), L"印刷を実行しますか？");
+  const std::string request = std::string(kCommandPrefix) + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
+  EXPECT_TRUE(WaitUntil([&] { return Captured(capture, 2) == request + "U\n"; }, 10000)) << Captured(capture, 2);
+  // Button 172 on this tab is the same action.
+  Click(Item(IDC_MAIN_SEND));
+  EXPECT_EQ(AnswerBox(IDYES), L"印刷を実行しますか？");
+  EXPECT_TRUE(WaitUntil([&] { return Captured(capture, 3) == request + "U\n"; }, 10000)) << Captured(capture, 3);
+  EXPECT_FALSE(program().HasMessageBox());
+  EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
+}
+
+}  // namespace
+}  // namespace vostrel::testing

@@ -1,0 +1,263 @@
+#pragma once
+// The main window as the command flows see it, for tests: the real pages in
+// a host window, the real link, a clock of the test's choice, a link choice
+// whose queue stands on a port the test names, and a front that records the
+// countdowns and the outcomes and shows each outcome's message as the
+// window does. With the printer simulator as a process, started with a
+// capture folder of its own.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "link/printer_link.h"
+#include "operations/command_host.h"
+#include "operations/printer_exchange.h"
+#include "pages/advanced_page.h"
+#include "pages/calibration_page.h"
+#include "pages/easy_page.h"
+#include "pages/media_choice.h"
+#include "pages/pages_host.h"
+#include "pages/print_page.h"
+#include "pages/standard_page.h"
+#include "settings/reply_readers.h"
+#include "support/fake_clock.h"
+#include "support/message_box_catcher.h"
+#include "support/simulator_process.h"
+#include "ui/controls.h"
+#include "ui/message_box.h"
+
+namespace vostrel::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string FileBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder for one test, removed with everything in it.
+class FlowFolder {
+ public:
+  FlowFolder() {
+    static int serial = 0;
+    path_ = fs::temp_directory_path() /
+            ("vostrel-flows-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~FlowFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  FlowFolder(const FlowFolder&) = delete;
+  FlowFolder& operator=(const FlowFolder&) = delete;
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+// Fake time; the real time a sleep takes is a tenth of it (none once
+// `hurry` is set), so that a printer in another process or on another
+// thread has time to answer while the long timeouts pass quickly.
+class HurriedClock final : public Clock {
+ public:
+  std::uint32_t TickCount() override { return fake_.TickCount(); }
+  void Sleep(std::uint32_t milliseconds) override {
+    fake_.Sleep(milliseconds);
+    if (!hurry && milliseconds > 0) ::Sleep(std::max<std::uint32_t>(1, milliseconds / 10));
+  }
+  std::uint32_t now() const { return fake_.now(); }
+  std::atomic<bool> hurry{false};
+
+ private:
+  FakeClock fake_{1000};
+};
+
+// The printer simulator on a free loopback port, capturing into a folder.
+class Simulator {
+ public:
+  explicit Simulator(const std::wstring& arguments)
+      : process_(fs::path(VX_PRINTER_SIM_EXE).wstring(),
+                 L"--capture \"" + folder_.path().wstring() + L"\" " + arguments) {}
+  int port() const { return process_.port(); }
+  // The bytes it received ("in") or sent ("out") on connection n (from 1).
+  std::string Captured(int n, const char* direction) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "conn-%04d-%s.bin", n, direction);
+    return FileBytes(folder_.path() / name);
+  }
+  bool HasConnection(int n) const {
+    char name[32];
+    std::snprintf(name, sizeof name, "conn-%04d-in.bin", n);
+    return fs::exists(folder_.path() / name);
+  }
+  int Jobs() const {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(folder_.path())) {
+      if (entry.path().filename().string().starts_with("job-")) ++count;
+    }
+    return count;
+  }
+
+ private:
+  FlowFolder folder_;
+  SimulatorProcess process_;
+};
+
+class FlowHost final : public CommandHost, public ExchangeFront {
+ public:
+  explicit FlowHost(Clock& clock) : link(prefs, driverKind, clock), clock_(clock), print(store, prefs) {}
+
+  bool Create(PrinterModel chosen) {
+    if (!ui::InitDialogControls() || !window.CreateModeless(nullptr)) return false;
+    for (SettingsPage* page : std::initializer_list<SettingsPage*>{&standard, &advanced, &easy, &calibration, &print}) {
+      if (!page->CreateModeless(window.hwnd())) return false;
+    }
+    model = chosen;
+    standard.ApplyTexts();
+    standard.ApplyModel(model, Language::Japanese);
+    advanced.ApplyModel(model, Language::Japanese);
+    easy.ApplyModel(model, Language::Japanese);
+    calibration.OfferThirdChoice(true);
+    calibration.ApplyTexts();
+    calibration.ApplyModel(model, Language::Japanese);
+    print.ApplyTexts();
+    print.ApplyModel(model, Language::Japanese);
+    store.modelIndex = model;
+    return true;
+  }
+
+  // The link the pickers name: a port of its own, or (`queue`) a printer
+  // queue standing on that port.
+  void ChoosePort(const PreferencesRecord& port, bool queue) {
+    portPrefs = port;
+    linkChoice = queue ? 0 : 1;
+    prefs = port;
+    if (queue) {
+      prefs.portKind = kPortKindPrt;
+      prefs.portName = L"Test queue";
+    }
+  }
+  void ChooseNet(int port, bool queue = false) {
+    PreferencesRecord net;
+    net.portKind = kPortKindNet;
+    net.portName = L"127.0.0.1";
+    net.portNumber = std::to_wstring(port);
+    ChoosePort(net, queue);
+  }
+
+  HWND Owner() override { return window.hwnd(); }
+  SettingsStore& Store() override { return store; }
+  PreferencesRecord& CurrentPrefs() override { return prefs; }
+  std::int32_t DriverLinkKind() override { return driverKind; }
+  PrinterLink& Link() override { return link; }
+  ReplyKeyTexts& ReplyTexts() override { return replyTexts; }
+  Clock& CommandClock() override { return clock_; }
+  ExchangeFront& Front() override { return *this; }
+  PrinterModel Model() override { return model; }
+  Language CurrentLanguage() override { return Language::Japanese; }
+  CommandPages Pages() override { return {&easy, &standard, &advanced, nullptr, &calibration, &print}; }
+  CommandTab VisibleTab() override { return CommandTab::Calibration; }
+  bool AdvancedAccepted() override { return false; }
+  std::int32_t LinkChoice() override { return linkChoice; }
+  void CollectLinkChoice() override {
+    ++collects;
+    if (linkChoice != 0) {
+      prefs.portKind = portPrefs.portKind;
+      prefs.portName = portPrefs.portName;
+      prefs.portNumber = portPrefs.portNumber;
+    } else {
+      prefs.portKind = kPortKindPrt;
+    }
+  }
+  bool UseDirectPort() override {
+    ++directSwitches;
+    linkChoice = 1;
+    return true;
+  }
+  void UseQueue() override {
+    ++queueSwitches;
+    linkChoice = 0;
+    prefs.portKind = kPortKindPrt;
+  }
+  void HandEasyToStandard() override {}
+  void HandStandardToEasy() override {}
+  void HandCalibrationMedia() override {
+    MediaChoice choice;
+    choice.mediaSensorChecked = true;
+    choice.mediaSensorIndex = calibration.calibMediaIndex();
+    standard.PutShared(choice);
+    easy.PutChoice(choice);
+  }
+  void ClearCheckAll() override { ++checkAllCleared; }
+
+  void ShowPause(int secondsLeft) override { pauses.push_back(secondsLeft); }
+  void ShowElapsed(int secondsPassed) override { elapsed.push_back(secondsPassed); }
+  void ShowOutcome(const ExchangeOutcome& outcome) override {
+    outcomes.push_back(outcome);
+    // Shown once the link is closed and the queue chosen again.
+    linkOpenAtEnd = linkOpenAtEnd || link.socket.valid() || link.handle.valid();
+    queueLeftAtEnd = queueLeftAtEnd || directSwitches != queueSwitches;
+    ReportCode(outcome.code, Owner());
+  }
+
+  // The link was closed and the queue chosen again on every path.
+  void ExpectLinkPutBack(bool queue) const {
+    EXPECT_FALSE(link.socket.valid());
+    EXPECT_FALSE(link.handle.valid());
+    EXPECT_FALSE(linkOpenAtEnd);
+    EXPECT_FALSE(queueLeftAtEnd);
+    if (queue) {
+      EXPECT_EQ(linkChoice, 0);
+      EXPECT_GE(directSwitches, 1);
+      EXPECT_EQ(directSwitches, queueSwitches);
+    } else {
+      EXPECT_EQ(directSwitches, 0);
+      EXPECT_EQ(queueSwitches, 0);
+    }
+  }
+
+  PagesHost window;
+  SettingsStore store;
+  PreferencesRecord prefs;
+  PreferencesRecord portPrefs;
+  std::int32_t driverKind = 0;
+  PrinterLink link;
+  ReplyKeyTexts replyTexts;
+  PrinterModel model = PrinterModel::Vx120Zkq;
+  std::int32_t linkChoice = 1;
+  int collects = 0, directSwitches = 0, queueSwitches = 0, checkAllCleared = 0;
+  bool queueLeftAtEnd = false;
+  bool linkOpenAtEnd = false;
+  std::vector<int> pauses, elapsed;
+  std::vector<ExchangeOutcome> outcomes;
+
+ private:
+  Clock& clock_;
+
+ public:
+  CDlgTabStandard standard{store};
+  CDlgTabAdvanced advanced{store};
+  CDlgTabEasy easy{store};
+  CDlgTabCalibration calibration{store};
+  CDlgTabPrint print;
+};
+
+// The texts of the boxes.
+inline std::vector<std::wstring> TextsOf(const std::vector<testing_support::CaughtBox>& boxes) {
+  std::vector<std::wstring> texts;
+  for (const auto& box : boxes) texts.push_back(box.text);
+  return texts;
+}
+
+}  // namespace vostrel::testing
