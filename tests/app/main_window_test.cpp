@@ -159,6 +159,40 @@ TEST_F(MainWindowTest, EscapeDoesNothing) {
   EXPECT_TRUE(::IsWindow(window()));
 }
 
+// Enter on a page clicks the window's button for that tab: the print action
+// on the Print Test tab, Send everywhere else. With nothing ticked Send stops
+// at code 24 before any question; the print action asks first (answered No:
+// nothing is opened).
+TEST_F(MainWindowTest, EnterOnAPageRunsThePrintActionOnThePrintTabAndSendElsewhere) {
+  struct Case {
+    int tab;
+    int pageControl;  // where the key goes
+    const wchar_t* box;
+    int answer;
+  };
+  const Case cases[] = {
+      {0, IDC_EASY_MEDIA_CHECK, L"code : 24\r\n設定する項目を選択して下さい。", IDOK},
+      {1, IDC_STD_PRINT_SPEED_CHECK, L"code : 24\r\n設定する項目を選択して下さい。", IDOK},
+      {4, IDC_PRINT_FILE_PATH, L"印刷を実行しますか？", IDNO},
+  };
+  ASSERT_NE(Start(), nullptr);
+  for (const Case& c : cases) {
+    ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, c.tab)) << c.tab;
+    const HWND page = PageWith(c.pageControl);
+    ASSERT_NE(page, nullptr) << c.tab;
+    PressKey(ControlOf(page, c.pageControl), VK_RETURN);
+    const HWND box = program().WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << c.tab;
+    EXPECT_EQ(ReadMessageBox(box).text, c.box) << c.tab;
+    Answer(box, c.answer);
+    // The box goes and nothing follows it: no second box, no link opened.
+    for (int wait = 0; wait < 100 && ::IsWindow(box); ++wait) SystemClock().Sleep(50);
+    EXPECT_FALSE(::IsWindow(box)) << c.tab;
+    SystemClock().Sleep(500);
+    EXPECT_FALSE(program().HasMessageBox()) << c.tab;
+  }
+}
+
 TEST_F(MainWindowTest, TrackingLimitsAndFixedPageWidth) {
   ASSERT_NE(Start(), nullptr);
   MINMAXINFO limits{};
