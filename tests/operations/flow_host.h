@@ -21,6 +21,7 @@
 #include "link/printer_link.h"
 #include "operations/command_host.h"
 #include "operations/printer_exchange.h"
+#include "platform/clock.h"
 #include "pages/advanced_page.h"
 #include "pages/calibration_page.h"
 #include "pages/easy_page.h"
@@ -90,8 +91,11 @@ class Simulator {
       : process_(fs::path(VX_PRINTER_SIM_EXE).wstring(),
                  L"--capture \"" + folder_.path().wstring() + L"\" " + arguments) {}
   int port() const { return process_.port(); }
-  // The bytes it received ("in") or sent ("out") on connection n (from 1).
+  // The bytes it received ("in") or sent ("out") on connection n (from 1),
+  // once the simulator has logged that connection closed: the command's end
+  // does not wait for the simulator to record the last bytes it read.
   std::string Captured(int n, const char* direction) const {
+    WaitUntilClosed(n);
     char name[32];
     std::snprintf(name, sizeof name, "conn-%04d-%s.bin", n, direction);
     return FileBytes(folder_.path() / name);
@@ -110,6 +114,16 @@ class Simulator {
   }
 
  private:
+  // Up to 10 s; a connection that never came is left to the assertions.
+  void WaitUntilClosed(int n) const {
+    const std::string line = "connection " + std::to_string(n) + " closed\n";
+    for (int wait = 0; wait < 500; ++wait) {
+      if (HasConnection(n) && FileBytes(folder_.path() / "sim.log").find(line) != std::string::npos) return;
+      if (!HasConnection(n) && wait >= 25) return;  // half a second without it: it is not coming
+      SystemClock().Sleep(20);
+    }
+  }
+
   FlowFolder folder_;
   SimulatorProcess process_;
 };
