@@ -5,6 +5,9 @@
 //   gui_step ask-tab N     click tab N and wait for the box it opens
 //   gui_step answer yes|no press Yes or No in the open message box
 //   gui_step model N       choose model N in the model list
+//   gui_step receive       click Receive, answer its question Yes and wait
+//                          (up to 60 s) until the exchange has ended; a box
+//                          then open (a failure) is left for the screenshot
 //   gui_step close         close the window and answer the exit question Yes
 // Exit status 0 done, 1 no main window, 2 the step failed, 64 usage.
 #include <windows.h>
@@ -59,6 +62,18 @@ int wmain(int argc, wchar_t** argv) {
   if (step == L"model") {
     SelectComboEntry(window, IDC_MAIN_MODEL_LIST, number);
     return 0;
+  }
+  if (step == L"receive") {
+    const std::wstring title = TextOf(window);
+    Click(ControlOf(window, IDC_MAIN_RECEIVE));
+    const HWND question = program.WaitForMessageBox(10000);
+    if (!question) return 2;
+    Answer(question, IDYES);
+    if (!WaitUntil([&] { return !::IsWindow(question); }, 10000)) return 2;
+    // The title counts the pause down while the exchange runs.
+    WaitUntil([&] { return TextOf(window) != title || program.HasMessageBox(); }, 10000);
+    WaitUntil([&] { return TextOf(window) == title || program.HasMessageBox(); }, 60000);
+    return TextOf(window) == title && !program.HasMessageBox() ? 0 : 2;
   }
   if (step == L"close") {
     RequestClose(window);
