@@ -122,6 +122,8 @@ bool CDrennicDlg::OnInitDialog() {
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
+  // The Sensor Adjustment tab offers the RFID calibration for every model.
+  if (CDlgTabCalibration* calibration = tabs_->calibration()) calibration->OfferThirdChoice(true);
 
   FillModelList();
 

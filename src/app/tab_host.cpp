@@ -41,10 +41,18 @@ std::unique_ptr<SettingsPage> MakePrintPage(SettingsStore& store, PreferencesRec
   return std::make_unique<CDlgTabPrint>(store, prefs);
 }
 
-// How each page is made, by page index.
-constexpr PageFactory kPageFactories[kPageCount] = {
-    &MakePage<CDlgTabEasy>, &MakePage<CDlgTabStandard>, &MakePage<CDlgTabInformation>, &MakePage<CDlgTabCalibration>,
-    &MakePrintPage,         &MakePage<CDlgTabAdvanced>,
+// The pages in their order of creation.
+struct PageSlot {
+  int index;
+  PageFactory create;
+};
+constexpr PageSlot kPageSlots[] = {
+    {kPageEasy, &MakePage<CDlgTabEasy>},
+    {kPageStandard, &MakePage<CDlgTabStandard>},
+    {kPageAdvanced, &MakePage<CDlgTabAdvanced>},
+    {kPageInformation, &MakePage<CDlgTabInformation>},
+    {kPageCalibration, &MakePage<CDlgTabCalibration>},
+    {kPagePrint, &MakePrintPage},
 };
 
 // The order in which the pages take the model.
@@ -93,49 +101,8 @@ int TabHost::Scaled(int pixels) const {
   return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
 }
 
-SettingsPage* TabHost::Created(int index) const {
-  return index >= 0 && index < kPageCount ? pages_[static_cast<size_t>(index)].get() : nullptr;
-}
-
 SettingsPage* TabHost::Page(int index) const {
-  if (index < 0 || index >= kPageCount) return nullptr;
-  if (SettingsPage* page = Created(index)) return page;
-  return Create(index);
-}
-
-SettingsPage* TabHost::Create(int index) const {
-  std::unique_ptr<SettingsPage> made = kPageFactories[index](store_, prefs_);
-  if (!made->CreateModeless(window_)) return nullptr;
-  SettingsPage& page = *made;
-  pages_[static_cast<size_t>(index)] = std::move(made);
-
-  // First at the template's size, above the tab control, which would
-  // otherwise paint its face over it; then fitted to the window as it is.
-  RECT area{};
-  ::GetClientRect(Tabs(), &area);
-  ::OffsetRect(&area, Scaled(kPageX), Scaled(kPageY));
-  area.right = Scaled(kFirstPageRight);
-  area.bottom = Scaled(kFirstPageBottom);
-  ::SetWindowPos(page.hwnd(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 SWP_NOACTIVATE | SWP_NOREDRAW);
-  if (laidOut_) Place(index, client_.cx, client_.cy);
-
-  // The Sensor Adjustment tab offers the RFID calibration for every model.
-  if (index == kPageCalibration) static_cast<CDlgTabCalibration&>(page).OfferThirdChoice(true);
-  if (textsApplied_) ApplyTexts(index, page);
-  if (modelApplied_) page.ApplyModel(model_, language_);
-  return &page;
-}
-
-void TabHost::ApplyTexts(int index, SettingsPage& page) {
-  switch (index) {
-    case kPageStandard: static_cast<CDlgTabStandard&>(page).ApplyTexts(); break;
-    case kPageInformation: static_cast<CDlgTabInformation&>(page).ApplyTexts(); break;
-    case kPageEasy: static_cast<CDlgTabEasy&>(page).ApplyTexts(); break;
-    case kPageCalibration: static_cast<CDlgTabCalibration&>(page).ApplyTexts(); break;
-    case kPagePrint: static_cast<CDlgTabPrint&>(page).ApplyTexts(); break;
-    default: break;  // the Advanced page keeps its English texts
-  }
+  return index >= 0 && index < kPageCount ? pages_[static_cast<size_t>(index)].get() : nullptr;
 }
 
 CDlgTabEasy* TabHost::easy() const { return static_cast<CDlgTabEasy*>(Page(kPageEasy)); }
@@ -146,18 +113,16 @@ CDlgTabCalibration* TabHost::calibration() const { return static_cast<CDlgTabCal
 CDlgTabPrint* TabHost::print() const { return static_cast<CDlgTabPrint*>(Page(kPagePrint)); }
 
 void TabHost::ApplyPageTexts() {
-  textsApplied_ = true;
-  for (int index : {kPageStandard, kPageInformation, kPageEasy, kPageCalibration, kPagePrint}) {
-    if (SettingsPage* page = Created(index)) ApplyTexts(index, *page);
-  }
+  if (standard()) standard()->ApplyTexts();
+  if (information()) information()->ApplyTexts();
+  if (easy()) easy()->ApplyTexts();
+  if (calibration()) calibration()->ApplyTexts();
+  if (print()) print()->ApplyTexts();
 }
 
 void TabHost::ApplyModel(PrinterModel model, Language language) {
-  model_ = model;
-  language_ = language;
-  modelApplied_ = true;
   for (int index : kModelOrder) {
-    if (SettingsPage* page = Created(index)) page->ApplyModel(model, language);
+    if (SettingsPage* page = Page(index)) page->ApplyModel(model, language);
   }
 }
 
@@ -167,9 +132,8 @@ void TabHost::CheckAll(int tab) {
 }
 
 void TabHost::UncheckAll() {
-  // A page not created yet has nothing ticked.
   for (int index : {kPageStandard, kPageAdvanced, kPageEasy}) {
-    if (SettingsPage* page = Created(index)) page->UncheckAll();
+    if (SettingsPage* page = Page(index)) page->UncheckAll();
   }
 }
 
@@ -192,7 +156,25 @@ void TabHost::HandCalibrationMedia(int media) {
 }
 
 void TabHost::CreatePages() {
-  if (!Page(kPageEasy)) return;
+  for (const PageSlot& slot : kPageSlots) {
+    std::unique_ptr<SettingsPage> page = slot.create(store_, prefs_);
+    if (!page->CreateModeless(window_)) return;
+    pages_[static_cast<size_t>(slot.index)] = std::move(page);
+  }
+
+  RECT area{};
+  ::GetClientRect(Tabs(), &area);
+  ::OffsetRect(&area, Scaled(kPageX), Scaled(kPageY));
+  area.right = Scaled(kFirstPageRight);
+  area.bottom = Scaled(kFirstPageBottom);
+  // Above the tab control, which would otherwise paint its face over them.
+  for (const auto& page : pages_) {
+    if (page) {
+      ::SetWindowPos(page->hwnd(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     SWP_NOACTIVATE | SWP_NOREDRAW);
+    }
+  }
+
   for (int tab = 0; tab < kPageCount; ++tab) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -211,16 +193,15 @@ int TabHost::TabCount() const { return static_cast<int>(::SendMessageW(Tabs(), T
 
 int TabHost::VisiblePage() const {
   for (int index : kVisibleOrder) {
-    const SettingsPage* page = Created(index);
+    const SettingsPage* page = Page(index);
     if (page && ::IsWindowVisible(page->hwnd())) return index;
   }
   return kNoPage;
 }
 
 void TabHost::ShowPage(int index) {
-  Page(index);
   for (int page = 0; page < kPageCount; ++page) {
-    if (const SettingsPage* shown = Created(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
+    if (const SettingsPage* shown = Page(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
   }
   const PageButtons& buttons = ButtonsOf(index);
   const auto button = [this](int id) { return ui::Control(::GetDlgItem(window_, id)); };
@@ -290,40 +271,33 @@ void TabHost::ApplyTabTexts() {
 
 bool TabHost::Layout(int cx, int cy) {
   bool moved = false;
-  client_ = SIZE{cx, cy};
-  laidOut_ = true;
   if (const HWND tabs = Tabs()) {
     ::MoveWindow(tabs, Scaled(kTabX), Scaled(kTabY), Scaled(kTabWidth), cy - Scaled(kTabHeightLess), FALSE);
     moved = true;
   }
   for (int index = 0; index < kPageCount; ++index) {
-    if (!Created(index)) continue;
-    Place(index, cx, cy);
+    SettingsPage* page = Page(index);
+    if (!page) continue;
+    int width = Scaled(kPageWidth);
+    int height = cy - Scaled(kPageHeightLess);
+    const bool adapts = ScrollsWithSize(index);
+    if (adapts) {
+      if (cx <= 0) width = 0;
+      if (cy <= 0) height = 0;
+    }
+    RECT before{};
+    ::GetClientRect(page->hwnd(), &before);
+    ::MoveWindow(page->hwnd(), Scaled(kPageX), Scaled(kPageY), width, height, FALSE);
     moved = true;
+    if (adapts) {
+      RECT after{};
+      ::GetClientRect(page->hwnd(), &after);
+      ::OffsetRect(&after, Scaled(kPageX), Scaled(kPageY));
+      ::OffsetRect(&before, Scaled(kPageX), Scaled(kPageY));
+      page->AdaptScroll(after, before);
+    }
   }
   return moved;
-}
-
-void TabHost::Place(int index, int cx, int cy) const {
-  SettingsPage* page = Created(index);
-  if (!page) return;
-  int width = Scaled(kPageWidth);
-  int height = cy - Scaled(kPageHeightLess);
-  const bool adapts = ScrollsWithSize(index);
-  if (adapts) {
-    if (cx <= 0) width = 0;
-    if (cy <= 0) height = 0;
-  }
-  RECT before{};
-  ::GetClientRect(page->hwnd(), &before);
-  ::MoveWindow(page->hwnd(), Scaled(kPageX), Scaled(kPageY), width, height, FALSE);
-  if (adapts) {
-    RECT after{};
-    ::GetClientRect(page->hwnd(), &after);
-    ::OffsetRect(&after, Scaled(kPageX), Scaled(kPageY));
-    ::OffsetRect(&before, Scaled(kPageX), Scaled(kPageY));
-    page->AdaptScroll(after, before);
-  }
 }
 
 }  // namespace vostrel

@@ -81,12 +81,9 @@ class TabHost {
   TabHost(const TabHost&) = delete;
   TabHost& operator=(const TabHost&) = delete;
 
-  // Creates the page of tab 0, inserts the tabs and shows that page. The
-  // other pages are created when first asked for (Page and the typed
-  // accessors): each holds some two hundred controls, and creating them all
-  // would make the start several times slower. A page created late is placed,
-  // named and reset for the model exactly as at the start. When the first page
-  // cannot be created, no tab is inserted and no page is shown.
+  // Creates the pages in order, places them, inserts the tabs and shows the
+  // page of tab 0. A page that cannot be created stops the creation: the
+  // later pages and every tab are left out and no page is shown.
   void CreatePages();
 
   // The first page found visible (Easy, Standard, Advanced, Information,
@@ -99,11 +96,8 @@ class TabHost {
   int SelectedTab() const;
   int TabCount() const;
 
-  // The page of `index`, created now if it does not exist yet; nullptr when
-  // it cannot be created.
+  // The page of `index`, or nullptr when it could not be created.
   SettingsPage* Page(int index) const;
-  // The page of `index` if it has been created, without creating it.
-  SettingsPage* Created(int index) const;
   CDlgTabEasy* easy() const;
   CDlgTabStandard* standard() const;
   CDlgTabAdvanced* advanced() const;
@@ -113,8 +107,7 @@ class TabHost {
 
   // The current language's texts on the pages that have texts.
   void ApplyPageTexts();
-  // The model on every page: enable rules, lists and defaults. A page created
-  // later takes the model given last.
+  // The model on every page: enable rules, lists and defaults.
   void ApplyModel(PrinterModel model, Language language);
   // Ticks the item check boxes of the page of `tab` (Easy or Standard).
   void CheckAll(int tab);
@@ -146,26 +139,11 @@ class TabHost {
   HWND Tabs() const;
   void AskAdvanced();
   int Scaled(int pixels) const;
-  // Creates page `index` and brings it to the state the pages share: placed
-  // above the tab control at the window's size, texts, model.
-  SettingsPage* Create(int index) const;
-  // Places one page for a client area of cx x cy.
-  void Place(int index, int cx, int cy) const;
-  static void ApplyTexts(int index, SettingsPage& page);
 
   HWND window_;
   SettingsStore& store_;
   PreferencesRecord& prefs_;
-  // Created on first use, also from const accessors.
-  mutable std::array<std::unique_ptr<SettingsPage>, kPageCount> pages_{};
-  // The model and language given last, for the pages created later.
-  PrinterModel model_ = PrinterModel::Vx120Zkq;
-  Language language_ = Language::English;
-  bool modelApplied_ = false;
-  bool textsApplied_ = false;
-  // The client size given last to Layout, for the pages created later.
-  SIZE client_{};
-  bool laidOut_ = false;
+  std::array<std::unique_ptr<SettingsPage>, kPageCount> pages_{};
 };
 
 }  // namespace vostrel
