@@ -36,6 +36,15 @@ HWND FindMainWindow(std::uint32_t timeoutMs) {
   return found;
 }
 
+// Presses `button` in the box that opens within `timeoutMs`; true once the
+// box has gone.
+bool AnswerNextBox(GuiProcess& program, int button, std::uint32_t timeoutMs) {
+  const HWND box = program.WaitForMessageBox(timeoutMs);
+  if (!box) return false;
+  Answer(box, button);
+  return WaitUntil([&] { return !::IsWindow(box); }, 10000);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -54,10 +63,8 @@ int wmain(int argc, wchar_t** argv) {
     return program.WaitForMessageBox(10000) ? 0 : 2;
   }
   if (step == L"answer") {
-    const HWND box = program.WaitForMessageBox(5000);
-    if (!box || argc < 3) return 2;
-    Answer(box, std::wstring(argv[2]) == L"yes" ? IDYES : IDNO);
-    return WaitUntil([&] { return !::IsWindow(box); }, 10000) ? 0 : 2;
+    if (argc < 3) return 2;
+    return AnswerNextBox(program, std::wstring(argv[2]) == L"yes" ? IDYES : IDNO, 5000) ? 0 : 2;
   }
   if (step == L"model") {
     SelectComboEntry(window, IDC_MAIN_MODEL_LIST, number);
@@ -66,10 +73,7 @@ int wmain(int argc, wchar_t** argv) {
   if (step == L"receive") {
     const std::wstring title = TextOf(window);
     Click(ControlOf(window, IDC_MAIN_RECEIVE));
-    const HWND question = program.WaitForMessageBox(10000);
-    if (!question) return 2;
-    Answer(question, IDYES);
-    if (!WaitUntil([&] { return !::IsWindow(question); }, 10000)) return 2;
+    if (!AnswerNextBox(program, IDYES, 10000)) return 2;
     // The title counts the pause down while the exchange runs.
     WaitUntil([&] { return TextOf(window) != title || program.HasMessageBox(); }, 10000);
     WaitUntil([&] { return TextOf(window) == title || program.HasMessageBox(); }, 60000);
