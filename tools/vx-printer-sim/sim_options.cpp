@@ -122,6 +122,10 @@ bool SetCalibration(Options& o, std::wstring_view v) {
 
 bool SetCloseAfter(Options& o, std::wstring_view v) { return ParseNumber(v, 0, 1000000000, o.faults.closeAfter); }
 
+bool SetListingSize(Options& o, std::wstring_view v) { return ParseNumber(v, 0, 1000000, o.faults.listingSize); }
+
+bool SetResetAfter(Options& o, std::wstring_view v) { return ParseNumber(v, 0, 1000000000, o.faults.resetAfter); }
+
 bool SetDrip(Options& o, std::wstring_view v) {
   long long ms = 0;
   if (!ParseNumber(v, 1, 60000, ms)) return false;
@@ -178,14 +182,21 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      [](Options& o, std::wstring_view) { return o.faults.noEnd = true; }},
     {L"--long-reply",
      {},
-     L"fault: the listing padded beyond 4096 bytes",
+     L"fault: the listing padded beyond 4096 bytes in front of its settings",
      [](Options& o, std::wstring_view) { return o.faults.longReply = true; }},
+    {L"--listing-size", L"N", L"fault: the listing padded in front of its settings to at least N bytes",
+     SetListingSize},
     {L"--garbage",
      {},
      L"fault: every reply replaced by meaningless bytes",
      [](Options& o, std::wstring_view) { return o.faults.garbage = true; }},
     {L"--silent", {}, L"fault: never reply", [](Options& o, std::wstring_view) { return o.faults.silent = true; }},
     {L"--close-after", L"N", L"fault: close the connection once N reply bytes were sent", SetCloseAfter},
+    {L"--reset-after", L"N", L"fault: reset the connection once N reply bytes were sent", SetResetAfter},
+    {L"--never-read",
+     {},
+     L"fault: accept each connection and never read from it",
+     [](Options& o, std::wstring_view) { return o.faults.neverRead = true; }},
     {L"--drip", L"MS", L"fault: send replies one byte at a time, MS apart", SetDrip},
     {L"--quiet",
      {},

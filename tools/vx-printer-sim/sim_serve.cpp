@@ -57,7 +57,7 @@ ServeEnd ServeConnection(Channel& channel, Printer& printer, const ServeSettings
       break;
     }
     if (session.closed()) {
-      end = ServeEnd::FaultClosed;
+      end = session.reset() ? ServeEnd::FaultReset : ServeEnd::FaultClosed;
       break;
     }
   }

@@ -30,7 +30,7 @@ struct ServeSettings {
   std::wstring stateFile;  // saved after the connection when not empty
 };
 
-enum class ServeEnd { PeerClosed, Idle, FaultClosed, WriteFailed, Stopped, NothingCame };
+enum class ServeEnd { PeerClosed, Idle, FaultClosed, FaultReset, WriteFailed, Stopped, NothingCame };
 
 ServeEnd ServeConnection(Channel& channel, Printer& printer, const ServeSettings& settings, Recorder& recorder,
                          Clock& clock, const std::atomic<bool>& stop);

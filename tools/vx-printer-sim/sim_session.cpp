@@ -44,8 +44,10 @@ constexpr auto kInfoKeywords = std::to_array<std::pair<std::string_view, InfoIte
 // The longest line the printer buffers; a longer run of bytes without a
 // line end is dropped.
 constexpr std::size_t kMaxLine = 4096;
-// A long listing is padded past the 4096 bytes a client reads at most.
-constexpr std::size_t kLongListing = 4600;
+// A long listing (a newer firmware's, with more lines in front of the
+// settings) passes the 4096 bytes an old client read at most, so that its
+// last sections lie beyond them, and still fits the 8191 a client reads now.
+constexpr std::size_t kLongListing = 6600;
 
 std::string Printable(std::string_view bytes) {
   static constexpr char kHex[] = "0123456789ABCDEF";
@@ -265,13 +267,16 @@ std::string Session::Listing() const {
   std::string listing;
   if (faults_.strayByte) listing += '\x06';
   if (!faults_.noHeader) listing += kListingHeader;
-  listing += printer_.ListingBody();
-  for (int i = 1; faults_.longReply && listing.size() < kLongListing; ++i) {
+  const std::string body = printer_.ListingBody();
+  const std::size_t size =
+      std::max(faults_.longReply ? kLongListing : 0, static_cast<std::size_t>(std::max(0LL, faults_.listingSize)));
+  for (int i = 1; listing.size() + body.size() + 5 < size; ++i) {
     // Lines a newer firmware adds; a client skips keywords it does not know.
     std::string number = std::to_string(i);
     number.insert(0, 3 - std::min<std::size_t>(3, number.size()), '0');
     listing += "RESERVED " + number + "\t:\t0000000000000000000000000000000000000000\r\n";
   }
+  listing += body;
   if (!faults_.noEnd) listing += "END\r\n";
   return listing;
 }
@@ -283,9 +288,12 @@ void Session::Reply(std::string reply, bool isListing, std::vector<Step>& out) {
   }
   if (faults_.garbage) reply = GarbageBytes(reply.size());
   bool closeNow = false;
-  if (faults_.closeAfter >= 0 && sent_ + static_cast<long long>(reply.size()) > faults_.closeAfter) {
-    reply.resize(static_cast<std::size_t>(std::max<long long>(0, faults_.closeAfter - sent_)));
-    closeNow = true;
+  for (const long long limit : {faults_.closeAfter, faults_.resetAfter}) {
+    if (limit >= 0 && sent_ + static_cast<long long>(reply.size()) > limit) {
+      reply.resize(static_cast<std::size_t>(std::max<long long>(0, limit - sent_)));
+      closeNow = true;
+      reset_ = limit == faults_.resetAfter;
+    }
   }
   Event(std::string(isListing ? "listing" : "reply") + " of " + std::to_string(reply.size()) + " bytes" +
         (faults_.dripMs > 0 ? ", dripped" : ""));
@@ -296,8 +304,9 @@ void Session::Reply(std::string reply, bool isListing, std::vector<Step>& out) {
     out.push_back({std::move(reply), 0, false});
   }
   if (closeNow) {
-    Event("connection closed after " + std::to_string(sent_) + " bytes");
-    out.push_back({{}, 0, true});
+    Event(std::string(reset_ ? "connection reset" : "connection closed") + " after " + std::to_string(sent_) +
+          " bytes");
+    out.push_back({{}, 0, true, reset_});
     closed_ = true;
   }
 }

@@ -20,21 +20,25 @@ struct Faults {
   bool strayByte = false;     // one byte in front of the listing's header
   bool noHeader = false;      // the listing without its header
   bool noEnd = false;         // the listing without its "END" line
-  bool longReply = false;     // the listing padded beyond 4096 bytes
+  bool longReply = false;     // the listing padded beyond 4096 bytes in front of its settings
+  long long listingSize = 0;  // the listing padded so, to at least this many bytes
   bool garbage = false;       // every reply replaced by bytes that mean nothing
   bool silent = false;        // no reply at all
   long long closeAfter = -1;  // close the connection once this many bytes were sent
+  long long resetAfter = -1;  // reset the connection once this many bytes were sent
+  bool neverRead = false;     // accept the connection and never read from it
   std::uint32_t dripMs = 0;   // send replies one byte at a time, this far apart
   CalibrationAnswer calibration = CalibrationAnswer::Succeeded;
   bool rfidOk = true;  // answer of the RFID status poll
 };
 
 // One thing for the link to do, in order: send `bytes`, then pause, then
-// close the connection when `close` is set.
+// close the connection when `close` is set (with a reset when `reset` is).
 struct Step {
   std::string bytes;
   std::uint32_t pauseMs = 0;
   bool close = false;
+  bool reset = false;
 };
 
 enum class JobKind { SelfTest, SamplePrint, Data };
@@ -53,9 +57,10 @@ class Session {
   // The client closed its side: what is still pending becomes a print job.
   void Finish();
 
-  // The session asked for the connection to be closed (a fault); later
-  // bytes are ignored.
+  // The session asked for the connection to be closed (a fault), and whether
+  // with a reset; later bytes are ignored.
   bool closed() const { return closed_; }
+  bool reset() const { return reset_; }
 
   // What happened, as readable lines, and the jobs printed; each call hands
   // over what came since the last one.
@@ -87,6 +92,7 @@ class Session {
   bool rfidStarted_ = false;
   long long sent_ = 0;
   bool closed_ = false;
+  bool reset_ = false;
   std::vector<std::string> events_;
   std::vector<PrintJob> jobs_;
 };

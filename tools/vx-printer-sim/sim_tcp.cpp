@@ -59,6 +59,22 @@ class SocketChannel final : public Channel {
   SOCKET socket_;
 };
 
+// Ends a connection with a reset instead of an orderly close, as a printer
+// that restarts does.
+void AbortConnection(SOCKET s) {
+  const linger abort{1, 0};
+  ::setsockopt(s, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof abort);
+}
+
+// A printer that stopped reading: the connection stays open, unread, until
+// the next client knocks or the simulator is stopped.
+void HoldUnread(SOCKET listener, Recorder& recorder, const std::atomic<bool>& stop) {
+  recorder.Log("  connection held, never read");
+  while (!stop.load() && !Readable(listener)) {
+  }
+  recorder.Log("  connection dropped unread");
+}
+
 std::string Address(const sockaddr_in& address) {
   char host[INET_ADDRSTRLEN] = {};
   ::inet_ntop(AF_INET, &address.sin_addr, host, sizeof host);
@@ -83,6 +99,12 @@ int ServeTcp(const Options& options, Printer& printer, Recorder& recorder, Clock
     return 1;
   }
   ScopedSocket listener(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+  if (listener && options.faults.neverRead) {
+    // A small window, inherited by every connection: a client that keeps
+    // writing to a printer that never reads stalls after a few kilobytes.
+    const int small = 4096;
+    ::setsockopt(listener.get(), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&small), sizeof small);
+  }
   if (!listener || ::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
       ::listen(listener.get(), 1) != 0) {
     recorder.Log("error: cannot listen on " + host + ":" + std::to_string(options.listenPort) + " (error " +
@@ -103,9 +125,19 @@ int ServeTcp(const Options& options, Printer& printer, Recorder& recorder, Clock
     ScopedSocket client(::accept(listener.get(), reinterpret_cast<sockaddr*>(&peer), &peerLength));
     if (!client) continue;
     recorder.BeginConnection(++totals.connections, Address(peer));
+    if (options.faults.neverRead) {
+      HoldUnread(listener.get(), recorder, stop);
+      AbortConnection(client.get());
+      client.reset();
+      recorder.EndConnection();
+      continue;
+    }
     SocketChannel channel(client.get());
-    ServeConnection(channel, printer, settings, recorder, clock, stop);
-    ::shutdown(client.get(), SD_BOTH);
+    if (ServeConnection(channel, printer, settings, recorder, clock, stop) == ServeEnd::FaultReset) {
+      AbortConnection(client.get());
+    } else {
+      ::shutdown(client.get(), SD_BOTH);
+    }
     client.reset();
     recorder.EndConnection();
   }

@@ -54,6 +54,11 @@ TEST(SimOptions, EachOptionSetsWhatItNames) {
       {{L"--long-reply", L"--garbage", L"--silent"},
        [](const Options& o) { return o.faults.longReply && o.faults.garbage && o.faults.silent; }},
       {{L"--close-after", L"0"}, [](const Options& o) { return o.faults.closeAfter == 0; }},
+      {{L"--reset-after", L"54", L"--listing-size", L"9000", L"--never-read"},
+       [](const Options& o) {
+         return o.faults.resetAfter == 54 && o.faults.listingSize == 9000 && o.faults.neverRead &&
+                o.faults.closeAfter == -1;
+       }},
       {{L"--drip", L"40"}, [](const Options& o) { return o.faults.dripMs == 40u; }},
       {{L"--quiet"}, [](const Options& o) { return o.quiet; }},
   };

@@ -125,6 +125,7 @@ TEST(SimServe, EndsAsAskedAndSavesTheSettingsEveryTime) {
   const Case cases[] = {
       {{.stateFile = state}, -1, false, false, ServeEnd::PeerClosed},
       {{.faults = {.closeAfter = 10}, .stateFile = state}, -1, false, false, ServeEnd::FaultClosed},
+      {{.faults = {.resetAfter = 10}, .stateFile = state}, -1, false, false, ServeEnd::FaultReset},
       {{.stateFile = state}, 10, false, false, ServeEnd::WriteFailed},
       {{.idleEndMs = 1000, .stateFile = state}, -1, true, false, ServeEnd::Idle},
       {{.stateFile = state}, -1, false, true, ServeEnd::Stopped},

@@ -233,13 +233,23 @@ TEST(SimFaults, ListingFaultsChangeTheListingAsNamed) {
   for (const Case& c : cases) EXPECT_EQ(Talk(printer, c.faults, kConfigRequest).sent, c.expected);
 }
 
-TEST(SimFaults, LongReplyOutgrowsTheClientsBufferAndStillEndsWithEnd) {
-  Printer printer({});
-  const std::string sent = Talk(printer, {.longReply = true}, kConfigRequest).sent;
-  EXPECT_GT(sent.size(), 4096u);
-  EXPECT_TRUE(sent.starts_with(std::string(kListingHeader) + printer.ListingBody()));
-  EXPECT_TRUE(sent.ends_with("\r\nEND\r\n"));
-  EXPECT_EQ(sent.find("\r\n\r\n"), std::string::npos);
+TEST(SimFaults, LongListingsCarryTheirSettingsPastTheOldBufferAndStillEndWithEnd) {
+  Printer printer({.rfid = true});
+  const std::string body = printer.ListingBody();
+  const struct {
+    Faults faults;
+    std::size_t atLeast;
+  } cases[] = {{{.longReply = true}, 6600}, {{.listingSize = 9000}, 9000}};
+  for (const auto& c : cases) {
+    const std::string sent = Talk(printer, c.faults, kConfigRequest).sent;
+    EXPECT_GE(sent.size(), c.atLeast);
+    EXPECT_LT(sent.size(), c.atLeast + 100);
+    EXPECT_TRUE(sent.starts_with(kListingHeader));
+    // The padding goes in front, so that the last sections lie past 4096 bytes.
+    EXPECT_TRUE(sent.ends_with("\r\n" + body + "END\r\n"));
+    EXPECT_GT(sent.find("RFID"), 4096u);
+    EXPECT_EQ(sent.find("\r\n\r\n"), std::string::npos);
+  }
 }
 
 TEST(SimFaults, GarbageReplacesEveryReplyWithBytesThatFrameNothing) {
@@ -254,16 +264,20 @@ TEST(SimFaults, GarbageReplacesEveryReplyWithBytesThatFrameNothing) {
   }
 }
 
-TEST(SimFaults, CloseAfterSendsExactlyThatManyBytesThenCloses) {
+TEST(SimFaults, CloseAndResetAfterSendExactlyThatManyBytesThenEnd) {
   Printer printer({});
   const std::string honest = Talk(printer, {}, kConfigRequest).sent;
-  for (long long limit : {0LL, 1LL, 100LL}) {
-    // Further requests on the same connection are not answered.
-    const Exchange exchange = Talk(printer, {.closeAfter = limit}, kConfigRequest + kConfigRequest);
-    EXPECT_EQ(exchange.sent, honest.substr(0, static_cast<std::size_t>(limit)));
-    EXPECT_TRUE(exchange.closed);
-    ASSERT_FALSE(exchange.steps.empty());
-    EXPECT_TRUE(exchange.steps.back().close);
+  for (const bool reset : {false, true}) {
+    for (long long limit : {0LL, 1LL, 100LL}) {
+      // Further requests on the same connection are not answered.
+      const Faults faults = reset ? Faults{.resetAfter = limit} : Faults{.closeAfter = limit};
+      const Exchange exchange = Talk(printer, faults, kConfigRequest + kConfigRequest);
+      EXPECT_EQ(exchange.sent, honest.substr(0, static_cast<std::size_t>(limit)));
+      EXPECT_TRUE(exchange.closed);
+      ASSERT_FALSE(exchange.steps.empty());
+      EXPECT_TRUE(exchange.steps.back().close);
+      EXPECT_EQ(exchange.steps.back().reset, reset);
+    }
   }
   // A limit beyond the reply leaves the connection open.
   const Exchange whole = Talk(printer, {.closeAfter = 100000}, kConfigRequest);
