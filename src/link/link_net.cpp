@@ -13,7 +13,6 @@ namespace {
 
 // Socket waits poll in steps this long, so that every wait runs on the clock.
 constexpr std::uint32_t kSocketPollMs = 10;
-constexpr std::uint64_t kWritableWaitMs = 500ull * 1000;  // 500 seconds
 constexpr std::uint32_t kEarlyEndWaitMs = 100;
 constexpr std::uint32_t kReadRetrySleepMs = 100;
 constexpr std::uint32_t kDrainWaitMs = 100;
@@ -74,8 +73,11 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
 }
 
 bool PrinterLink::OpenNet(TimeoutClass timeouts) {
-  if (!IsReachable(prefs_.portName)) return false;
   if (socket.valid()) return false;
+  // The echo is only a hint: many networks drop ICMP while the printer's
+  // port is open, and a loaded printer may answer it late. The connection,
+  // within its own limit, decides.
+  echoAnswered = IsReachable(prefs_.portName);
   ScopedSocket created(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   if (!created) {
     kind = 0;
@@ -123,7 +125,16 @@ LinkStatus PrinterLink::WriteNet(const char* bytes, std::uint32_t count, std::ui
   LinkStatus status = kLinkOk;
   while (total < count) {
     const std::uint32_t chunk = std::min(kNetChunk, count - total);
-    if (WaitSocket(true, kWritableWaitMs) == 0) {
+    // A printer that accepted the connection but stopped reading fills the
+    // socket's buffers: give up once the write made no progress for the
+    // write limit, rather than hold the window for minutes.
+    const std::uint32_t idle = Elapsed(lastProgress);
+    const int ready = idle < netWriteTimeout ? WaitSocket(true, netWriteTimeout - idle) : 0;
+    if (ready == 0) {
+      status = kLinkWriteTimedOut;
+      break;
+    }
+    if (ready < 0) {
       status = kLinkConnectionLost;
       break;
     }
@@ -167,8 +178,10 @@ LinkStatus PrinterLink::ReadNet(char* reply, std::uint32_t capacity, ReplyRule r
     const int got = ::recv(socket.get(), reply + *count, static_cast<int>(room), 0);
     if (got == 0) {
       // A printer or print server may close the connection right after its
-      // reply: for a reply that ends on silence, a close is silence too.
-      if (rule == ReplyRule::kAnyReply && *count > 0) return kLinkOk;
+      // reply: for a reply that ends on silence, a close is silence too, but
+      // only once the reply ends with a whole line. A reply cut in the middle
+      // of a line is no reply.
+      if (rule == ReplyRule::kAnyReply && ReplyEndsWithLine(reply, *count)) return kLinkOk;
       *count = 0xFFFFFFFFu;
       return kLinkConnectionLost;
     }

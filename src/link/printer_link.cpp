@@ -29,6 +29,10 @@ bool ReplyEndsWith(const char* reply, std::uint32_t count, const char (&ending)[
   return count >= 5 && std::memcmp(reply + count - 5, ending, 5) == 0;
 }
 
+bool ReplyEndsWithLine(const char* reply, std::uint32_t count) {
+  return count >= 2 && reply[count - 2] == '\r' && reply[count - 1] == '\n';
+}
+
 PrinterLink::PrinterLink(const PreferencesRecord& currentPrefs, const std::int32_t& driverLinkKind, Clock& clock)
     : prefs_(currentPrefs), driverLinkKind_(driverLinkKind), clock_(clock) {
   WSADATA data{};

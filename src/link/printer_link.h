@@ -42,6 +42,9 @@ class PrinterLink {
 
   // Whether the host (a dotted address or a name) answers one ICMP echo.
   bool IsReachable(const std::wstring& host);
+  // Whether the host answered the echo of the last NET open; a hint for
+  // diagnostics only, the connection decides whether the link opens.
+  bool echoAnswered = false;
 
   // The state of the link, open to the flows that use it and to its tests.
   std::int32_t kind = 0;
@@ -106,5 +109,7 @@ void ApplySerialSettings(DCB& dcb, const PreferencesRecord& prefs);
 
 // Whether a reply of `count` bytes ends with the five bytes `ending`.
 bool ReplyEndsWith(const char* reply, std::uint32_t count, const char (&ending)[6]);
+// Whether a reply of `count` bytes ends with a whole line (CR LF).
+bool ReplyEndsWithLine(const char* reply, std::uint32_t count);
 
 }  // namespace vostrel

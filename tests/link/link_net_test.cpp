@@ -239,9 +239,13 @@ TEST_F(NetLinkTest, ReadEndsAsTheReplyRulesSay) {
       {"closed connection", ReplyRule::kUntilEnd, "", true, kLinkConnectionLost, 0xFFFFFFFFu},
       {"closed after part of a reply", ReplyRule::kUntilEnd, "A=1\r\n", true, kLinkConnectionLost, 0xFFFFFFFFu},
       // A print server that closes right after its reply: the close ends the
-      // reply as silence would.
+      // reply as silence would, once the reply ends with a whole line.
       {"any reply, then closed", ReplyRule::kAnyReply, "SN=1234\r\n", true, kLinkOk, 9},
-      {"any reply of one byte, then closed", ReplyRule::kAnyReply, "S", true, kLinkOk, 1},
+      {"any reply cut in its line, then closed", ReplyRule::kAnyReply, "SN=1234\r\nPrint Cou", true,
+       kLinkConnectionLost, 0xFFFFFFFFu},
+      {"any reply cut between CR and LF, then closed", ReplyRule::kAnyReply, "SN=1234\r", true, kLinkConnectionLost,
+       0xFFFFFFFFu},
+      {"any reply of one byte, then closed", ReplyRule::kAnyReply, "S", true, kLinkConnectionLost, 0xFFFFFFFFu},
       {"closed before any reply", ReplyRule::kAnyReply, "", true, kLinkConnectionLost, 0xFFFFFFFFu},
   };
   for (const ReadCase& c : cases) {
@@ -258,6 +262,34 @@ TEST_F(NetLinkTest, ReadEndsAsTheReplyRulesSay) {
     EXPECT_EQ(reply.bytes, c.sent);
     link.Close();
     peer.CloseConnection();
+  }
+}
+
+// A printer that restarts in the middle of its reply resets the connection.
+// Wine reports a reset that follows the data as an orderly close (its server
+// takes the socket's error first), so a reset right after a whole line reads
+// as a close here, where Windows reports WSAECONNRESET; what is tested is the
+// reset that no rule can take for the end of a reply.
+TEST_F(NetLinkTest, AResetInTheMiddleOfAReplyIsAnError) {
+  const std::pair<ReplyRule, std::string> cases[] = {
+      {ReplyRule::kAnyReply, "SN=12"},
+      {ReplyRule::kAnyReply, "SN=1234\r"},
+      {ReplyRule::kUntilEnd, "SN=1234\r\n"},
+      {ReplyRule::kUntilEnd, "A=1\r\nEN"},
+  };
+  for (const auto& [rule, sent] : cases) {
+    SCOPED_TRACE(sent);
+    OpenConnected();
+    ASSERT_TRUE(peer.Send(sent));
+    ::Sleep(50);  // the bytes first, then the reset
+    peer.ResetConnection();
+    ::Sleep(50);
+    char buffer[kReplyBufferSize] = {};
+    std::uint32_t count = 0;
+    const LinkStatus status = link.Read(buffer, sizeof buffer, rule, &count);
+    EXPECT_NE(status, kLinkOk);
+    EXPECT_NE(status, kLinkTimedOut);  // said at once, not after the read timeout
+    link.Close();
   }
 }
 
@@ -326,6 +358,20 @@ TEST_F(NetLinkTest, ClosedLinkAnswers6) {
   EXPECT_EQ(link.Read(buffer, sizeof buffer, ReplyRule::kUntilEnd, &count), kLinkClosed);
 }
 
+TEST_F(NetLinkTest, AWriteToAPrinterThatStoppedReadingGivesUpAfterTheWriteLimit) {
+  OpenConnected();  // the peer takes the connection and never reads
+  const std::string bytes(32u << 20, 'q');
+  const std::uint32_t start = clock.now();
+  std::uint32_t written = 0;
+  EXPECT_EQ(link.Write(bytes.data(), static_cast<std::uint32_t>(bytes.size()), &written), kLinkWriteTimedOut);
+  EXPECT_GT(written, 0u);
+  EXPECT_LT(written, bytes.size());
+  // Measured from the last progress, on the clock: the limit and a poll more,
+  // never the minutes a writable wait of its own would take.
+  EXPECT_GE(clock.now() - start, link.netWriteTimeout);
+  EXPECT_LT(clock.now() - start, 10u * link.netWriteTimeout);
+}
+
 TEST_F(NetLinkTest, WriteToAClosedConnectionFails) {
   OpenConnected();
   peer.CloseConnection();
@@ -379,12 +425,18 @@ class EchoBlock {
   bool ok_ = false;
 };
 
-TEST(NetReachability, AHostThatIgnoresEchoCannotBeOpenedThoughItsPortAccepts) {
+TEST(NetReachability, AHostThatIgnoresEchoOpensWhenItsPortAccepts) {
+  std::wstring refused;
+  {
+    TcpPeer gone("127.0.0.77");  // its port is free again once it has gone
+    refused = gone.portText();
+  }
   TcpPeer peer("127.0.0.77");
-  const PreferencesRecord prefs = NetPrefs(peer, L"127.0.0.77");
+  PreferencesRecord prefs = NetPrefs(peer, L"127.0.0.77");
   std::int32_t driverKind = 0;
   PrinterLink link(prefs, driverKind);
-  ASSERT_TRUE(link.Open(TimeoutClass::kNormal));  // without the block it opens
+  ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
+  EXPECT_TRUE(link.echoAnswered);
   ASSERT_TRUE(peer.Accept());
   link.Close();
   peer.CloseConnection();
@@ -393,17 +445,22 @@ TEST(NetReachability, AHostThatIgnoresEchoCannotBeOpenedThoughItsPortAccepts) {
   ASSERT_TRUE(block.ok());
   EXPECT_FALSE(link.IsReachable(L"127.0.0.77"));
   EXPECT_TRUE(link.IsReachable(L"127.0.0.1"));
+  // The echo is a hint: the connection decides.
+  ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
+  EXPECT_FALSE(link.echoAnswered);
+  EXPECT_EQ(link.kind, kPortKindNet);
+  ASSERT_TRUE(peer.Accept());
+  std::uint32_t written = 0;
+  EXPECT_EQ(link.Write("ping", 4, &written), kLinkOk);
+  EXPECT_EQ(peer.Receive(4), "ping");
+  link.Close();
+  peer.CloseConnection();
+
+  // Neither the echo nor the port answers: that does not open.
+  prefs.portNumber = refused;
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   EXPECT_FALSE(link.socket.valid());
   EXPECT_EQ(link.kind, 0);
-
-  SOCKET direct = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in where{};
-  where.sin_family = AF_INET;
-  where.sin_addr.s_addr = ::inet_addr("127.0.0.77");
-  where.sin_port = ::htons(peer.port());
-  EXPECT_EQ(::connect(direct, reinterpret_cast<const sockaddr*>(&where), sizeof where), 0);
-  ::closesocket(direct);
 }
 
 TEST(NetLinkRealClock, SilenceTimesOutAfterSixSeconds) {

@@ -66,6 +66,13 @@ class TcpPeer {
     char byte = 0;
     return Readable(connection_, waitMs) && ::recv(connection_, &byte, 1, 0) == 0;
   }
+  // Ends the connection with a reset, as a printer that restarts does.
+  void ResetConnection() {
+    if (connection_ == INVALID_SOCKET) return;
+    const linger abort{1, 0};
+    ::setsockopt(connection_, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abort), sizeof abort);
+    CloseConnection();
+  }
   void CloseConnection() {
     if (connection_ == INVALID_SOCKET) return;
     ::closesocket(connection_);
