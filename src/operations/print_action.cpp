@@ -37,8 +37,10 @@ EmulationCode AskEmulation(SettingsStore& store, PrinterExchange::Session& sessi
     outcome = WriteFailure(status, L"the emulation request");
     return EmulationCode::Unknown;
   }
+  // The language line stands near the listing's end: one cut short by its
+  // room cannot name it.
   std::string reply;
-  session.Read(ReplyRule::kUntilEnd, kReplyRoom, reply);
+  if (outcome = session.ReadListing(reply); !outcome.done()) return EmulationCode::Unknown;
   store.emulationReply = AnsiToWide(reply);
   return ReadEmulationCode(store);
 }

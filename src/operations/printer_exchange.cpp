@@ -34,6 +34,12 @@ int PreRequestPauseSteps(std::int32_t portKind) {
 
 bool EndsWithEndLine(std::string_view reply) { return reply.ends_with("END\r\n") || reply.ends_with("ND\r\nT"); }
 
+// A full room ends the read: whatever did not fit is lost, so a reply that
+// still lacks its END line is not whole.
+bool FilledWithoutEnd(std::string_view reply, std::uint32_t room) {
+  return reply.size() >= room && !EndsWithEndLine(reply);
+}
+
 std::wstring ListingText(const ReceivedListing& listing) {
   std::wstring text = AnsiToWide(listing.bytes);
   if (listing.header == HeaderPresence::OnePart) text.insert(0, L"\r\n");
@@ -99,14 +105,16 @@ ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string
     return Failure(ResultCode::kReadFailed, L"the printer sent no " + replyName);
   }
   reply.assign(buffer.data(), count);
-  // A full room ends the read: whatever did not fit is lost, so a reply that
-  // still lacks its END line is not whole.
-  if (request.rule == ReplyRule::kUntilEnd && count >= request.room && !EndsWithEndLine(reply)) {
+  if (request.rule == ReplyRule::kUntilEnd && FilledWithoutEnd(reply, request.room)) {
     reply.clear();
-    return Failure(ResultCode::kReadFailed, L"the " + replyName + L" filled all " + std::to_wstring(request.room) +
-                                                L" bytes of its room without its END line");
+    return RoomFilled(replyName, request.room);
   }
   return {};
+}
+
+ExchangeOutcome PrinterExchange::RoomFilled(const std::wstring& replyName, std::uint32_t room) const {
+  return Failure(ResultCode::kReadFailed, L"the " + replyName + L" filled all " + std::to_wstring(room) +
+                                              L" bytes of its room without its END line");
 }
 
 ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, ReceivedListing& listing) {
@@ -183,6 +191,13 @@ void PrinterExchange::Session::Close() {
 LinkStatus PrinterExchange::Session::Write(std::string_view bytes) {
   if (!opened_) return kLinkClosed;
   return exchange_.Write(bytes);
+}
+
+ExchangeOutcome PrinterExchange::Session::ReadListing(std::string& listing) {
+  Read(ReplyRule::kUntilEnd, kListingRoom, listing);
+  if (!FilledWithoutEnd(listing, kListingRoom)) return {};
+  listing.clear();
+  return exchange_.RoomFilled(L"listing", kListingRoom);
 }
 
 LinkStatus PrinterExchange::Session::Read(ReplyRule rule, std::uint32_t room, std::string& reply) {

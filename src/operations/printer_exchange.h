@@ -137,6 +137,10 @@ class PrinterExchange {
     // One read by `rule` into a zero-filled buffer of `room` bytes (and the
     // link's closing zero): its status, and in `reply` the bytes that came.
     LinkStatus Read(ReplyRule rule, std::uint32_t room, std::string& reply);
+    // A configuration listing, read as Receive reads it: until its END line,
+    // within kListingRoom. One that fills the room without END is a failed
+    // read (`listing` empty); otherwise `listing` holds what came.
+    ExchangeOutcome ReadListing(std::string& listing);
     void Close();
 
    private:
@@ -146,6 +150,7 @@ class PrinterExchange {
 
  private:
   ExchangeOutcome Failure(ResultCode code, std::wstring detail, LinkStatus status = kLinkOk) const;
+  ExchangeOutcome RoomFilled(const std::wstring& replyName, std::uint32_t room) const;
   bool Open(TimeoutClass timeouts);
   LinkStatus Write(std::string_view bytes);
   void Pause();
@@ -159,5 +164,7 @@ class PrinterExchange {
 
 // Whether a reply ends with the END line as the link's reply rule sees it.
 bool EndsWithEndLine(std::string_view reply);
+// Whether a reply read until its END line filled all `room` bytes without it.
+bool FilledWithoutEnd(std::string_view reply, std::uint32_t room);
 
 }  // namespace vostrel

@@ -55,8 +55,9 @@ RfidSupport CheckRfidSupport(CommandHost& host, ExchangeOutcome& outcome) {
     return RfidSupport::Unknown;
   }
   // Whatever came is looked at: a listing that did not come has no section.
+  // One cut short by its room cannot tell, as the section is near its end.
   std::string reply;
-  session.Read(ReplyRule::kUntilEnd, kReplyRoom, reply);
+  if (outcome = session.ReadListing(reply); !outcome.done()) return RfidSupport::Unknown;
   store.rfidCheckText = AnsiToWide(reply);
   return HasRfidSection(store) ? RfidSupport::Present : RfidSupport::Missing;
 }

@@ -78,6 +78,39 @@ TEST_F(PrintAction, SelfTestAndSampleInTheListingsLanguage) {
   }
 }
 
+TEST_F(PrintAction, TheLanguageIsReadFromTheWholeListingAndACutListingIs32) {
+  // A newer printer's listing, its language line past the first 4095 bytes.
+  {
+    Simulator sim(L"--connections 1 --long-reply --emulation CODE_EPL");
+    ASSERT_NE(sim.port(), 0);
+    host.ChooseNet(sim.port());
+    ChooseMode(0);
+    host.outcomes.clear();
+    EXPECT_EQ(Run(), std::vector<std::wstring>{kAsk});
+    const std::string listing = sim.Captured(1, "out");
+    ASSERT_GT(listing.find("MACHINE EMULATION CODE"), 4095u);
+    ASSERT_LT(listing.size(), 8191u);
+    EXPECT_EQ(sim.Captured(1, "in"), kRequest + "U\n");
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_TRUE(host.outcomes[0].done());
+  }
+  // One longer than the room: nothing printed, and the failed read said.
+  {
+    Simulator sim(L"--connections 1 --listing-size 9000 --emulation CODE_EPL");
+    ASSERT_NE(sim.port(), 0);
+    host.ChooseNet(sim.port(), true);
+    host.outcomes.clear();
+    const auto texts = Run();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_TRUE(texts[1].starts_with(L"code : 32\r\n")) << texts[1];
+    EXPECT_EQ(sim.Captured(1, "in"), kRequest);
+    EXPECT_EQ(sim.Jobs(), 0);
+    ASSERT_EQ(host.outcomes.size(), 1u);
+    EXPECT_EQ(host.outcomes[0].code, ResultCode::kReadFailed);
+    host.ExpectLinkPutBack(true);
+  }
+}
+
 TEST_F(PrintAction, AQueueIsChosenAgainAndNoSendsNothing) {
   Simulator sim(L"--connections 1 --emulation CODE_EPL");
   ASSERT_NE(sim.port(), 0);
@@ -181,6 +214,26 @@ TEST_F(PrintAction, WithoutAPathTheFileDialogChoosesAndTheFileGoesAtOnce) {
   EXPECT_EQ(host.print.filePathText(), path);
   EXPECT_EQ(host.prefs.defaultFolder, folder.path().wstring() + L"\\");
   host.ExpectLinkPutBack(false);
+}
+
+TEST_F(PrintAction, AFileToAPrinterThatStoppedReadingIs31AndTheLinkCloses) {
+  // More than the socket buffers of both ends hold.
+  const std::wstring path = WriteFile("big.prn", std::string(8u << 20, 'B'));
+  Simulator sim(L"--connections 1 --never-read");
+  ASSERT_NE(sim.port(), 0);
+  host.ChooseNet(sim.port(), true);
+  ChooseMode(2);
+  SetPath(path);
+  host.outcomes.clear();
+  const auto texts = Run();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0], kAsk);
+  EXPECT_TRUE(texts[1].starts_with(L"code : 31\r\n")) << texts[1];
+  ASSERT_EQ(host.outcomes.size(), 1u);
+  EXPECT_EQ(host.outcomes[0].code, ResultCode::kWriteFailed);
+  EXPECT_EQ(host.outcomes[0].linkStatus, kLinkWriteTimedOut);
+  EXPECT_FALSE(host.link.socket.valid());
+  host.ExpectLinkPutBack(true);
 }
 
 TEST_F(PrintAction, ALinkThatDoesNotOpenIsCode30) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "link/printer_link.h"
 #include "link/tcp_peer.h"
 #include "support/fake_clock.h"
+#include "support/simulator_process.h"
 
 namespace vostrel {
 namespace {
@@ -191,6 +193,43 @@ TEST_F(ExchangeTest, AnInformationReplyFollowedByACloseIsWhole) {
     EXPECT_EQ(received[0], kInfoRequest);
     received.clear();
     peer.CloseConnection();
+  }
+}
+
+TEST_F(ExchangeTest, AnInformationReplyCutByACloseOrAResetIsAFailedRead) {
+  const auto ask = [this](const std::wstring& faults, std::string& got) {
+    testing::SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(), L"--connections 1 " + faults);
+    prefs.portNumber = std::to_wstring(sim.port());
+    const ExchangeOutcome outcome = exchange.ReceiveInformation(kInfoRequest, got);
+    EXPECT_FALSE(link.socket.valid());
+    return outcome;
+  };
+  std::string whole;
+  ASSERT_TRUE(ask(L"", whole).done());
+  ASSERT_TRUE(whole.ends_with("\r\n"));
+  const std::size_t size = whole.size();
+  const struct {
+    std::wstring fault;
+    std::size_t after;
+    bool done;
+  } cases[] = {
+      {L"--close-after", 54, false},
+      {L"--close-after", size - 8, false},
+      {L"--close-after", size - 1, false},
+      {L"--reset-after", 54, false},
+      {L"--reset-after", size - 8, false},
+      // Closed right after its last line: the close ends it as silence would.
+      {L"--close-after", size, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.fault.begin(), c.fault.end()) + " " + std::to_string(c.after));
+    std::string got;
+    const ExchangeOutcome outcome = ask(c.fault + L" " + std::to_wstring(c.after), got);
+    EXPECT_EQ(outcome.done(), c.done);
+    EXPECT_EQ(got, c.done ? whole : "");
+    if (!c.done) {
+      EXPECT_EQ(outcome.code, ResultCode::kReadFailed);
+    }
   }
 }
 

@@ -69,6 +69,29 @@ TEST_F(RfidCalibration, ThePrintersResultIsShown) {
   }
 }
 
+TEST_F(RfidCalibration, TheSectionIsFoundInAListingLongerThanOneBufferAndACutListingIs32) {
+  {
+    Simulator sim(L"--model VX-135-ZKQ --rfid --long-reply --connections 2");
+    ASSERT_NE(sim.port(), 0);
+    host.ChooseNet(sim.port());
+    EXPECT_EQ(Run(), (std::vector<std::wstring>{kAsk, kSucceeded}));
+    const std::string listing = sim.Captured(1, "out");
+    ASSERT_GT(listing.find("RFID"), 4095u);
+    EXPECT_EQ(sim.Captured(2, "in"), kStart + kPoll);
+  }
+  {
+    Simulator sim(L"--model VX-135-ZKQ --rfid --listing-size 9000 --connections 1");
+    ASSERT_NE(sim.port(), 0);
+    host.ChooseNet(sim.port(), true);
+    const auto texts = Run();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_TRUE(texts[1].starts_with(L"code : 32\r\n")) << texts[1];
+    EXPECT_EQ(sim.Captured(1, "in"), kRequest);
+    EXPECT_FALSE(sim.HasConnection(2));
+    host.ExpectLinkPutBack(true);
+  }
+}
+
 TEST_F(RfidCalibration, APrinterWithoutRfidIsToldSoAndGetsNothingMore) {
   Simulator sim(L"--connections 1");
   ASSERT_NE(sim.port(), 0);
