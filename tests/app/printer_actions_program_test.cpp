@@ -1,7 +1,8 @@
 // Black-box tests of the program's sensor adjustment and print action
 // against the printer simulator over TCP: the Calibration page's own start
 // button and the RFID choice, the Print page's Execute and button 172 on
-// the Print Test tab, as a user clicks them.
+// the Print Test tab, as a user clicks them; a file sent to a printer that
+// stopped reading.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -81,6 +82,34 @@ TEST_F(PrinterActionsProgramTest, CalibrationAndPrintTabsRunTheirCommands) {
   Click(Item(IDC_MAIN_SEND));
   EXPECT_EQ(AnswerBox(IDYES), L"印刷を実行しますか？");
   EXPECT_TRUE(WaitUntil([&] { return Captured(capture, 3) == request + "U\n"; }, 10000)) << Captured(capture, 3);
+  EXPECT_FALSE(program().HasMessageBox());
+  EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
+}
+
+TEST_F(PrinterActionsProgramTest, SendFileToAPrinterThatStoppedReadingEndsWithCode31) {
+  // More than the socket buffers of both ends hold.
+  const std::filesystem::path job = std::filesystem::path(Folder()) / "big.prn";
+  std::ofstream(job, std::ios::binary) << std::string(8u << 20, 'B');
+  SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(), L"--never-read");
+  ASSERT_NE(sim.port(), 0) << sim.firstLine();
+  WriteIni(L"PORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=" + std::to_wstring(sim.port()) + L"\r\n");
+  ASSERT_NE(Start(), nullptr);
+
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 4));
+  const HWND print = PageWith(IDC_PRINT_FILE_PATH);
+  ASSERT_NE(print, nullptr);
+  Click(ControlOf(print, IDC_PRINT_FILE_RADIO));
+  WaitUntil([&] { return IsChecked(ControlOf(print, IDC_PRINT_FILE_RADIO)); }, 5000);
+  TypeText(ControlOf(print, IDC_PRINT_FILE_PATH), job.wstring());
+  Click(ControlOf(print, IDC_PRINT_EXECUTE));
+  EXPECT_EQ(AnswerBox(IDYES), L"印刷を実行しますか？");
+  // The write gives up once it made no progress for five seconds, not after
+  // the minutes a printer that never reads could hold it.
+  const HWND box = program().WaitForMessageBox(60000);
+  ASSERT_NE(box, nullptr);
+  const BoxTexts texts = ReadMessageBox(box);
+  EXPECT_TRUE(texts.text.starts_with(L"code : 31\r\n")) << std::string(texts.text.begin(), texts.text.end());
+  AnswerAndSettle(box, IDOK);
   EXPECT_FALSE(program().HasMessageBox());
   EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
 }
