@@ -8,8 +8,19 @@ namespace vostrel::ui {
 
 namespace {
 
-template <typename Ask>
-std::optional<std::wstring> AskFileName(const FileDialogRequest& request, Ask ask) {
+using AskFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialog library brings the shell and its helpers with it: it is
+// loaded when a file is first chosen, not at start, and kept for the rest of
+// the process like a library the program imports.
+AskFunction LookUpAsk(const char* name) {
+  static const HMODULE library = ::LoadLibraryW(L"comdlg32.dll");
+  const FARPROC found = library != nullptr ? ::GetProcAddress(library, name) : nullptr;
+  return reinterpret_cast<AskFunction>(reinterpret_cast<void (*)()>(found));
+}
+
+std::optional<std::wstring> AskFileName(const FileDialogRequest& request, AskFunction ask) {
+  if (ask == nullptr) return std::nullopt;
   std::array<wchar_t, MAX_PATH> file{};
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
@@ -28,11 +39,13 @@ std::optional<std::wstring> AskFileName(const FileDialogRequest& request, Ask as
 }  // namespace
 
 std::optional<std::wstring> AskOpenFileName(const FileDialogRequest& request) {
-  return AskFileName(request, ::GetOpenFileNameW);
+  static const AskFunction ask = LookUpAsk("GetOpenFileNameW");
+  return AskFileName(request, ask);
 }
 
 std::optional<std::wstring> AskSaveFileName(const FileDialogRequest& request) {
-  return AskFileName(request, ::GetSaveFileNameW);
+  static const AskFunction ask = LookUpAsk("GetSaveFileNameW");
+  return AskFileName(request, ask);
 }
 
 }  // namespace vostrel::ui

@@ -7,8 +7,8 @@
 // message queue, which start-up makes long before the window is ready. Programs are run in turns, so that both see the
 // same machine load.
 //   startup_timer RUNS EXE...
-// Prints one line per program: the median milliseconds and the median peak
-// working set in KiB.
+// Prints one line per program: the median milliseconds, the median peak
+// working set in KiB and the median number of loaded libraries.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <psapi.h>
@@ -23,6 +23,7 @@ namespace {
 struct Sample {
   double milliseconds = 0;
   double peakKiB = 0;
+  double modules = 0;  // the libraries loaded by then, the program included
 };
 
 struct Search {
@@ -68,6 +69,10 @@ bool Measure(const std::wstring& exe, Sample& sample) {
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   ::GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory);
+  DWORD moduleBytes = 0;
+  HMODULE first = nullptr;
+  ::EnumProcessModules(info.hProcess, &first, sizeof first, &moduleBytes);
+  sample.modules = static_cast<double>(moduleBytes / sizeof(HMODULE));
   ::TerminateProcess(info.hProcess, 0);
   ::WaitForSingleObject(info.hProcess, 10000);
   ::CloseHandle(info.hThread);
@@ -92,7 +97,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   const int runs = std::max(1, _wtoi(argv[1]));
   const int programs = argc - 2;
-  std::vector<std::vector<double>> times(static_cast<size_t>(programs)), peaks(static_cast<size_t>(programs));
+  std::vector<std::vector<double>> times(static_cast<size_t>(programs)), peaks(static_cast<size_t>(programs)),
+      modules(static_cast<size_t>(programs));
   for (int run = 0; run < runs; ++run) {
     for (int p = 0; p < programs; ++p) {
       Sample sample;
@@ -102,10 +108,12 @@ int wmain(int argc, wchar_t** argv) {
       }
       times[static_cast<size_t>(p)].push_back(sample.milliseconds);
       peaks[static_cast<size_t>(p)].push_back(sample.peakKiB);
+      modules[static_cast<size_t>(p)].push_back(sample.modules);
     }
   }
   for (int p = 0; p < programs; ++p) {
-    std::printf("%.1f %.0f\n", Median(times[static_cast<size_t>(p)]), Median(peaks[static_cast<size_t>(p)]));
+    std::printf("%.1f %.0f %.0f\n", Median(times[static_cast<size_t>(p)]), Median(peaks[static_cast<size_t>(p)]),
+                Median(modules[static_cast<size_t>(p)]));
   }
   return 0;
 }
