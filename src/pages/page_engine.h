@@ -14,6 +14,7 @@
 #include "pages/field_binding.h"
 #include "settings/printer_model.h"
 #include "settings/settings_store.h"
+#include "ui/dialog.h"
 
 namespace vostrel {
 
@@ -32,8 +33,14 @@ struct PageRows {
   BindingTable rows{};
   SettingsStore* store = nullptr;
   ListTextMapper mapListText = nullptr;
+  // The page's dialog, whose look-ups of its controls are kept; without it
+  // every look-up asks the window.
+  const ui::Dialog* dialog = nullptr;
 
-  HWND Control(int id) const { return id ? ::GetDlgItem(page, id) : nullptr; }
+  HWND Control(int id) const {
+    if (!id) return nullptr;
+    return dialog ? dialog->Item(id) : ::GetDlgItem(page, id);
+  }
   // The row's item, or nullptr when the row has none.
   SettingItem* ItemOf(const FieldBinding& row) const;
 };

@@ -24,14 +24,14 @@ bool SettingsPage::ShowStored() { return ShowStoredRows(rows()); }
 
 bool SettingsPage::IsRowChecked(int item) const {
   for (const FieldBinding& row : rows_) {
-    if (row.item == item) return ui::CheckBox(::GetDlgItem(hwnd(), row.checkBox)).IsChecked();
+    if (row.item == item) return ui::CheckBox(Item(row.checkBox)).IsChecked();
   }
   return false;
 }
 
 void SettingsPage::SetRowChecked(int item, bool checked) {
   for (const FieldBinding& row : rows_) {
-    if (row.item == item) ui::CheckBox(::GetDlgItem(hwnd(), row.checkBox)).SetChecked(checked);
+    if (row.item == item) ui::CheckBox(Item(row.checkBox)).SetChecked(checked);
   }
 }
 
@@ -39,15 +39,22 @@ void SettingsPage::AdaptScroll(const RECT& newRect, const RECT& oldRect) {
   if (scrolls()) scroller_.Adapt(newRect, oldRect);
 }
 
-bool SettingsPage::OnInitDialog() {
-  InitRows(rows());
+void SettingsPage::UnthemeRowBoxes() {
   // A themed check box draws its caption in the theme's colour and ignores
-  // the one of WM_CTLCOLORSTATIC: the row check boxes are drawn without a
-  // theme, so that an invalid row's caption shows red with visual styles too.
-  // (" " names no theme class; an empty name is refused by some systems.)
+  // the one of WM_CTLCOLORSTATIC: while visual styles are on, the row check
+  // boxes are drawn without a theme, so that an invalid row's caption shows
+  // red. Without visual styles there is nothing to undo (and each call is
+  // costly). (" " names no theme class; an empty name is refused by some
+  // systems.)
+  if (!::IsAppThemed()) return;
   for (const FieldBinding& row : rows_) {
     if (row.checkBox) ::SetWindowTheme(Item(row.checkBox), L" ", L" ");
   }
+}
+
+bool SettingsPage::OnInitDialog() {
+  InitRows(rows());
+  UnthemeRowBoxes();
   scroller_.Attach(hwnd());
   if (scrolls()) scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
   return ui::Dialog::OnInitDialog();
@@ -72,6 +79,10 @@ std::optional<INT_PTR> SettingsPage::OnMessage(UINT message, WPARAM wParam, LPAR
       if (IsRedCaption(rows(), id)) ::SetTextColor(reinterpret_cast<HDC>(wParam), RGB(255, 0, 0));
       return brush;
     }
+    case WM_THEMECHANGED:
+      // Visual styles switched on (or a theme changed): the boxes again.
+      UnthemeRowBoxes();
+      return std::nullopt;
     case WM_VSCROLL:
       if (scrolls() && lParam == 0) scroller_.OnScrollBar(LOWORD(wParam), HIWORD(wParam));
       return std::nullopt;

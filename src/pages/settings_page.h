@@ -43,7 +43,7 @@ class SettingsPage : public ui::Dialog {
   // main window's coordinates).
   void AdaptScroll(const RECT& newRect, const RECT& oldRect);
 
-  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_}; }
+  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_, this}; }
   ScrollState scrollState() const { return scroller_.Read(); }
   bool scrolls() const { return layout_.scrollMaximum > 0; }
 
@@ -59,6 +59,8 @@ class SettingsPage : public ui::Dialog {
   std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void UnthemeRowBoxes();
+
   BindingTable rows_;
   SettingsStore& store_;
   PageLayout layout_;

@@ -24,21 +24,25 @@ void Control::SetText(std::wstring_view text) const {
   if (window_) ::SetWindowTextW(window_, std::wstring(text).c_str());
 }
 
+// The setters leave a control that is already in the state asked for alone:
+// each message costs a round through the control's procedure and a repaint.
 void Control::Enable(bool enabled) const {
-  if (window_) ::EnableWindow(window_, enabled ? TRUE : FALSE);
+  if (window_ && (::IsWindowEnabled(window_) != FALSE) != enabled) ::EnableWindow(window_, enabled ? TRUE : FALSE);
 }
 
 bool Control::IsEnabled() const { return window_ && ::IsWindowEnabled(window_); }
 
 void Control::Show(bool shown) const {
-  if (window_) ::ShowWindow(window_, shown ? SW_SHOW : SW_HIDE);
+  if (window_ && IsShown() != shown) ::ShowWindow(window_, shown ? SW_SHOW : SW_HIDE);
 }
 
 bool Control::IsShown() const { return window_ && (::GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 bool CheckBox::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 
-void CheckBox::SetChecked(bool checked) const { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+void CheckBox::SetChecked(bool checked) const {
+  if (IsChecked() != checked) Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
 
 void ComboBox::Clear() const { Send(CB_RESETCONTENT); }
 

@@ -88,6 +88,7 @@ Dialog::~Dialog() {
     ::SetWindowLongPtrW(window, DWLP_USER, 0);
     ::RemovePropW(window, kDialogProperty);
     hwnd_ = nullptr;
+    items_.clear();
     if (!modal_) ::DestroyWindow(window);
   }
 }
@@ -121,6 +122,15 @@ void Dialog::Destroy() {
 
 void Dialog::EndModal(INT_PTR result) {
   if (hwnd_ && modal_) ::EndDialog(hwnd_, result);
+}
+
+HWND Dialog::Item(int id) const {
+  if (!hwnd_) return nullptr;
+  if (const auto found = items_.find(id); found != items_.end()) return found->second;
+  const HWND control = ::GetDlgItem(hwnd_, id);
+  // A missing control is looked for again next time.
+  if (control) items_.emplace(id, control);
+  return control;
 }
 
 void Dialog::UpdateValues(ValueExchange::Direction direction) {
@@ -179,6 +189,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     self = reinterpret_cast<Dialog*>(lParam);
     if (!self) return FALSE;
     self->hwnd_ = window;
+    self->items_.clear();
     ::SetWindowLongPtrW(window, DWLP_USER, lParam);
     ::SetPropW(window, kDialogProperty, self);
   } else {
@@ -198,6 +209,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     ::SetWindowLongPtrW(window, DWLP_USER, 0);
     ::RemovePropW(window, kDialogProperty);
     self->hwnd_ = nullptr;
+    self->items_.clear();
     try {
       self->OnDestroyed();
     } catch (...) {

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 namespace vostrel::ui {
 
@@ -57,7 +58,9 @@ class Dialog {
   void EndModal(INT_PTR result);
 
   HWND hwnd() const { return hwnd_; }
-  HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
+  // The control `id` of the dialog, or nullptr. Looked up once: a template's
+  // controls live as long as the dialog, and each look-up walks the children.
+  HWND Item(int id) const;
   bool modal() const { return modal_; }
   int templateId() const { return templateId_; }
 
@@ -102,6 +105,7 @@ class Dialog {
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   bool modal_ = false;
+  mutable std::unordered_map<int, HWND> items_;
 };
 
 // Routes key messages to Dialog::RouteMessage while it exists, through a
