@@ -71,17 +71,24 @@ strip=x86_64-w64-mingw32-strip
 "$strip" -o "$stage/vostrel-cli.exe" "$release/tools/vostrel-cli/vostrel-cli.exe"
 "$strip" -o "$stage/vx-printer-sim.exe" "$release/tools/vx-printer-sim/vx-printer-sim.exe"
 
-# Texts with Windows line ends, for any editor there.
-crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
+# Texts as Windows editors take them: CRLF line ends and, as some hold
+# characters beyond ASCII (README.txt's Japanese words, names in the
+# licences), UTF-8 with the byte-order mark that tells Notepad so.
+text_file() {
+  {
+    printf '\357\273\277'
+    sed 's/\r$//; s/$/\r/' "$1"
+  } >"$2"
+}
 sed "s/@VERSION@/$version/g" "$root/packaging/README.txt" >"$release/README.txt"
-crlf "$release/README.txt" "$stage/README.txt"
+text_file "$release/README.txt" "$stage/README.txt"
 # The licences of what every program has linked in statically, as this
 # machine's toolchain packages state them: the mingw-w64 runtime and
 # winpthreads, GCC's libgcc and libstdc++ (GPL 3 with the GCC Runtime Library
 # Exception, whose text the second file includes).
-crlf /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64.txt"
-crlf /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$stage/licenses/gcc-runtime.txt"
-crlf /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
+text_file /usr/share/doc/mingw-w64-x86-64-dev/copyright "$stage/licenses/mingw-w64.txt"
+text_file /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright "$stage/licenses/gcc-runtime.txt"
+text_file /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
 
 # The portable zip: the staged files at its top, so that Windows' "Extract
 # all" makes one folder named like the zip.

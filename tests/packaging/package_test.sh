@@ -12,7 +12,8 @@
 #       user's files, an uninstall that leaves no program file behind, and one
 #       that was asked to remove the user's files too
 # zip and msi run in a Wine prefix of their own (a copy of GOLDEN_PREFIX in
-# WORK) with a wine server of their own, stopped at the end.
+# WORK) with a wine server of their own, stopped at the end; the prefix is
+# removed when all went well.
 set -euo pipefail
 
 mode=${1:?mode}
@@ -63,7 +64,7 @@ if [ "$mode" = build ]; then
     done
   done
   check "the programs are stripped and need system DLLs only"
-  grep -q "^ZKQ_Vostrel $version" "$stage/README.txt" || fail "README.txt does not name version $version"
+  grep -q "ZKQ_Vostrel $version" "$stage/README.txt" || fail "README.txt does not name version $version"
   check "README.txt names version $version"
   exit 0
 fi
@@ -91,11 +92,14 @@ rm -rf "$work"
 mkdir -p "$work"
 cp -a "$golden" "$WINEPREFIX"
 "$wineserver" -p >/dev/null 2>&1 </dev/null
-stop_server() {
+# The prefix (some 700 MB) is kept only for a look after a failure.
+passed=0
+finish() {
   "$wineserver" -k >/dev/null 2>&1 || true
   "$wineserver" -w >/dev/null 2>&1 || true
+  if [ "$passed" = 1 ]; then rm -rf "$WINEPREFIX"; fi
 }
-trap stop_server EXIT
+trap finish EXIT
 
 w() { "$wine" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 winpath() { w winepath -w "$1"; }
@@ -130,6 +134,7 @@ if [ "$mode" = zip ]; then
   out=$(cd "$folder" && w ./vostrel-cli.exe dump Recent.dat) || fail "vostrel-cli dump Recent.dat failed"
   [ -n "$out" ] || fail "vostrel-cli dump Recent.dat printed nothing"
   check "vostrel-cli dumps the Recent.dat there ($(printf '%s\n' "$out" | wc -l) settings)"
+  passed=1
   exit 0
 fi
 
@@ -164,6 +169,14 @@ for file in $expected_files; do
 done
 check "installed into %LOCALAPPDATA%\\Programs\\ZKQ_Vostrel"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+# The shortcut and the Apps & features entry show the program's icon, which
+# the installer keeps in the user's profile.
+program_icon=$root/src/res/pictures/program_icon_10.ico
+shortcut_icon=$(strings -e l "$shortcut" | grep -o 'C:\\.*\.ico$' | head -n 1)
+cmp -s "$program_icon" "$(unixpath "$shortcut_icon")" || fail "the shortcut's icon is '$shortcut_icon'"
+product_icon=$(w reg query 'HKCU\Software\Microsoft\Installer\Products' /s | sed -n 's/^ *ProductIcon *REG_SZ *//p')
+cmp -s "$program_icon" "$(unixpath "$product_icon")" || fail "the product's icon is '$product_icon'"
+check "the Start-menu shortcut and the product carry the program's icon"
 [ "$(apps_entries)" = "$version|ZKQ_Vostrel project" ] || fail "Apps & features entries: $(apps_entries)"
 check "Apps & features lists ZKQ_Vostrel $version by ZKQ_Vostrel project"
 
@@ -183,7 +196,7 @@ newer=$major.$minor.$((build + 1)).0
 newer_stage=$work/newer/stage
 mkdir -p "$newer_stage"
 cp -a "$stage/." "$newer_stage/"
-sed -i "s/^ZKQ_Vostrel $version/ZKQ_Vostrel $newer/" "$newer_stage/README.txt"
+sed -i "1s/ZKQ_Vostrel $version/ZKQ_Vostrel $newer/" "$newer_stage/README.txt"
 "$root/scripts/package.sh" --msi "$newer_stage" "$newer" "$work/newer/ZKQ_Vostrel-$newer-win64.msi" >/dev/null
 "$wine" msiexec /i "$(msi_win "$work/newer/ZKQ_Vostrel-$newer-win64.msi")" /qn </dev/null >/dev/null 2>&1 ||
   fail "upgrade: msiexec /i exit status $?"
@@ -213,3 +226,4 @@ check "the uninstall left only Vostrel.ini and Recent.dat"
   fail "msiexec /x REMOVESETTINGS=1 exit status $?"
 [ ! -e "$install_dir" ] || fail "REMOVESETTINGS=1 left: $(ls -A "$install_dir" | tr '\n' ' ')"
 check "an uninstall with REMOVESETTINGS=1 removed the folder with the user's files"
+passed=1
