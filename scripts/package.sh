@@ -92,7 +92,7 @@ text_file /usr/share/common-licenses/GPL-3 "$stage/licenses/GPL-3.txt"
 
 # The portable zip: the staged files at its top, so that Windows' "Extract
 # all" makes one folder named like the zip.
-rm -f "$dist/$name.zip" "$dist/$name.msi"
+rm -f "$dist"/ZKQ_Vostrel-*-win64.zip "$dist"/ZKQ_Vostrel-*-win64.msi
 (cd "$stage" && zip -q -X -r "$dist/$name.zip" .)
 
 make_msi "$stage" "$version" "$dist/$name.msi"
