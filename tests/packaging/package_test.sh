@@ -45,7 +45,7 @@ if [ "$mode" = build ]; then
   msi=$dist/ZKQ_Vostrel-$version-win64.msi
   [ -s "$zip" ] || fail "no $zip"
   [ -s "$msi" ] || fail "no $msi"
-  listed=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
+  listed=$(unzip -Z1 "$zip" | grep -v '/$' | LC_ALL=C sort)
   [ "$listed" = "$expected_files" ] || fail "the zip holds: $listed"
   check "the zip holds the three programs, README.txt and the licences"
   for exe in $programs; do
@@ -116,7 +116,7 @@ if [ "$mode" = zip ]; then
   folder="$WINEPREFIX/drive_c/ラベル プリンタ/ZKQ_Vostrel 設定"
   mkdir -p "$folder"
   unzip -q "$dist/ZKQ_Vostrel-$version-win64.zip" -d "$folder"
-  [ "$(cd "$folder" && find . -type f | sed 's|^\./||' | sort)" = "$expected_files" ] || fail "unzipped: unexpected files"
+  [ "$(cd "$folder" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)" = "$expected_files" ] || fail "unzipped: unexpected files"
 
   shown=$(start_and_close "$folder/ZKQ_Vostrel.exe") || fail "no window titled '$title' from the unzipped program"
   [ "$shown" = "$(winpath "$folder/ZKQ_Vostrel.exe")" ] || fail "the window belongs to $shown"
@@ -212,7 +212,7 @@ check "$newer replaced $version in place (one entry) and kept Vostrel.ini and Re
 # 3. Uninstall: no program file, no shortcut, no entry; the user's files stay.
 "$wine" msiexec /x "$(msi_win "$work/newer/ZKQ_Vostrel-$newer-win64.msi")" /qn </dev/null >/dev/null 2>&1 ||
   fail "msiexec /x exit status $?"
-left=$(cd "$install_dir" && find . -mindepth 1 | sed 's|^\./||' | sort | tr '\n' ' ')
+left=$(cd "$install_dir" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort | tr '\n' ' ')
 [ "$left" = "Recent.dat Vostrel.ini " ] || fail "after the uninstall the folder holds: $left"
 [ ! -e "$shortcut" ] || fail "the shortcut is still there"
 [ -z "$(apps_entries)" ] || fail "Apps & features still lists: $(apps_entries)"
