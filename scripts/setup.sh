@@ -13,6 +13,7 @@ packages=(
   clang-format ccache
   python3-pil fonts-dejavu-core
   nftables
+  wixl zip
 )
 
 missing=()

@@ -69,6 +69,7 @@ const wchar_t kUsage[] =
     L"usage: vostrel-cli dump [--model VX-120-ZKQ|VX-135-ZKQ] FILE\n"
     L"       vostrel-cli check [--model VX-120-ZKQ|VX-135-ZKQ] FILE\n"
     L"       vostrel-cli --help\n"
+    L"       vostrel-cli --version\n"
     L"\n"
     L"Loads a settings file (.prn or Recent.dat) as the program does and\n"
     L"  dump   prints every setting the file changed: NAME, selected, value,\n"

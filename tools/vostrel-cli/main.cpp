@@ -9,6 +9,7 @@
 
 #include "cli.h"
 #include "printer_commands.h"
+#include "vostrel_version.h"
 
 namespace {
 
@@ -33,6 +34,10 @@ int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stderr), _O_BINARY);
   std::vector<std::wstring> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  if (args.size() == 1 && args[0] == L"--version") {
+    WriteUtf8(stdout, L"vostrel-cli " VOSTREL_VERSION_WTEXT L"\n");
+    return 0;
+  }
   vostrel::cli::Output output;
   int status = 0;
   if (vostrel::cli::IsPrinterCommand(args)) {

@@ -41,6 +41,10 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const Options& options = parsed.options;
+  if (options.version) {
+    std::fputs(vostrel::WideToAnsi(VersionText()).c_str(), stdout);
+    return 0;
+  }
   if (options.help) {
     std::fputs(vostrel::WideToAnsi(UsageText()).c_str(), stdout);
     return 0;

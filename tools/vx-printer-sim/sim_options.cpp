@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "vostrel_version.h"
+
 namespace vostrel::sim {
 namespace {
 
@@ -203,6 +205,7 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      L"print only the listening address and errors",
      [](Options& o, std::wstring_view) { return o.quiet = true; }},
     {L"--help", {}, L"this text", [](Options& o, std::wstring_view) { return o.help = true; }},
+    {L"--version", {}, L"print the version", [](Options& o, std::wstring_view) { return o.version = true; }},
 });
 
 }  // namespace
@@ -257,5 +260,7 @@ std::wstring UsageText() {
   }
   return text;
 }
+
+std::wstring VersionText() { return L"vx-printer-sim " VOSTREL_VERSION_WTEXT L"\n"; }
 
 }  // namespace vostrel::sim

@@ -30,6 +30,7 @@ struct Options {
   long long connections = -1;  // stop after this many connections; -1 never
   bool quiet = false;
   bool help = false;
+  bool version = false;
 };
 
 struct ParsedOptions {
@@ -42,5 +43,8 @@ ParsedOptions ParseOptions(const std::vector<std::wstring>& arguments);
 
 // The usage text, one option per line.
 std::wstring UsageText();
+
+// "vx-printer-sim VERSION", the line --version prints.
+std::wstring VersionText();
 
 }  // namespace vostrel::sim
