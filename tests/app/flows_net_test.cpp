@@ -9,6 +9,7 @@
 
 #include "app/flow_fixture.h"
 #include "link/tcp_peer.h"
+#include "pages/advanced_bindings.h"
 #include "protocol/command_set.h"
 
 namespace vostrel::testing {
@@ -119,9 +120,58 @@ TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPa
   EXPECT_TRUE(ui.PageChecked(kPageEasy, IDC_EASY_GAPS_RADIO));
   EXPECT_EQ(ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Selected(), 0);
   EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
+  // Shown there, but nothing ticked: only what the user ticks is exported.
+  for (const FieldBinding& row : AdvancedBindings) {
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, row.checkBox)) << row.checkBox;
+  }
   EXPECT_FALSE(ui.app.link.socket.valid());
   // The title has its own text again.
   EXPECT_EQ(ui::Control(ui.hwnd()).Text().find(L" - "), std::wstring::npos);
+}
+
+// What the Advanced page cannot show leaves its row empty, unticked and red;
+// whether the Receive succeeded is the Standard page's to say.
+TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveButAStandardOneDoes) {
+  struct Case {
+    const char* listing;
+    const wchar_t* code;  // nullptr: received
+  };
+  const Case cases[] = {
+      {"PRINT DARKNESS\t:\t21\r\nMACH TEAR POS\t:\t8\tDOTS\r\nMACH HOR POS\t:\t33\tDOTS\r\n", nullptr},
+      {"PRINT DARKNESS\t:\t99\r\nMACH TEAR POS\t:\t8\tDOTS\r\nMACH HOR POS\t:\t33\tDOTS\r\n", L"code : 32"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.listing);
+    TcpPeer peer;
+    ui.ChooseNet(peer.port());
+    ui.SelectTab(kPageStandard);
+    std::thread printer([&] {
+      if (!peer.Accept()) return;
+      peer.Receive(3);
+      peer.SeesClosed(5000);
+      peer.CloseConnection();
+      if (!peer.Accept()) return;
+      peer.Receive(kConfigRequest.size());
+      peer.Send(std::string("~!!\r\n") + c.listing + "END\r\n");
+      peer.SeesClosed(5000);
+    });
+    const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES, IDOK});
+    printer.join();
+    ASSERT_EQ(boxes.size(), c.code ? 2u : 1u);
+    if (c.code) {
+      EXPECT_EQ(boxes[1].text.substr(0, 9), c.code);
+    }
+
+    const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
+    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
+    EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
+    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK));
+    EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), c.code ? L"" : L"21");
+  }
 }
 
 TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {
