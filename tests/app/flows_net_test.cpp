@@ -174,6 +174,31 @@ TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveBu
   }
 }
 
+// After a Receive from one model, a change to the other and a visit of the
+// Easy tab, the Standard page shows the chosen model's defaults, and a Send
+// carries those.
+TEST_F(FlowsNetTest, AModelChangeAfterAReceiveShowsAndSendsTheNewModelsDefaults) {
+  SimulatorProcess sim(3, L"--model VX-120-ZKQ");
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageStandard);
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
+  ASSERT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+  ASSERT_EQ(ui.PageText(kPageStandard, IDC_STD_TIMEOUT_EDIT), L"300");
+
+  ui.SelectTab(kPageEasy);
+  ui.ChooseModel(1);
+  ui.SelectTab(kPageStandard);
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX-135/125 Print Server");
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_TIMEOUT_EDIT), L"60");
+
+  ui.SetPageChecked(kPageStandard, IDC_STD_HOST_NAME_CHECK, true);
+  ui.SetPageChecked(kPageStandard, IDC_STD_TIMEOUT_CHECK, true);
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(3, "in"), kPrefix + "HOST NAME\t:\tVX-135/125 Print Server\r\nTIMEOUT\t:\t60\tSEC\r\nEND\r\n");
+}
+
 TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {
   SimulatorProcess sim(1);
   ASSERT_NE(sim.port(), 0);
