@@ -199,6 +199,26 @@ TEST_F(FlowsNetTest, AModelChangeAfterAReceiveShowsAndSendsTheNewModelsDefaults)
   EXPECT_EQ(sim.Captured(3, "in"), kPrefix + "HOST NAME\t:\tVX-135/125 Print Server\r\nTIMEOUT\t:\t60\tSEC\r\nEND\r\n");
 }
 
+// The Advanced tab sends as the Standard tab does: the Standard page's ticked
+// rows, never its Media Sensor row, and nothing of the Advanced page.
+TEST_F(FlowsNetTest, SendFromTheAdvancedTabTakesTheStandardTabsWay) {
+  SimulatorProcess sim(1);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  AcceptAdvancedTab(ui);
+  ASSERT_EQ(ui.window->tabs().VisiblePage(), kPageAdvanced);
+  EXPECT_TRUE(ui::Control(ui.Item(IDC_MAIN_SEND)).IsEnabled());
+  TickDarkness(L"17");
+  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+  ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, true);
+
+  const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
+  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK));
+}
+
 TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {
   SimulatorProcess sim(1);
   ASSERT_NE(sim.port(), 0);
