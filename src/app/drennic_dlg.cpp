@@ -53,6 +53,25 @@ constexpr int kRightColumnLeft = 628;
 constexpr wchar_t kTemplateCaption[] = L"ZKQ_Vostrel";
 constexpr int kPortNumberLimit = 5;
 
+// Posted by the keys that switch tabs, with the step as wParam: the switch
+// may ask the Advanced warning, which is not to open inside the key's
+// pre-translation.
+constexpr UINT kStepTabMessage = WM_APP + 1;
+
+// The tab step of a key pressed with Ctrl (and without Alt), as the tab
+// control's users know it: Ctrl+Tab and Ctrl+PageDown forward, Ctrl+Shift+Tab
+// and Ctrl+PageUp back; 0 for any other key.
+int TabStepOf(WPARAM key) {
+  const auto held = [](int virtualKey) { return (::GetKeyState(virtualKey) & 0x8000) != 0; };
+  if (!held(VK_CONTROL) || held(VK_MENU)) return 0;
+  switch (key) {
+    case VK_TAB: return held(VK_SHIFT) ? -1 : 1;
+    case VK_NEXT: return 1;
+    case VK_PRIOR: return -1;
+    default: return 0;
+  }
+}
+
 // Tracking limits in pixels at 96 dpi.
 constexpr int kMinTrackWidth = 350;
 constexpr int kMinTrackHeight = 300;
@@ -323,9 +342,27 @@ bool CDrennicDlg::OnNotify(const NMHDR& header, LRESULT* result) {
 }
 
 bool CDrennicDlg::PreTranslateMessage(MSG* message) {
-  // Escape never closes the window; everything else is the dialog's own.
+  // Escape never closes the window; the tab keys switch tabs wherever the
+  // focus is; everything else is the dialog's own.
   if (message->message == WM_KEYDOWN && message->wParam == VK_ESCAPE) return true;
+  if (message->message == WM_KEYDOWN && tabs_) {
+    if (const int steps = TabStepOf(message->wParam); steps != 0) {
+      ::PostMessageW(hwnd(), kStepTabMessage, static_cast<WPARAM>(steps), 0);
+      return true;
+    }
+  }
   return ui::Dialog::PreTranslateMessage(message);
+}
+
+void CDrennicDlg::OnStepTab(int steps) {
+  tabs_->StepTab(steps);
+  // The focus may have been on the page now hidden (hiding it hands the
+  // focus to the window itself): the tab control takes it, as after a click
+  // on a tab.
+  const HWND focus = ::GetFocus();
+  if (!focus || focus == hwnd() || !::IsWindowVisible(focus)) {
+    ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_MAIN_TABS)), TRUE);
+  }
 }
 
 void CDrennicDlg::OnSize(int cx, int cy) {
@@ -356,8 +393,11 @@ bool CDrennicDlg::PaintMinimized() {
   return true;
 }
 
-std::optional<INT_PTR> CDrennicDlg::OnMessage(UINT message, WPARAM, LPARAM lParam) {
+std::optional<INT_PTR> CDrennicDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kStepTabMessage:
+      if (tabs_) OnStepTab(static_cast<int>(wParam));
+      return TRUE;
     case WM_CLOSE: OnClose(); return TRUE;
     case WM_SIZE: OnSize(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))); return std::nullopt;
     case WM_GETMINMAXINFO: OnMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return TRUE;

@@ -68,6 +68,9 @@ class CDrennicDlg : public ui::Dialog {
   void OnSize(int cx, int cy);
   void OnMinMaxInfo(MINMAXINFO& info);
   bool PaintMinimized();
+  // Ctrl+Tab and the like: another tab, with the focus kept on a control
+  // that can be seen.
+  void OnStepTab(int steps);
 
   // The commands of the buttons.
   void RunMainAction();

@@ -159,6 +159,12 @@ void TabHost::CreatePages() {
   for (const PageSlot& slot : kPageSlots) {
     std::unique_ptr<SettingsPage> page = slot.create(store_, prefs_);
     if (!page->CreateModeless(window_)) return;
+    // A page is one of the main window's controls: Tab and Shift+Tab go from
+    // the window's controls into the page shown and out again (hidden pages
+    // are passed over), and Enter reaches the window's default button.
+    const HWND made = page->hwnd();
+    ::SetWindowLongPtrW(made, GWL_STYLE, ::GetWindowLongPtrW(made, GWL_STYLE) | DS_CONTROL);
+    ::SetWindowLongPtrW(made, GWL_EXSTYLE, ::GetWindowLongPtrW(made, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     pages_[static_cast<size_t>(slot.index)] = std::move(page);
   }
 
@@ -234,6 +240,15 @@ void TabHost::SwitchPage() {
     case kPageAdvanced: AskAdvanced(); break;
     default: break;
   }
+}
+
+void TabHost::StepTab(int steps) {
+  const int count = TabCount();
+  if (count <= 0) return;
+  const int selected = SelectedTab() < 0 ? 0 : SelectedTab();
+  const int next = ((selected + steps) % count + count) % count;
+  ::SendMessageW(Tabs(), TCM_SETCURSEL, static_cast<WPARAM>(next), 0);
+  SwitchPage();
 }
 
 void TabHost::AskAdvanced() {

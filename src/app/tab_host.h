@@ -93,6 +93,11 @@ class TabHost {
   void ShowPage(int index);
   // The tab control's selection changed (TCN_SELCHANGE).
   void SwitchPage();
+  // Selects the tab `steps` away from the selected one, wrapping round, and
+  // runs the page switch as a click on that tab does (the Advanced warning
+  // included): Ctrl+Tab and Ctrl+PageDown step 1, with Shift or Ctrl+PageUp
+  // -1.
+  void StepTab(int steps);
   int SelectedTab() const;
   int TabCount() const;
 

@@ -25,8 +25,9 @@ void ImportSettings(CommandHost& host) {
   UncheckSettingsPages(host);
   bool shown = true;
   if (pages.standard) shown = pages.standard->ShowStored();
-  // A file exported with the Advanced page holds its rows as well.
-  if (pages.advanced && !pages.advanced->ShowStored()) shown = false;
+  // A file exported with the Advanced page holds its rows as well: shown,
+  // unticked, and not deciding the outcome.
+  if (pages.advanced) pages.advanced->ShowReceived();
   host.HandStandardToEasy();
   if (pages.standard) pages.standard->ShowMediaSensorText();
   if (!shown) ReportCode(ResultCode::kRejectedValue, host.Owner());

@@ -20,7 +20,8 @@ ExchangeOutcome ShowInformation(CommandHost& host, const std::string& reply) {
   return {};
 }
 
-// The listing onto the Standard, Advanced and Easy pages, its rows ticked.
+// The listing onto the Standard, Advanced and Easy pages, the Standard
+// page's rows ticked.
 ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing) {
   SettingsStore& store = host.Store();
   store.textBuffer = ListingText(listing);
@@ -33,9 +34,10 @@ ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing) {
 
   bool shown = true;
   if (pages.standard) shown = pages.standard->ShowStored();
-  // The Advanced page shows the printer's values too, so that it never
-  // shows another printer's next to this one's.
-  if (pages.advanced && !pages.advanced->ShowStored()) shown = false;
+  // The Advanced page shows the printer's values too, so that it never shows
+  // another printer's next to this one's; unticked, and what it cannot show
+  // does not decide the outcome.
+  if (pages.advanced) pages.advanced->ShowReceived();
   host.HandStandardToEasy();
   if (pages.standard) pages.standard->ShowMediaSensorText();
   if (!shown) return ExchangeOutcome{ResultCode::kReadFailed, kLinkOk, L"a received value cannot be shown"};

@@ -14,21 +14,22 @@ void SendConfiguration(CommandHost& host) {
   if (standard == nullptr) return;
 
   // The Standard page carries what is sent. From the Easy tab it holds
-  // exactly what the Easy page shows; from the Standard tab its hidden Media
-  // Sensor row is never sent.
+  // exactly what the Easy page shows; from the Standard and Advanced tabs its
+  // hidden Media Sensor row is never sent.
   const CommandTab tab = host.VisibleTab();
+  const bool withoutMediaSensor = tab == CommandTab::Standard || tab == CommandTab::Advanced;
   bool mediaSensorTicked = false;
   if (tab == CommandTab::Easy) {
     standard->UncheckAll();
     host.HandEasyToStandard();
-  } else if (tab == CommandTab::Standard) {
+  } else if (withoutMediaSensor) {
     mediaSensorTicked = standard->IsRowChecked(entry::kMediaSensor);
     if (mediaSensorTicked) standard->SetRowChecked(entry::kMediaSensor, false);
   }
 
   const bool prepared = PrepareScript(PreparationOf(host), ScriptVariant::Send);
   standard->ShowSent();
-  if (tab == CommandTab::Standard) standard->SetRowChecked(entry::kMediaSensor, mediaSensorTicked);
+  if (withoutMediaSensor) standard->SetRowChecked(entry::kMediaSensor, mediaSensorTicked);
   if (!prepared) return;
 
   if (!AskYes(host, kSendQuestionRow)) return;

@@ -39,6 +39,11 @@ bool CDlgTabAdvanced::ShowStored() {
   return valid;
 }
 
+void CDlgTabAdvanced::ShowReceived() {
+  ShowStored();
+  UncheckAll();
+}
+
 bool CDlgTabAdvanced::OnCommand(int id, int code, HWND control) {
   if (code != CBN_SELCHANGE) return false;
   for (const FieldBinding& row : AdvancedBindings) {

@@ -18,6 +18,11 @@ class CDlgTabAdvanced : public SettingsPage {
   // As the framework's, and the dots rows' up-down buttons get the range of
   // the shown resolution (greyed rows too).
   bool ShowStored() override;
+  // After a receive or an import: the stored values shown as ShowStored shows
+  // them (a rejected value leaves its edit empty and its caption red), but
+  // every row left unticked, so that only rows the user ticks here are ever
+  // exported.
+  void ShowReceived();
 
  protected:
   // The framework's set-up, then every edit empty until ApplyModel.

@@ -97,6 +97,10 @@ void CDlgTabStandard::ApplyModel(PrinterModel model, Language language) {
   ApplyEnableRule(rows(), model_, language);
   RebuildPrintSpeedList(model_);
   ResetRows(rows(), model_);
+  // The kept copies take the model's defaults as well: copies of another
+  // printer's values would come back with the next hand-over from the Easy
+  // page, and a Send would carry them.
+  for (size_t i = 0; i < kSavedEdits.size(); ++i) saved_[i] = ui::Control(Item(kSavedEdits[i])).Text();
   RepaintWithoutErase(hwnd());
   ShowMediaSensorText();
 }

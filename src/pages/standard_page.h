@@ -27,8 +27,9 @@ class CDlgTabStandard : public SettingsPage {
   // The current language's texts: the group captions, each row's caption and
   // its choices (Print Speed all nine speeds, until ApplyModel rebuilds it).
   void ApplyTexts();
-  // The enable rule, the Print Speed list of the model, the reset, and the
-  // Media Sensor choice shown in its read-only field.
+  // The enable rule, the Print Speed list of the model, the reset (the saved
+  // copies of the edits too), and the Media Sensor choice shown in its
+  // read-only field.
   void ApplyModel(PrinterModel model, Language language) override;
   bool ShowStored() override;
   // After a send or an export: the rows of the selected items checked, their

@@ -1,5 +1,6 @@
 #include "ui/com_settings_dialog.h"
 
+#include <algorithm>
 #include <array>
 #include <cwchar>
 
@@ -57,6 +58,27 @@ std::int32_t DecimalOf(const std::wstring& text) {
   return static_cast<std::int32_t>(std::wcstol(text.c_str(), nullptr, 10));
 }
 
+// Centred on the window that opened it, as far as the work area of that
+// window's monitor allows.
+void CentreOnOwner(HWND dialog) {
+  const HWND owner = ::GetWindow(dialog, GW_OWNER);
+  RECT ownerRect{};
+  RECT rect{};
+  if (!owner || !::GetWindowRect(owner, &ownerRect) || !::GetWindowRect(dialog, &rect)) return;
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  int x = ownerRect.left + (ownerRect.right - ownerRect.left - width) / 2;
+  int y = ownerRect.top + (ownerRect.bottom - ownerRect.top - height) / 2;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+    const RECT& work = monitor.rcWork;
+    x = std::max(static_cast<int>(work.left), std::min(x, static_cast<int>(work.right) - width));
+    y = std::max(static_cast<int>(work.top), std::min(y, static_cast<int>(work.bottom) - height));
+  }
+  ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 CComSettingsDlg::CComSettingsDlg(PreferencesRecord& currentPrefs, HINSTANCE instance)
@@ -74,6 +96,7 @@ bool CComSettingsDlg::OnInitDialog() {
   }
   ApplyTexts();
   UpdateValues(ui::ValueExchange::Direction::Push);
+  CentreOnOwner(hwnd());
   return true;
 }
 

@@ -174,8 +174,9 @@ void Dialog::OnCancel() { EndModal(IDCANCEL); }
 
 bool Dialog::PreTranslateMessage(MSG* message) {
   // A modal dialog's own loop does its navigation; a modeless one is handed
-  // the keys that are aimed at it or its controls.
-  if (modal_ || !hwnd_) return false;
+  // the keys that are aimed at it or its controls, unless it is a control of
+  // its parent dialog (DS_CONTROL): that one's navigation walks into it.
+  if (modal_ || !hwnd_ || (::GetWindowLongPtrW(hwnd_, GWL_STYLE) & DS_CONTROL) != 0) return false;
   return ::IsDialogMessageW(hwnd_, message) != FALSE;
 }
 

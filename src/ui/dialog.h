@@ -50,8 +50,9 @@ class Dialog {
   INT_PTR RunModal(HWND owner);
   // Creates the dialog modeless: a child page of `parent` when its template
   // carries WS_CHILD, else a top-level window. False when it could not be made.
-  // A child page's template leaves out DS_CONTROL, so that the keyboard
-  // navigation of the page (Enter, Escape) stays with the page.
+  // A child page does its own keyboard navigation (Enter, Escape, Tab within
+  // the page) unless it is given DS_CONTROL and WS_EX_CONTROLPARENT: then the
+  // parent dialog's navigation takes it in as one of its controls.
   bool CreateModeless(HWND parent);
   // Destroys a modeless window; a modal one is ended with IDCANCEL.
   void Destroy();
@@ -88,7 +89,8 @@ class Dialog {
   // Modal: end with IDCANCEL. Child: nothing.
   virtual void OnCancel();
   // True when the message was handled and must not be dispatched. The default
-  // lets a modeless dialog handle its keyboard navigation itself.
+  // lets a modeless dialog handle its keyboard navigation itself, unless it
+  // carries DS_CONTROL.
   virtual bool PreTranslateMessage(MSG* message);
   virtual void ExchangeValues(ValueExchange& exchange);
   // Any other message: a value is the dialog procedure's return (a brush for

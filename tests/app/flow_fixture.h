@@ -149,6 +149,25 @@ class FlowWindow {
   bool created = false;
 };
 
+// The user picks the Advanced tab and answers its warning with Yes.
+inline void AcceptAdvancedTab(FlowWindow& ui) {
+  MessageBoxCatcher catcher({IDYES});
+  ui.SelectTab(kPageAdvanced);
+  catcher.Stop();
+}
+
+// Whether `page` draws the caption of its check box `id` in red now: its
+// answer to the colour question a check box asks before it draws.
+inline bool CaptionRed(HWND page, int id) {
+  const HDC dc = ::GetDC(page);
+  ::SetTextColor(dc, RGB(0, 0, 0));
+  ::SendMessageW(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
+  const bool red = ::GetTextColor(dc) == RGB(255, 0, 0);
+  ::ReleaseDC(page, dc);
+  return red;
+}
+
 // The texts of the boxes, in order.
 inline std::vector<std::wstring> TextsOf(const std::vector<CaughtBox>& boxes) {
   std::vector<std::wstring> texts;

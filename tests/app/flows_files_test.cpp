@@ -164,5 +164,81 @@ TEST_F(FlowsFilesTest, ImportShowsTheFilesValuesTickedOrItsRejectedRowsOrNothing
   EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"other");
 }
 
+// A file with the Advanced page's lines: shown there unticked, a rejected one
+// empty and red, and the outcome left to the Standard page.
+TEST_F(FlowsFilesTest, ImportShowsTheAdvancedValuesUntickedAndOnlyTheStandardPageDecides) {
+  struct Case {
+    const char* darkness;
+    std::size_t boxes;  // 1: code 23
+  };
+  for (const Case& c : {Case{"22", 0}, Case{"99", 1}}) {
+    SCOPED_TRACE(c.darkness);
+    const std::filesystem::path file = folder / "factory.prn";
+    WriteBytes(file, kPrefix + "PRINT DARKNESS\t:\t" + c.darkness +
+                         "\r\nMACH TEAR POS\t:\t8\tDOTS\r\nMACH HOR POS\t:\t33\tDOTS\r\nEND\r\n");
+    const std::vector<CaughtBox> boxes = ClickWithFile(IDC_MAIN_IMPORT, file.wstring(), {IDOK});
+    ASSERT_EQ(boxes.size(), c.boxes);
+    if (c.boxes) {
+      EXPECT_EQ(boxes[0].text.substr(0, 9), L"code : 23");
+    }
+
+    const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
+    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
+    EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
+    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    EXPECT_TRUE(StandardRowTicked(IDC_STD_PRINT_DARKNESS_CHECK));
+  }
+}
+
+// With the Advanced page accepted, an Export after a Receive or an Import
+// writes no Advanced line the user did not tick (the printer's serial number
+// least of all), and exactly the ones ticked.
+TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsTheUserTicked) {
+  AcceptAdvancedTab(ui);
+  const std::filesystem::path source = folder / "source.prn";
+  WriteBytes(source, kPrefix +
+                         "PRINT DARKNESS\t:\t22\r\nMACH TEAR POS\t:\t8\tDOTS\r\nAUTOCAL MODE\t:\tOFF\r\n"
+                         "USB SERIAL NUMBER\t:\tON\r\nSERIAL NUMBER\t:\t9Z9999999\r\nEND\r\n");
+  const char* untickedLines[] = {"MACH TEAR POS", "AUTOCAL MODE", "SERIAL NUMBER", "ADJ THROUGH CAL LEVEL",
+                                 "HEAD CHECK PATTERN WIDTH"};
+  for (const bool received : {true, false}) {
+    SCOPED_TRACE(received ? "received" : "imported");
+    if (received) {
+      cli::testing_support::SimulatorProcess sim(2);
+      ASSERT_NE(sim.port(), 0);
+      ui.ChooseNet(sim.port());
+      ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
+      EXPECT_EQ(sim.Finish(), 0u);
+      EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
+    } else {
+      ASSERT_TRUE(ClickWithFile(IDC_MAIN_IMPORT, source.wstring()).empty());
+      EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+    }
+    const std::wstring name = received ? L"received" : L"imported";
+    const std::filesystem::path untouched = folder.path() / (name + L"-untouched.prn");
+    ASSERT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, untouched.wstring()).empty());
+    const std::string plain = FileBytes(untouched);
+    EXPECT_NE(plain.find("\r\nPRINT DARKNESS\t:\t"), std::string::npos);
+    for (const char* keyword : untickedLines) {
+      EXPECT_EQ(plain.find(std::string("\r\n") + keyword + "\t:"), std::string::npos) << keyword;
+    }
+
+    ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, true);
+    const std::filesystem::path ticked = folder.path() / (name + L"-ticked.prn");
+    ASSERT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, ticked.wstring()).empty());
+    const std::string withTicked = FileBytes(ticked);
+    const std::string tearLine = "\r\nMACH TEAR POS\t:\t" + std::string(received ? "0" : "8") + "\tDOTS\r\n";
+    EXPECT_NE(withTicked.find(tearLine), std::string::npos) << withTicked;
+    for (const char* keyword : untickedLines) {
+      if (std::string(keyword) == "MACH TEAR POS") continue;
+      EXPECT_EQ(withTicked.find(std::string("\r\n") + keyword + "\t:"), std::string::npos) << keyword;
+    }
+    ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, false);
+  }
+}
+
 }  // namespace
 }  // namespace vostrel::testing

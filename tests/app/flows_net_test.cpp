@@ -9,6 +9,7 @@
 
 #include "app/flow_fixture.h"
 #include "link/tcp_peer.h"
+#include "pages/advanced_bindings.h"
 #include "protocol/command_set.h"
 
 namespace vostrel::testing {
@@ -119,9 +120,103 @@ TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPa
   EXPECT_TRUE(ui.PageChecked(kPageEasy, IDC_EASY_GAPS_RADIO));
   EXPECT_EQ(ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Selected(), 0);
   EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
+  // Shown there, but nothing ticked: only what the user ticks is exported.
+  for (const FieldBinding& row : AdvancedBindings) {
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, row.checkBox)) << row.checkBox;
+  }
   EXPECT_FALSE(ui.app.link.socket.valid());
   // The title has its own text again.
   EXPECT_EQ(ui::Control(ui.hwnd()).Text().find(L" - "), std::wstring::npos);
+}
+
+// What the Advanced page cannot show leaves its row empty, unticked and red;
+// whether the Receive succeeded is the Standard page's to say.
+TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveButAStandardOneDoes) {
+  struct Case {
+    const char* listing;
+    const wchar_t* code;  // nullptr: received
+  };
+  const Case cases[] = {
+      {"PRINT DARKNESS\t:\t21\r\nMACH TEAR POS\t:\t8\tDOTS\r\nMACH HOR POS\t:\t33\tDOTS\r\n", nullptr},
+      {"PRINT DARKNESS\t:\t99\r\nMACH TEAR POS\t:\t8\tDOTS\r\nMACH HOR POS\t:\t33\tDOTS\r\n", L"code : 32"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.listing);
+    TcpPeer peer;
+    ui.ChooseNet(peer.port());
+    ui.SelectTab(kPageStandard);
+    std::thread printer([&] {
+      if (!peer.Accept()) return;
+      peer.Receive(3);
+      peer.SeesClosed(5000);
+      peer.CloseConnection();
+      if (!peer.Accept()) return;
+      peer.Receive(kConfigRequest.size());
+      peer.Send(std::string("~!!\r\n") + c.listing + "END\r\n");
+      peer.SeesClosed(5000);
+    });
+    const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES, IDOK});
+    printer.join();
+    ASSERT_EQ(boxes.size(), c.code ? 2u : 1u);
+    if (c.code) {
+      EXPECT_EQ(boxes[1].text.substr(0, 9), c.code);
+    }
+
+    const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
+    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
+    EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
+    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
+    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK));
+    EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), c.code ? L"" : L"21");
+  }
+}
+
+// After a Receive from one model, a change to the other and a visit of the
+// Easy tab, the Standard page shows the chosen model's defaults, and a Send
+// carries those.
+TEST_F(FlowsNetTest, AModelChangeAfterAReceiveShowsAndSendsTheNewModelsDefaults) {
+  SimulatorProcess sim(3, L"--model VX-120-ZKQ");
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  ui.SelectTab(kPageStandard);
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
+  ASSERT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+  ASSERT_EQ(ui.PageText(kPageStandard, IDC_STD_TIMEOUT_EDIT), L"300");
+
+  ui.SelectTab(kPageEasy);
+  ui.ChooseModel(1);
+  ui.SelectTab(kPageStandard);
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX-135/125 Print Server");
+  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_TIMEOUT_EDIT), L"60");
+
+  ui.SetPageChecked(kPageStandard, IDC_STD_HOST_NAME_CHECK, true);
+  ui.SetPageChecked(kPageStandard, IDC_STD_TIMEOUT_CHECK, true);
+  ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(3, "in"), kPrefix + "HOST NAME\t:\tVX-135/125 Print Server\r\nTIMEOUT\t:\t60\tSEC\r\nEND\r\n");
+}
+
+// The Advanced tab sends as the Standard tab does: the Standard page's ticked
+// rows, never its Media Sensor row, and nothing of the Advanced page.
+TEST_F(FlowsNetTest, SendFromTheAdvancedTabTakesTheStandardTabsWay) {
+  SimulatorProcess sim(1);
+  ASSERT_NE(sim.port(), 0);
+  ui.ChooseNet(sim.port());
+  AcceptAdvancedTab(ui);
+  ASSERT_EQ(ui.window->tabs().VisiblePage(), kPageAdvanced);
+  EXPECT_TRUE(ui::Control(ui.Item(IDC_MAIN_SEND)).IsEnabled());
+  TickDarkness(L"17");
+  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+  ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, true);
+
+  const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
+  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK));
 }
 
 TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {

@@ -2,7 +2,14 @@
 // page's warning, the keys, the size limits and the close.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <iterator>
+#include <vector>
+
 #include "app/program_fixture.h"
+#include "res/com_settings_dialog_ids.h"
 
 namespace vostrel::testing {
 namespace {
@@ -191,6 +198,214 @@ TEST_F(MainWindowTest, EnterOnAPageRunsThePrintActionOnThePrintTabAndSendElsewhe
     SystemClock().Sleep(500);
     EXPECT_FALSE(program().HasMessageBox()) << c.tab;
   }
+}
+
+// The control that has the keyboard focus in the program.
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Holds modifier keys (Shift, Ctrl) down for the program while it exists:
+// this thread shares the program's input state meanwhile, so that the
+// program's key state reads them as held, as when the user holds them.
+class HeldKeys {
+ public:
+  HeldKeys(HWND window, std::initializer_list<int> keys)
+      : thread_(::GetWindowThreadProcessId(window, nullptr)),
+        attached_(::AttachThreadInput(::GetCurrentThreadId(), thread_, TRUE) != FALSE) {
+    ::GetKeyboardState(before_);
+    BYTE held[256];
+    std::copy(std::begin(before_), std::end(before_), std::begin(held));
+    for (int key : keys) held[key] |= 0x80;
+    ::SetKeyboardState(held);
+  }
+  ~HeldKeys() {
+    ::SetKeyboardState(before_);
+    if (attached_) ::AttachThreadInput(::GetCurrentThreadId(), thread_, FALSE);
+  }
+  HeldKeys(const HeldKeys&) = delete;
+  HeldKeys& operator=(const HeldKeys&) = delete;
+  bool attached() const { return attached_; }
+
+ private:
+  DWORD thread_;
+  bool attached_;
+  BYTE before_[256] = {};
+};
+
+// Presses `key` (with `modifiers` held) in the control that has the focus
+// and waits until the focus moved; the control that has it then.
+HWND PressForNextFocus(HWND window, UINT key, std::initializer_list<int> modifiers = {}) {
+  const HWND before = FocusOf(window);
+  HeldKeys held(window, modifiers);
+  PressKey(before ? before : window, key);
+  WaitUntil([&] { return FocusOf(window) != before; }, 5000);
+  // The key-up is handled too before the modifiers are let go.
+  ::SendMessageW(window, WM_NULL, 0, 0);
+  return FocusOf(window);
+}
+
+// The control of the window or of a page (the `containers`) that holds
+// `focus`: an address field gives the focus to one of its parts.
+HWND ControlHolding(const std::vector<HWND>& containers, HWND focus) {
+  for (HWND control = focus; control; control = ::GetParent(control)) {
+    if (std::find(containers.begin(), containers.end(), ::GetParent(control)) != containers.end()) return control;
+  }
+  return focus;
+}
+
+// Tab goes from the model list through the window's controls and the shown
+// page's controls and comes back to the model list; Shift+Tab goes the same
+// way back. Hidden pages are passed over.
+TEST_F(MainWindowTest, TabWalksThroughTheWindowAndTheShownPageAndShiftTabWalksBack) {
+  ASSERT_NE(Start(), nullptr);
+  std::vector<HWND> containers{window()};
+  for (int mark : kPageMarks) containers.push_back(PageWith(mark));
+  const HWND models = Item(IDC_MAIN_MODEL_LIST);
+  // The controls the focus visits from the model list until it is back there.
+  const auto walk = [&](std::initializer_list<int> modifiers) {
+    std::vector<HWND> seen{models};
+    HWND last = FocusOf(window());
+    for (int press = 0; press < 300; ++press) {
+      const HWND focus = PressForNextFocus(window(), VK_TAB, modifiers);
+      if (focus == last) break;  // stuck
+      last = focus;
+      const HWND control = ControlHolding(containers, focus);
+      if (control == models) break;
+      if (control != seen.back()) seen.push_back(control);
+    }
+    return seen;
+  };
+  for (int tab : {1, 0}) {
+    SCOPED_TRACE(tab);
+    ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, tab));
+    const HWND shown = PageWith(kPageMarks[tab]);
+    ASSERT_NE(shown, nullptr);
+    ::SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(models), TRUE);
+    ASSERT_EQ(FocusOf(window()), models);
+
+    const std::vector<HWND> forth = walk({});
+    ASSERT_EQ(FocusOf(window()), models) << "Tab did not come back to the model list";
+    int onPage = 0;
+    for (HWND control : forth) {
+      for (HWND page : containers) {
+        if (page != window() && page != shown) {
+          EXPECT_FALSE(::IsChild(page, control)) << "a hidden page's control";
+        }
+      }
+      if (::IsChild(shown, control)) ++onPage;
+    }
+    EXPECT_GE(onPage, 2);
+    for (int id : {IDC_MAIN_CHECK_ALL, IDC_MAIN_SEND, IDC_MAIN_TABS}) {
+      EXPECT_NE(std::find(forth.begin(), forth.end(), Item(id)), forth.end()) << id;
+    }
+
+    std::vector<HWND> back = walk({VK_SHIFT});
+    ASSERT_EQ(FocusOf(window()), models) << "Shift+Tab did not come back to the model list";
+    std::reverse(back.begin() + 1, back.end());
+    EXPECT_EQ(back, forth);
+  }
+}
+
+// Ctrl+Tab, Ctrl+PageDown and their reverses switch tabs as a click on the
+// tab does, wrapping round; the step onto the Advanced tab asks its warning.
+TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTabsAndTheAdvancedWarningStillAsks) {
+  ASSERT_NE(Start(), nullptr);
+  struct Step {
+    UINT key;
+    bool shift;
+    int tab;  // selected afterwards
+  };
+  // A key pressed with Ctrl held in the control that has the focus; Ctrl is
+  // let go once `done` (or after a while).
+  const auto press = [this](UINT key, bool shift, const std::function<bool()>& done) {
+    const HWND focus = FocusOf(window());
+    HeldKeys held(window(),
+                  shift ? std::initializer_list<int>{VK_CONTROL, VK_SHIFT} : std::initializer_list<int>{VK_CONTROL});
+    EXPECT_TRUE(held.attached());
+    PressKey(focus ? focus : window(), key);
+    EXPECT_TRUE(WaitUntil(done, 5000)) << key;
+  };
+  const auto onTab = [this](int tab) { return [this, tab] { return SelectedTab(Item(IDC_MAIN_TABS)) == tab; }; };
+  const auto boxOpen = [this] { return program().HasMessageBox(); };
+  const HWND models = Item(IDC_MAIN_MODEL_LIST);
+  ::SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(models), TRUE);
+  const Step steps[] = {
+      {VK_TAB, false, 1},   {VK_NEXT, false, 2}, {VK_NEXT, false, 3},
+      {VK_PRIOR, false, 2}, {VK_TAB, true, 1},   {VK_TAB, true, 0},
+  };
+  for (const Step& step : steps) {
+    press(step.key, step.shift, onTab(step.tab));
+    ::SendMessageW(window(), WM_NULL, 0, 0);
+    ExpectPage(*this, step.tab);
+    ExpectButtons(window(), kTabButtons[step.tab]);
+  }
+  EXPECT_FALSE(program().HasMessageBox());
+  // The focus stayed where it was: a switch does not take it from a control
+  // of the window.
+  EXPECT_EQ(FocusOf(window()), models);
+
+  // Back from the first tab: the Advanced tab, after its warning. No keeps
+  // the Easy tab.
+  press(VK_TAB, true, boxOpen);
+  HWND box = program().WaitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text,
+            L"拡張メニューには機器の性能に影響を与える項目が含まれています。十分ご注意下さい。");
+  AnswerAndSettle(box, IDNO);
+  EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 0);
+  ExpectPage(*this, 0);
+
+  // From a control of the Print page, forward: the warning again, Yes shows
+  // the Advanced page, and the focus goes to the tab control rather than
+  // staying on a page that is hidden now.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 4));
+  const HWND printPath = ControlOf(PageWith(IDC_PRINT_FILE_PATH), IDC_PRINT_FILE_PATH);
+  ::SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(printPath), TRUE);
+  ASSERT_EQ(FocusOf(window()), printPath);
+  press(VK_NEXT, false, boxOpen);
+  box = program().WaitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  AnswerAndSettle(box, IDYES);
+  EXPECT_EQ(SelectedTab(Item(IDC_MAIN_TABS)), 5);
+  ExpectPage(*this, 5);
+  EXPECT_EQ(FocusOf(window()), Item(IDC_MAIN_TABS));
+
+  // Accepted once: round to the first tab and back without a question.
+  press(VK_TAB, false, onTab(0));
+  press(VK_PRIOR, false, onTab(5));
+  EXPECT_FALSE(program().HasMessageBox());
+  ExpectPage(*this, 5);
+}
+
+// The serial settings dialog opens centred on the main window, wherever that
+// stands.
+TEST_F(MainWindowTest, SerialSettingsOpenCentredOnTheWindow) {
+  ASSERT_NE(Start(), nullptr);
+  ::SetWindowPos(window(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Click(Item(IDC_MAIN_COM_RADIO));
+  ASSERT_TRUE(WaitUntil([&] { return IsEnabled(Item(IDC_MAIN_COM_DETAIL)); }, 5000));
+  Click(Item(IDC_MAIN_COM_DETAIL));
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        for (HWND shown : program().Windows()) {
+          if (shown != window() && ::GetDlgItem(shown, IDC_COM_BAUD_LIST)) dialog = shown;
+        }
+        return dialog != nullptr;
+      },
+      10000));
+  RECT main{};
+  RECT serial{};
+  ::GetWindowRect(window(), &main);
+  ::GetWindowRect(dialog, &serial);
+  EXPECT_NEAR((serial.left + serial.right) / 2, (main.left + main.right) / 2, 1);
+  EXPECT_NEAR((serial.top + serial.bottom) / 2, (main.top + main.bottom) / 2, 1);
+  ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5000));
 }
 
 TEST_F(MainWindowTest, TrackingLimitsAndFixedPageWidth) {

@@ -351,7 +351,7 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   SetText(IDC_STD_PRINT_DARKNESS_EDIT, L"20");
   SetText(IDC_STD_HOST_NAME_EDIT, L"label-1");
   EXPECT_EQ(page().savedEdits()[0], L"20");
-  EXPECT_EQ(page().savedEdits()[4], L"");
+  EXPECT_EQ(page().savedEdits()[4], L"VX-135/125 Print Server");  // the model's, not the typed text
 
   Check(IDC_STD_MEDIA_SENSOR_CHECK).SetChecked(true);
   const MediaChoice shared = page().TakeShared();
@@ -363,8 +363,12 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_EQ(shared.printMethodIndex, 0);
   EXPECT_EQ(page().savedEdits()[4], L"label-1");
 
-  // What the model change put into the edits gives way to the saved copies.
+  // A model change gives the saved copies the model's defaults, so that
+  // nothing of the earlier printer comes back with a hand-over; a network
+  // edit typed since is not copied before TakeShared and gives way to them.
   page().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
+  EXPECT_EQ(page().savedEdits()[4], L"VX-130/120 Print Server");
+  SetText(IDC_STD_HOST_NAME_EDIT, L"typed-since");
   page().PutShared(
       {.mediaSensorChecked = false, .mediaSensorIndex = 2, .printMethodChecked = true, .printMethodIndex = 1});
   EXPECT_FALSE(Check(IDC_STD_MEDIA_SENSOR_CHECK).IsChecked());
@@ -373,7 +377,7 @@ TEST_F(StandardPage, SharedValuesTravelAndSavedCopiesComeBack) {
   EXPECT_TRUE(Check(IDC_STD_PRINT_METHOD_CHECK).IsChecked());
   EXPECT_EQ(List(IDC_STD_PRINT_METHOD_LIST).Selected(), 1);
   EXPECT_EQ(Text(IDC_STD_PRINT_DARKNESS_EDIT), L"10");  // followed: the reset's text was copied
-  EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), L"label-1");
+  EXPECT_EQ(Text(IDC_STD_HOST_NAME_EDIT), L"VX-130/120 Print Server");
   EXPECT_EQ(Text(IDC_STD_MEDIA_LENGTH_EDIT), L"6.4");
 
   // The calibration's hand-over names no print method: that list stays.
