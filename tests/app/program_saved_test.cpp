@@ -1,11 +1,16 @@
 // Black-box tests of what the program keeps from one run to the next when a
-// file it left is damaged: nothing half-read is written back.
+// file it left is damaged or names a port that is away: nothing of it is lost
+// and nothing half-read is written back.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 
 #include "app/program_fixture.h"
+#include "link/link_fixtures.h"
+#include "link/port_fixtures.h"
 #include "protocol/settings_file.h"
 #include "settings/catalogue.h"
 #include "settings/settings_store.h"
@@ -77,6 +82,48 @@ INSTANTIATE_TEST_SUITE_P(Files, UnreadableRecent,
                                                      std::string("\x00\xff\x7f\x80\x1b\x02\xe3\x81\r\n\x00", 11)},
                                            BadRecent{"header_only", "~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\nEND\r\n"}),
                          [](const auto& test) { return std::string(test.param.name); });
+
+using SavedPortTest = ProgramTest;
+
+// The saved COM port is not in the system's list (the printer's adapter is
+// unplugged): the COM list shows it marked, a command over it fails to open
+// the port, and the preferences keep it.
+TEST_F(SavedPortTest, AComPortThatIsAwayStaysSavedAndFailsToOpen) {
+  const testing_support::SerialCommValue present(L"\\Device\\VostrelSavedExe" + testing_support::UniqueSuffix(),
+                                                 L"COM234");
+  ASSERT_TRUE(present.added());
+  WriteIni(L"PORT_TYPE=COM\r\nPORT_NAME=COM233:\r\nCOM_SET=19200 8 1 N X\r\n");
+  ASSERT_NE(Start(), nullptr);
+  EXPECT_TRUE(IsChecked(Item(IDC_MAIN_COM_RADIO)));
+  const std::vector<std::wstring> ports = ComboItems(Item(IDC_MAIN_COM_LIST));
+  EXPECT_THAT(ports, ::testing::Contains(L"COM234:"));
+  const int selected = ComboSelection(Item(IDC_MAIN_COM_LIST));
+  ASSERT_GE(selected, 0);
+  EXPECT_EQ(ports[static_cast<size_t>(selected)], L"COM233: （見つかりません）");
+
+  Click(Item(IDC_MAIN_RECEIVE));
+  const HWND question = program().WaitForMessageBox();
+  ASSERT_NE(question, nullptr);
+  AnswerAndSettle(question, IDYES);
+  const HWND failed = program().WaitForMessageBox();
+  ASSERT_NE(failed, nullptr);
+  EXPECT_TRUE(ReadMessageBox(failed).text.starts_with(L"code : 30\r\n"));
+  AnswerAndSettle(failed, IDOK);
+
+  EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
+  EXPECT_EQ(IniValue(L"PORT_TYPE"), L"COM");
+  EXPECT_EQ(IniValue(L"PORT_NAME"), L"COM233:");
+  EXPECT_EQ(IniValue(L"COM_SET"), L"19200 8 1 N X");
+
+  // Once the user picks a port that is there, that one is saved.
+  ASSERT_NE(Start(), nullptr);
+  const std::vector<std::wstring> again = ComboItems(Item(IDC_MAIN_COM_LIST));
+  const auto there = std::find(again.begin(), again.end(), L"COM234:");
+  ASSERT_NE(there, again.end());
+  SelectComboEntry(window(), IDC_MAIN_COM_LIST, static_cast<int>(there - again.begin()));
+  EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
+  EXPECT_EQ(IniValue(L"PORT_NAME"), L"COM234:");
+}
 
 }  // namespace
 }  // namespace vostrel::testing
