@@ -249,13 +249,11 @@ void CDrennicDlg::OnCheckAll() {
 
 void CDrennicDlg::LoadRecent() {
   recentPath_ = RecentSettingsPath();
-  std::error_code error;
-  if (!std::filesystem::exists(recentPath_, error)) {
+  const PrinterModel model = ModelAt(ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected());
+  if (LoadRecentSettings(app_.store, model, recentPath_) == RecentLoad::NoSettings) {
     tabs_->standardDefaultsPending = true;
     return;
   }
-  const PrinterModel model = ModelAt(ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Selected());
-  if (LoadRecentSettings(app_.store, model, recentPath_) != LoadResult::Read) return;
   if (CDlgTabStandard* standard = tabs_->standard()) standard->ShowStored();
   tabs_->HandStandardToEasy();
   tabs_->UncheckAll();

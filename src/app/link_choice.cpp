@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "i18n/text_table.h"
 #include "link/spooler_jobs.h"
 #include "pages/page_engine.h"
 #include "platform/net_address.h"
@@ -25,14 +26,8 @@ constexpr std::wstring_view kPreferredQueuePrefix = L"Telmaro";
 constexpr std::wstring_view kVirtualComPrefix = L"TELMARO COM";
 constexpr std::wstring_view kDescriptionSeparator = L", ";
 
-// The index of the first entry equal to `text` (case-sensitive), or -1.
-int FindExact(const ui::ComboBox& list, std::wstring_view text) {
-  const int count = list.Count();
-  for (int i = 0; i < count; ++i) {
-    if (list.ItemText(i) == text) return i;
-  }
-  return -1;
-}
+// The item data that marks the entry of a saved name not found at start.
+constexpr LRESULT kAbsentEntry = 1;
 
 // The list's own prefix search (from the entry after the first, wrapping);
 // no selection when no entry begins with `prefix`.
@@ -89,6 +84,40 @@ void LinkChoice::ReadDefaultPrinter() {
   if (getDefaultPrinter(name.data(), &size)) defaultPrinterName = name.data();
 }
 
+std::wstring LinkChoice::NameAt(int listId, int index) const {
+  const ui::ComboBox list(Item(listId));
+  if (index >= 0 && ::SendMessageW(list.hwnd(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0) == kAbsentEntry) {
+    const auto saved = absentNames_.find(listId);
+    if (saved != absentNames_.end()) return saved->second;
+  }
+  return list.ItemText(index);
+}
+
+std::wstring LinkChoice::PickedName(int listId) const { return NameAt(listId, ui::ComboBox(Item(listId)).Selected()); }
+
+int LinkChoice::FindName(int listId, std::wstring_view name) const {
+  const int count = ui::ComboBox(Item(listId)).Count();
+  for (int i = 0; i < count; ++i) {
+    if (NameAt(listId, i) == name) return i;
+  }
+  return -1;
+}
+
+int LinkChoice::AddAbsent(int listId, const std::wstring& name) {
+  const ui::ComboBox list(Item(listId));
+  // One such entry per list: an earlier one goes.
+  for (int i = list.Count() - 1; i >= 0; --i) {
+    if (::SendMessageW(list.hwnd(), CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == kAbsentEntry) {
+      ::SendMessageW(list.hwnd(), CB_DELETESTRING, static_cast<WPARAM>(i), 0);
+    }
+  }
+  const int index = list.Add(name + L" " + GetText(kAbsentPortMark));
+  if (index < 0) return -1;
+  ::SendMessageW(list.hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(index), kAbsentEntry);
+  absentNames_[listId] = name;
+  return index;
+}
+
 std::wstring LinkChoice::QueuePortText(const std::wstring& queue) const {
   const auto found = queuePortTexts.find(queue);
   return found == queuePortTexts.end() ? std::wstring() : found->second;
@@ -102,7 +131,7 @@ std::int32_t LinkChoice::QueuePortKind(const std::wstring& queue) const {
 void LinkChoice::SelectQueue(int index) {
   const ui::ComboBox queues(Item(IDC_MAIN_QUEUE_LIST));
   queues.Select(index);
-  const std::wstring name = queues.ItemText(index);
+  const std::wstring name = NameAt(IDC_MAIN_QUEUE_LIST, index);
   ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(QueuePortText(name));
   driver_.linkKind = QueuePortKind(name);
   prefs_.portName = name;
@@ -126,11 +155,16 @@ void LinkChoice::SetIpAddress(const std::wstring& dotted) {
 }
 
 void LinkChoice::Restore() {
+  // The entry of the saved name; when it is not there, one that keeps it.
+  const auto savedEntry = [this](int listId) {
+    const int index = FindName(listId, prefs_.portName);
+    return index >= 0 || prefs_.portName.empty() ? index : AddAbsent(listId, prefs_.portName);
+  };
   switch (prefs_.portKind) {
     case kPortKindCom: {
       linkChoice = 1;
       const ui::ComboBox ports(Item(IDC_MAIN_COM_LIST));
-      const int index = FindExact(ports, prefs_.portName);
+      const int index = savedEntry(IDC_MAIN_COM_LIST);
       if (index >= 0) {
         ports.Select(index);
         comTip_.SetText(ports.ItemText(index));
@@ -139,9 +173,8 @@ void LinkChoice::Restore() {
     }
     case kPortKindUsb: {
       linkChoice = 2;
-      const ui::ComboBox ports(Item(IDC_MAIN_USB_LIST));
-      const int index = FindExact(ports, prefs_.portName);
-      if (index >= 0) ports.Select(index);
+      const int index = savedEntry(IDC_MAIN_USB_LIST);
+      if (index >= 0) ui::ComboBox(Item(IDC_MAIN_USB_LIST)).Select(index);
       break;
     }
     case kPortKindNet: {
@@ -165,11 +198,14 @@ void LinkChoice::Restore() {
     default: {
       linkChoice = 0;
       const ui::ComboBox queues(Item(IDC_MAIN_QUEUE_LIST));
-      int index = FindExact(queues, prefs_.portName);
+      // A queue the user chose stays chosen while it is away; without one,
+      // a queue of the printer's maker or the system's default is offered.
+      int index = prefs_.portKind == kPortKindPrt ? savedEntry(IDC_MAIN_QUEUE_LIST)
+                                                  : FindName(IDC_MAIN_QUEUE_LIST, prefs_.portName);
       for (int i = 0; index < 0 && i < queues.Count(); ++i) {
         if (queues.ItemText(i).starts_with(kPreferredQueuePrefix)) index = i;
       }
-      if (index < 0 && !defaultPrinterName.empty()) index = FindExact(queues, defaultPrinterName);
+      if (index < 0 && !defaultPrinterName.empty()) index = FindName(IDC_MAIN_QUEUE_LIST, defaultPrinterName);
       if (index >= 0) SelectQueue(index);
       break;
     }
@@ -186,21 +222,21 @@ void LinkChoice::Apply() {
     case 0: {
       enable({IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_PORT_TEXT});
       prefs_.portKind = kPortKindPrt;
-      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+      prefs_.portName = PickedName(IDC_MAIN_QUEUE_LIST);
       driver_.linkKind = QueuePortKind(prefs_.portName);
       queueTip_.SetText(prefs_.portName);
       break;
     }
     case 1: {
       enable({IDC_MAIN_COM_LIST, IDC_MAIN_COM_DETAIL});
-      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_COM_LIST)).SelectedText();
+      prefs_.portName = PickedName(IDC_MAIN_COM_LIST);
       prefs_.portKind = kPortKindCom;
       comTip_.SetText(prefs_.portName);
       break;
     }
     case 2: {
       enable({IDC_MAIN_USB_LIST});
-      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_USB_LIST)).SelectedText();
+      prefs_.portName = PickedName(IDC_MAIN_USB_LIST);
       prefs_.portKind = kPortKindUsb;
       break;
     }
@@ -219,7 +255,7 @@ void LinkChoice::Apply() {
 void LinkChoice::Collect() {
   switch (prefs_.portKind) {
     case kPortKindPrt: {
-      prefs_.portName = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+      prefs_.portName = PickedName(IDC_MAIN_QUEUE_LIST);
       driver_.linkKind = QueuePortKind(prefs_.portName);
       const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();
       if (driver_.linkKind == kPortKindCom) {
@@ -235,8 +271,8 @@ void LinkChoice::Collect() {
       }
       break;
     }
-    case kPortKindCom: prefs_.portName = ui::ComboBox(Item(IDC_MAIN_COM_LIST)).SelectedText(); break;
-    case kPortKindUsb: prefs_.portName = ui::ComboBox(Item(IDC_MAIN_USB_LIST)).SelectedText(); break;
+    case kPortKindCom: prefs_.portName = PickedName(IDC_MAIN_COM_LIST); break;
+    case kPortKindUsb: prefs_.portName = PickedName(IDC_MAIN_USB_LIST); break;
     case kPortKindNet:
       prefs_.portName = IpAddressText();
       prefs_.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
@@ -246,7 +282,7 @@ void LinkChoice::Collect() {
 }
 
 bool LinkChoice::UseDirectPort() {
-  const std::wstring queue = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+  const std::wstring queue = PickedName(IDC_MAIN_QUEUE_LIST);
   const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();
   switch (QueuePortKind(queue)) {
     case kPortKindCom:
@@ -296,7 +332,7 @@ void LinkChoice::OnRadio(std::int32_t choice) {
 
 void LinkChoice::OnQueueSelected() {
   if (queuePortTexts.empty()) return;
-  const std::wstring name = ui::ComboBox(Item(IDC_MAIN_QUEUE_LIST)).SelectedText();
+  const std::wstring name = PickedName(IDC_MAIN_QUEUE_LIST);
   ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(QueuePortText(name));
   queueTip_.SetText(name);
 }

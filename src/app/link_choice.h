@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/picker_tooltip.h"
@@ -53,6 +54,9 @@ class LinkChoice {
   void ReadDefaultPrinter();
 
   // Picks the radio button and the picker entry of the loaded preferences.
+  // A saved queue, COM port or USB port that is not there now (a printer
+  // unplugged for the day) keeps its place: its list gets an entry with the
+  // name and a mark, chosen, and the name stays in the preferences.
   void Restore();
   // Enables the picker of linkChoice and takes its value into the
   // preferences.
@@ -77,6 +81,14 @@ class LinkChoice {
 
  private:
   HWND Item(int id) const { return ::GetDlgItem(window_, id); }
+  // The port or queue name of entry `index` of list `listId`: its text, or
+  // the saved name behind an entry of a port that is not there.
+  std::wstring NameAt(int listId, int index) const;
+  std::wstring PickedName(int listId) const;
+  // The index of the entry of `name` (exact), or -1.
+  int FindName(int listId, std::wstring_view name) const;
+  // Adds the entry of a saved name that discovery did not find; its index.
+  int AddAbsent(int listId, const std::wstring& name);
   std::wstring QueuePortText(const std::wstring& queue) const;
   std::int32_t QueuePortKind(const std::wstring& queue) const;
   void SelectQueue(int index);
@@ -89,6 +101,8 @@ class LinkChoice {
   DriverPort driver_;
   PickerTooltip queueTip_;
   PickerTooltip comTip_;
+  // By list: the saved name behind its entry of a name not found.
+  std::map<int, std::wstring> absentNames_;
 };
 
 // The text of a COM queue's port description up to its first ", ": the COM

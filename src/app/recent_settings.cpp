@@ -9,9 +9,26 @@ namespace vostrel {
 
 std::filesystem::path RecentSettingsPath() { return std::filesystem::path(ExeFolder() + kRecentSettingsFileName); }
 
-LoadResult LoadRecentSettings(SettingsStore& store, PrinterModel model, const std::filesystem::path& path) {
+namespace {
+
+bool AnyStandardSettingAccepted(const SettingsStore& store) {
+  for (int entry = 0; entry <= kLastStandardEntry; ++entry) {
+    const SettingItem& item = store.Entry(entry);
+    if (item.selected == 1 && item.invalid == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+RecentLoad LoadRecentSettings(SettingsStore& store, PrinterModel model, const std::filesystem::path& path) {
   store.modelIndex = model;
-  return LoadSettingsText(store, path);
+  store.ClearValues();
+  if (LoadSettingsText(store, path) == LoadResult::Read && AnyStandardSettingAccepted(store)) {
+    return RecentLoad::Settings;
+  }
+  store.ClearValues();
+  return RecentLoad::NoSettings;
 }
 
 bool SaveRecentSettings(SettingsStore& store, CDlgTabStandard& page, const ScriptContext& context, PrinterModel model,

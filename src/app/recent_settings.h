@@ -20,8 +20,18 @@ inline constexpr wchar_t kRecentSettingsFileName[] = L"Recent.dat";
 // ExeFolder followed by "Recent.dat".
 std::filesystem::path RecentSettingsPath();
 
-// Reads the file into the store for `model`.
-LoadResult LoadRecentSettings(SettingsStore& store, PrinterModel model, const std::filesystem::path& path);
+// What the start found in the recent-settings file.
+enum class RecentLoad {
+  NoSettings,  // no file, or none that gave a setting: the Standard page starts from its defaults
+  Settings,    // at least one Standard setting was read into the store
+};
+
+// Reads the file into the store for `model`. A file that cannot be read, or
+// whose reading accepts no Standard setting (empty, binary, without the
+// header, only unknown or rejected lines), counts as a missing one and leaves
+// nothing in the store: otherwise the page would keep its empty fields and
+// write them back at the exit, where the next start rejects them again.
+RecentLoad LoadRecentSettings(SettingsStore& store, PrinterModel model, const std::filesystem::path& path);
 
 // Every enabled row of the Standard page, as the page shows it, into the
 // file. The file is written beside the old one under another name and then

@@ -139,6 +139,7 @@ const TextRow<kShortCellUnits> kLabelTexts[BlockRowCount(TextBlock::LabelTexts)]
     /* 127 */ {{L"Labels with gaps", L"ギャップ付きラベル", L"间隙标签", L"갭 라벨"}},
     /* 128 */ {{L"Black marks on back", L"ブラックマーク付きラベル", L"背面黑标标签", L"뒷면 블랙 마크 라벨"}},
     /* 129 */ {{L"RFID Calibration", L"RFID付ラベル", L"RFID校准", L"RFID 보정"}},
+    /* 130 */ {{L"(not present)", L"（見つかりません）", L"（未找到）", L"(찾을 수 없음)"}},
 };
 // clang-format on
 

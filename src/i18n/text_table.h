@@ -47,7 +47,7 @@ struct TextEntry {
 
 constexpr int BlockRowCount(TextBlock block) {
   switch (block) {
-    case TextBlock::LabelTexts: return 130;
+    case TextBlock::LabelTexts: return 131;
     case TextBlock::GuideTexts: return 20;
     case TextBlock::PrintPageTexts: return 5;
     case TextBlock::ValueWords: return 3;
@@ -65,6 +65,10 @@ constexpr bool RowExists(TextId id) { return id.row >= 0 && id.row < BlockRowCou
 // The MessageTexts row whose cells are the file dialogs' filter: four parts
 // (name, pattern, name, pattern), each ended by a NUL, then one more NUL.
 inline constexpr std::int32_t kFileFilterRow = 17;
+
+// Follows, in a link picker, the name of a saved port that is not there now
+// (a printer queue, COM port or USB port that went away).
+inline constexpr TextId kAbsentPortMark{TextBlock::LabelTexts, 130};
 
 // The cell of a row in the given language. The text lives as long as the
 // process; a row outside its block gives an empty text.

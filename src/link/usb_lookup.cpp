@@ -1,5 +1,6 @@
 #include "link/usb_lookup.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <optional>
 
@@ -42,16 +43,29 @@ std::optional<DWORD> ReadDword(HKEY key, const wchar_t* name) {
   return value;
 }
 
-// Whether the usbprint service lists `instance` among its running devices.
-bool ListedByUsbPrint(HKEY root, const std::wstring& instance) {
+// The device instances the usbprint service has running: the values "0",
+// "1" and so on up to "Count" - 1. A wrong "Count" (0xFFFFFFFF would keep
+// the lookup reading for hours) is not trusted: the list ends at the first
+// number without a value and never takes more values than the key holds.
+std::vector<std::wstring> RunningUsbPrintDevices(HKEY root) {
+  std::vector<std::wstring> running;
   ScopedKey key = OpenKey(root, kUsbPrintEnumKey);
-  if (!key) return false;
-  const DWORD count = ReadDword(key.get(), L"Count").value_or(0);
+  if (!key) return running;
+  DWORD valueCount = 0;
+  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount, nullptr, nullptr,
+                         nullptr, nullptr) != ERROR_SUCCESS) {
+    return running;
+  }
+  const DWORD count = std::min(ReadDword(key.get(), L"Count").value_or(0), valueCount);
   for (DWORD i = 0; i < count; ++i) {
     const std::wstring name = std::to_wstring(i);
-    if (ReadText(key.get(), name.c_str()) == instance) return true;
+    if (::RegQueryValueExW(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    // A value that is not text names no device, but the numbering goes on.
+    if (std::optional<std::wstring> instance = ReadText(key.get(), name.c_str())) {
+      running.push_back(std::move(*instance));
+    }
   }
-  return false;
+  return running;
 }
 
 }  // namespace
@@ -73,6 +87,7 @@ UsbPrinterList ListUsbPrinters(HKEY root) {
   UsbPrinterList list;
   ScopedKey classKey = OpenKey(root, kUsbPrinterClassKey);
   if (!classKey) return list;
+  const std::vector<std::wstring> running = RunningUsbPrintDevices(root);
   for (DWORD index = 0;; ++index) {
     wchar_t name[1025] = {};
     DWORD length = 1025;
@@ -93,7 +108,7 @@ UsbPrinterList ListUsbPrinters(HKEY root) {
       entry.portDescription = ReadText(parameters.get(), L"Port Description").value_or(L"");
       entry.usbPortNumber = static_cast<std::int32_t>(ReadDword(parameters.get(), L"Port Number").value_or(0));
     }
-    entry.present = ListedByUsbPrint(root, entry.deviceInstance);
+    entry.present = std::find(running.begin(), running.end(), entry.deviceInstance) != running.end();
     if (counts) {
       list.entries.push_back(std::move(entry));
       list.anyRead = true;

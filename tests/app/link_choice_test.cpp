@@ -7,6 +7,9 @@
 #include <memory>
 #include <ostream>
 
+#include "link/link_fixtures.h"
+#include "link/port_fixtures.h"
+#include "prefs/temp_folder.h"
 #include "res/main_window_ids.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
@@ -283,6 +286,184 @@ TEST_F(LinkChoiceTest, UseDirectPortRefusesAQueueWithoutAPortToSwitchTo) {
     EXPECT_EQ(prefs_.portKind, kPortKindPrt) << queue;
     EXPECT_EQ(prefs_.portName, queue);
     EXPECT_TRUE(Enabled(IDC_MAIN_QUEUE_LIST)) << queue;
+  }
+}
+
+// A saved queue, COM port or USB port that is not there at start keeps its
+// place: an entry with its name and the mark, chosen, and the same name in
+// the preferences, until the user chooses another.
+struct AbsentCase {
+  const char* name;
+  std::int32_t kind;
+  std::wstring saved;
+  int list;
+  int radio;
+  std::wstring other;  // a present entry the user may choose instead
+};
+
+void PrintTo(const AbsentCase& c, std::ostream* os) { *os << c.name; }
+
+class AbsentPort : public LinkChoiceTest, public ::testing::WithParamInterface<AbsentCase> {};
+
+TEST_P(AbsentPort, KeepsTheSavedNameUntilTheUserChoosesAnother) {
+  const AbsentCase& c = GetParam();
+  // A queue of the printer's maker and a default printer, which would
+  // otherwise be offered in place of a saved queue.
+  Fill({L"Telmaro 120", L"Office"});
+  links_->defaultPrinterName = L"Office";
+  const int present = ui::ComboBox(Item(c.list)).Count();
+  prefs_.portKind = c.kind;
+  prefs_.portName = c.saved;
+  links_->Restore();
+  links_->Restore();  // a second look adds no second entry
+  links_->Apply();
+  EXPECT_TRUE(Checked(c.radio));
+  EXPECT_TRUE(Enabled(c.list));
+  EXPECT_EQ(ui::ComboBox(Item(c.list)).Count(), present + 1);
+  EXPECT_EQ(Selected(c.list), c.saved + L" （見つかりません）");
+  EXPECT_EQ(prefs_.portKind, c.kind);
+  EXPECT_EQ(prefs_.portName, c.saved);
+  links_->Collect();
+  EXPECT_EQ(prefs_.portName, c.saved);
+  if (c.kind == kPortKindPrt) {
+    EXPECT_EQ(Text(IDC_MAIN_QUEUE_PORT_TEXT), L"");
+    EXPECT_EQ(driverKind_, kPortKindNone);
+    EXPECT_EQ(links_->queueTooltip().Text(), c.saved);
+  }
+
+  // Another choice and back: each is the name it stands for.
+  const ui::ComboBox list(Item(c.list));
+  for (const std::wstring& entry : {c.other, c.saved + L" （見つかりません）"}) {
+    for (int i = 0; i < list.Count(); ++i) {
+      if (list.ItemText(i) == entry) list.Select(i);
+    }
+    if (c.kind == kPortKindPrt) links_->OnQueueSelected();
+    links_->Collect();
+    EXPECT_EQ(prefs_.portName, entry == c.other ? c.other : c.saved);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AbsentPort,
+    ::testing::Values(AbsentCase{"queue", kPortKindPrt, L"Label 135", IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_RADIO,
+                                 L"Office"},
+                      AbsentCase{"com", kPortKindCom, L"COM7:", IDC_MAIN_COM_LIST, IDC_MAIN_COM_RADIO, L"COM12:"},
+                      AbsentCase{"usb", kPortKindUsb, L"USB009", IDC_MAIN_USB_LIST, IDC_MAIN_USB_RADIO, L"USB002"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// A saved name that is empty is no choice to keep: the first entry stays.
+TEST_F(LinkChoiceTest, AnEmptySavedPortAddsNoEntry) {
+  Fill();
+  prefs_.portKind = kPortKindCom;
+  prefs_.portName = L"";
+  links_->Restore();
+  links_->Apply();
+  EXPECT_EQ(ui::ComboBox(Item(IDC_MAIN_COM_LIST)).Count(), 3);
+  EXPECT_EQ(prefs_.portName, L"COM1:");
+}
+
+// A queue on a COM port that is away: the switch to the port behind it picks
+// the saved entry, which stands for that port.
+TEST_F(LinkChoiceTest, UseDirectPortFindsTheEntryOfAnAbsentComPort) {
+  Fill();
+  links_->queuePortTexts[L"Label COM"] = L"COM5, 9600, 8, 1, None, None";
+  prefs_.portKind = kPortKindCom;
+  prefs_.portName = L"COM5:";
+  links_->Restore();
+  ChooseQueue(L"Label COM");
+  ASSERT_TRUE(links_->UseDirectPort());
+  EXPECT_EQ(Selected(IDC_MAIN_COM_LIST), L"COM5: （見つかりません）");
+  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portName, L"COM5:");
+}
+
+// A port of the system's local monitor: a value of its "Ports" key, which
+// the spooler lists with the local ports.
+class LocalPort {
+ public:
+  explicit LocalPort(std::wstring name) : name_(std::move(name)) {
+    added_ = ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, kKey, name_.c_str(), REG_SZ, L"", sizeof(wchar_t)) == ERROR_SUCCESS;
+  }
+  ~LocalPort() {
+    if (added_) ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, name_.c_str());
+  }
+  LocalPort(const LocalPort&) = delete;
+  LocalPort& operator=(const LocalPort&) = delete;
+  bool added() const { return added_; }
+  const std::wstring& name() const { return name_; }
+
+ private:
+  static constexpr wchar_t kKey[] = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
+  std::wstring name_;
+  bool added_ = false;
+};
+
+// The same with the pickers filled by the port discovery from the test
+// prefix's spooler and registry, and the preferences file written as at the
+// exit: a saved port that is away is written back unchanged, and another
+// choice replaces it.
+TEST(LinkChoiceDiscovery, ASavedPortThatIsAwayStaysInThePreferencesFile) {
+  const std::wstring id = testing_support::UniqueSuffix();
+  const testing_support::SerialCommValue com(L"\\Device\\VostrelSaved" + id, L"COM231");
+  const LocalPort usb(L"USB_saved_" + id);
+  // A queue that would be offered in place of a saved queue that is away.
+  const testing_support::TestQueue queue(L"Telmaro saved " + id, L"LPT1:");
+  ASSERT_TRUE(com.added() && usb.added() && queue.added());
+  ASSERT_TRUE(ui::InitDialogControls());
+
+  struct Case {
+    std::int32_t kind;
+    const wchar_t* type;  // PORT_TYPE
+    std::wstring saved;   // away
+    int list;
+    std::wstring other;  // there
+  };
+  const Case cases[] = {
+      {kPortKindPrt, L"PRT", L"Label gone " + id, IDC_MAIN_QUEUE_LIST, queue.name()},
+      {kPortKindCom, L"COM", L"COM232:", IDC_MAIN_COM_LIST, L"COM231:"},
+      {kPortKindUsb, L"USB", L"USB_gone_" + id, IDC_MAIN_USB_LIST, usb.name()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    testing_support::TempFolder folder;
+    const std::wstring ini = folder.path() + L"Vostrel.ini";
+    ASSERT_TRUE(testing_support::WriteUtf16File(
+        ini, L"[Vostrel]\r\nPORT_TYPE=" + std::wstring(c.type) + L"\r\nPORT_NAME=" + c.saved + L"\r\n"));
+    const auto portName = [&ini] {
+      wchar_t value[256] = {};
+      ::GetPrivateProfileStringW(L"Vostrel", L"PORT_NAME", L"<none>", value, 256, ini.c_str());
+      return std::wstring(value);
+    };
+    PreferencesRecord loaded;
+    loaded.portKind = c.kind;
+    loaded.portName = c.saved;
+    PreferencesRecord current = loaded;
+    std::int32_t driverKind = 0;
+    std::wstring driverAddress;
+    std::wstring driverNumber;
+
+    BareMainWindow window;
+    ASSERT_TRUE(window.CreateModeless(nullptr));
+    LinkChoice links(window.hwnd(), current, DriverPort{driverKind, driverAddress, driverNumber});
+    links.FillPickers();
+    links.Restore();
+    links.Apply();
+    const ui::ComboBox list(window.Item(c.list));
+    EXPECT_EQ(list.SelectedText(), c.saved + L" （見つかりません）");
+    links.Collect();
+    ASSERT_TRUE(SavePreferencesOnExit(ini, loaded, current, [] { return IDYES; }));
+    EXPECT_EQ(portName(), c.saved);
+
+    int other = -1;
+    for (int i = 0; i < list.Count(); ++i) {
+      if (list.ItemText(i) == c.other) other = i;
+    }
+    ASSERT_GE(other, 0);
+    list.Select(other);
+    links.Collect();
+    ASSERT_TRUE(SavePreferencesOnExit(ini, loaded, current, [] { return IDYES; }));
+    EXPECT_EQ(portName(), c.other);
+    window.Destroy();
   }
 }
 

@@ -1,7 +1,12 @@
-// The recent-settings file is replaced only by a complete new one.
+// The recent-settings file: replaced only by a complete new one, and read at
+// start only when it gives a setting.
 #include "app/recent_settings.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
 
 #include "prefs/temp_folder.h"
 
@@ -44,6 +49,70 @@ TEST_F(RecentSettingsFile, AWriteThatFailsKeepsTheSettingsOfTheLastRun) {
   EXPECT_FALSE(ReplaceSettingsFile(store_, Path()));
   EXPECT_EQ(testing_support::ReadFileBytes(Path()), old);
 }
+
+void WriteBytes(const std::wstring& path, std::string_view bytes) {
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  ::CloseHandle(file);
+}
+
+struct StartCase {
+  const char* name;
+  std::string bytes;  // the file; "<none>" for no file at all
+  RecentLoad expected;
+};
+
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+
+const std::string kHeader("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\n");
+
+class RecentSettingsAtStart : public RecentSettingsFile, public ::testing::WithParamInterface<StartCase> {};
+
+// A file that gives the Standard page nothing to show counts as a missing
+// one; one that gives it a setting is read as it stands.
+TEST_P(RecentSettingsAtStart, CountsAFileWithoutASettingAsMissing) {
+  const StartCase& c = GetParam();
+  if (c.bytes != "<none>") WriteBytes(Path(), c.bytes);
+  store_.Entry(entry::kHostName).selected = 1;  // left from before: does not count
+  store_.Entry(entry::kHostName).value = L"before";
+  EXPECT_EQ(LoadRecentSettings(store_, PrinterModel::Vx120Zkq, Path()), c.expected);
+  int selected = 0;
+  for (int entry = 0; entry < kScriptEntryCount; ++entry) selected += store_.Entry(entry).selected;
+  if (c.expected == RecentLoad::NoSettings) {
+    EXPECT_EQ(selected, 0);
+  } else {
+    EXPECT_EQ(store_.Entry(entry::kPrintDarkness).value, L"12");
+    EXPECT_EQ(store_.Entry(entry::kHostName).selected, 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecentSettingsAtStart,
+    ::testing::Values(
+        StartCase{"missing", "<none>", RecentLoad::NoSettings}, StartCase{"empty", "", RecentLoad::NoSettings},
+        StartCase{"binary", std::string("\x00\xff\xfe\x01\x80\x1b~A\r\n\x7f\xe3\x81\x82\x00\x00", 18),
+                  RecentLoad::NoSettings},
+        StartCase{"utf16", std::string("\xff\xfe~\0!\0!\0\r\0\n\0", 12), RecentLoad::NoSettings},
+        StartCase{"no header", "PRINT DARKNESS\t:\t12\r\nEND\r\n", RecentLoad::NoSettings},
+        StartCase{"header only", kHeader, RecentLoad::NoSettings},
+        StartCase{"header and END", kHeader + "END\r\n", RecentLoad::NoSettings},
+        StartCase{"unknown lines", kHeader + "NO SUCH SETTING\t:\t1\r\nIPV4 GATEWAY\r\nEND\r\n",
+                  RecentLoad::NoSettings},
+        StartCase{"rejected only", kHeader + "PRINT DARKNESS\t:\t99\r\nEND\r\n", RecentLoad::NoSettings},
+        StartCase{"advanced only", kHeader + "MACH CUT POS\t:\t10\tDOTS\r\nEND\r\n", RecentLoad::NoSettings},
+        StartCase{"one setting", kHeader + "PRINT DARKNESS\t:\t12\r\nEND\r\n", RecentLoad::Settings},
+        StartCase{"one of two rejected", kHeader + "PRINT SPEED\t:\t99 IPS\r\nPRINT DARKNESS\t:\t12\r\nEND\r\n",
+                  RecentLoad::Settings}),
+    [](const auto& test) {
+      std::string name = test.param.name;
+      for (char& ch : name) {
+        if (ch == ' ') ch = '_';
+      }
+      return name;
+    });
 
 }  // namespace
 }  // namespace vostrel::testing

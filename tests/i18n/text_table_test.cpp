@@ -63,7 +63,7 @@ TEST(TextTable, BlocksHaveTheirRowCountsAndCellSizes) {
     int rows;
     int units;
   };
-  const Case cases[] = {{TextBlock::LabelTexts, 130, 32},
+  const Case cases[] = {{TextBlock::LabelTexts, 131, 32},
                         {TextBlock::GuideTexts, 20, 512},
                         {TextBlock::PrintPageTexts, 5, 32},
                         {TextBlock::ValueWords, 3, 32},
@@ -72,7 +72,7 @@ TEST(TextTable, BlocksHaveTheirRowCountsAndCellSizes) {
     EXPECT_EQ(BlockRowCount(c.block), c.rows);
     EXPECT_EQ(BlockCellUnits(c.block), c.units);
   }
-  EXPECT_EQ(sizeof(kLabelTexts), 130u * 4 * 32 * sizeof(wchar_t));
+  EXPECT_EQ(sizeof(kLabelTexts), 131u * 4 * 32 * sizeof(wchar_t));
   EXPECT_EQ(sizeof(kGuideTexts), 20u * 4 * 512 * sizeof(wchar_t));
   EXPECT_EQ(sizeof(kMessageTexts), 18u * 4 * 512 * sizeof(wchar_t));
 }
@@ -319,7 +319,7 @@ TEST(TextTable, RowsAndIndexesOutsideTheTableGiveAnEmptyText) {
   EXPECT_EQ(std::wstring(GetText(tabs, 5)), L"拡張");
   EXPECT_EQ(std::wstring(GetText(tabs, 6)), L"");
   EXPECT_EQ(std::wstring(GetText(tabs, -1)), L"");
-  EXPECT_EQ(std::wstring(GetText(TextId{TextBlock::LabelTexts, 130})), L"");
+  EXPECT_EQ(std::wstring(GetText(TextId{TextBlock::LabelTexts, 131})), L"");
   EXPECT_EQ(std::wstring(GetText(TextId{TextBlock::ValueWords, -1})), L"");
   EXPECT_EQ(std::wstring(CellText({TextBlock::ValueWords, 1}, static_cast<Language>(4))), L"");
 }
@@ -371,7 +371,7 @@ TEST(TextTable, EnglishTextLetsTheLastMatchingRowWin) {
       {{17, {TextBlock::LabelTexts, 0}}, L"简单", L"Easy"},
       {{19, {TextBlock::LabelTexts, 0}}, L"基本", L"STANDARD"},
       {{18, {TextBlock::LabelTexts, 1}}, L"基本", L"STANDARD"},
-      {{3, {TextBlock::LabelTexts, 128}}, L"RFID付ラベル", L"RFID Calibration"},  // runs past the block's end
+      {{3, {TextBlock::LabelTexts, 129}}, L"RFID付ラベル", L"RFID Calibration"},  // runs past the block's end
   };
   for (const Case& c : cases) {
     std::wstring result = L"before";

@@ -101,6 +101,51 @@ TEST_F(UsbLookupTest, FindsTheFirstPresentDeviceOfThePortNumber) {
   }
 }
 
+struct RunningCase {
+  const char* name;
+  DWORD count;                        // "Count" of the usbprint Enum key
+  const wchar_t* removed;             // a numbered value taken away, or nullptr
+  const wchar_t* notText;             // a numbered value made a DWORD, or nullptr
+  std::vector<std::wstring> present;  // the devices then present
+};
+
+// A "Count" far beyond the values the key holds ends at the first number
+// without a value; it finishes at once and finds the same devices.
+TEST_F(UsbLookupTest, AHugeCountReadsOnlyTheNumberedValuesThere) {
+  const RunningCase cases[] = {
+      {"all six", 0xFFFFFFFF, nullptr, nullptr, {L"A", L"C", L"D", L"E", L"G", L"H"}},
+      {"gap at 2", 0xFFFFFFFF, L"2", nullptr, {L"A", L"C"}},
+      {"gap at 0", 0xFFFFFFFF, L"0", nullptr, {}},
+      {"2 not text", 0xFFFFFFFF, nullptr, L"2", {L"A", L"C", L"E", L"G", L"H"}},
+      {"count within", 3, nullptr, nullptr, {L"A", L"C", L"D"}},
+  };
+  const wchar_t* running[] = {L"A", L"C", L"D", L"E", L"G", L"H"};
+  for (const RunningCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int i = 0; i < 6; ++i) {
+      ASSERT_TRUE(root.SetText(kUsbPrintEnumKey, std::to_wstring(i).c_str(), Instance(running[i])));
+    }
+    ASSERT_TRUE(root.SetDword(kUsbPrintEnumKey, L"Count", c.count));
+    if (c.removed != nullptr) {
+      ASSERT_EQ(::RegDeleteKeyValueW(root.key(), kUsbPrintEnumKey, c.removed), ERROR_SUCCESS);
+    }
+    if (c.notText != nullptr) {
+      ASSERT_TRUE(root.SetDword(kUsbPrintEnumKey, c.notText, 7));
+    }
+
+    std::vector<std::wstring> present;
+    for (const UsbPrinterEntry& entry : ListUsbPrinters(root.key()).entries) {
+      if (entry.present) present.push_back(entry.deviceInstance);
+    }
+    std::vector<std::wstring> expected;
+    for (const std::wstring& tag : c.present) expected.push_back(Instance(tag));
+    EXPECT_THAT(present, ::testing::UnorderedElementsAreArray(expected));
+  }
+  // H (port 8) is found once its number lies within the values read.
+  ASSERT_TRUE(root.SetDword(kUsbPrintEnumKey, L"Count", 0xFFFFFFFF));
+  EXPECT_TRUE(FindUsbPrinter(L"USB008", root.key()).found);
+}
+
 TEST(UsbLookup, NothingReadWithoutTheClassKey) {
   TestRegistryRoot empty;
   const UsbPrinterList list = ListUsbPrinters(empty.key());
