@@ -45,7 +45,9 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
   u_long nonBlocking = 1;
   if (::ioctlsocket(candidate, FIONBIO, &nonBlocking) != 0) return false;
   if (::connect(candidate, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-    if (::WSAGetLastError() != WSAEWOULDBLOCK) return false;
+    openError = static_cast<LinkStatus>(::WSAGetLastError());
+    if (openError != WSAEWOULDBLOCK) return false;
+    openError = kLinkOk;
     const std::uint32_t start = clock_.TickCount();
     for (;;) {
       fd_set writable;
@@ -56,15 +58,25 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
       FD_SET(candidate, &failed);
       timeval now{0, 0};
       const int ready = ::select(0, nullptr, &writable, &failed, &now);
-      if (ready < 0 || FD_ISSET(candidate, &failed)) return false;
+      if (ready < 0 || FD_ISSET(candidate, &failed)) {
+        int error = 0;
+        int size = sizeof error;
+        ::getsockopt(candidate, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size);
+        openError = error != 0 ? static_cast<LinkStatus>(error) : static_cast<LinkStatus>(::WSAGetLastError());
+        return false;
+      }
       if (ready > 0) break;
       const std::uint32_t elapsed = Elapsed(start);
-      if (elapsed >= kConnectLimitMs) return false;
+      if (elapsed >= kConnectLimitMs) {
+        openError = kLinkTimedOut;
+        return false;
+      }
       clock_.Sleep(static_cast<std::uint32_t>(std::min<std::uint64_t>(kSocketPollMs, kConnectLimitMs - elapsed)));
     }
     int error = 0;
     int size = sizeof error;
     if (::getsockopt(candidate, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0 || error != 0) {
+      openError = static_cast<LinkStatus>(error);
       return false;
     }
   }
@@ -74,7 +86,12 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
 }
 
 bool PrinterLink::OpenNet(TimeoutClass timeouts) {
-  if (!IsReachable(prefs_.portName)) return false;
+  openError = kLinkOk;
+  if (!IsReachable(prefs_.portName)) {
+    const bool known = IsDottedIPv4(prefs_.portName) || ResolveToDotted(prefs_.portName).has_value();
+    openError = known ? WSAEHOSTUNREACH : WSAHOST_NOT_FOUND;
+    return false;
+  }
   if (socket.valid()) return false;
   ScopedSocket created(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   if (!created) {

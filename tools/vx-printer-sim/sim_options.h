@@ -30,6 +30,10 @@ struct Options {
   long long connections = -1;  // stop after this many connections; -1 never
   bool quiet = false;
   bool help = false;
+  // --strict: the pause before a configuration request is kept as a printer keeps it.
+  bool strict = false;
+  // --printers N: N printers, each on a port of its own (TCP only).
+  long long printers = 1;
 };
 
 struct ParsedOptions {

@@ -95,7 +95,8 @@ int ServeTcp(const Options& options, Printer& printer, Recorder& recorder, Clock
   std::printf("listening on %s\n", Address(address).c_str());
   std::fflush(stdout);
 
-  ServeSettings settings{options.faults, 0, options.stateFile};
+  StrictPause strict{options.strict ? &clock : nullptr, kStrictTcpPauseMs};
+  ServeSettings settings{options.faults, 0, options.stateFile, &strict};
   while (!stop.load() && (options.connections < 0 || totals.connections < options.connections)) {
     if (!Readable(listener.get())) continue;
     sockaddr_in peer{};
