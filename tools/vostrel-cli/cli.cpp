@@ -156,8 +156,8 @@ std::wstring Upper(std::wstring_view text) {
 }
 
 std::wstring JsonHead(const Options& options, int code) {
-  return L"{\"command\":" + JsonString(options.command) + L",\"model\":" + JsonString(options.model) +
-         L",\"code\":" + std::to_wstring(code);
+  return L"{\"command\":" + JsonString(options.command) + L",\"model\":" + JsonString(options.model) + L",\"code\":" +
+         std::to_wstring(code);
 }
 
 int DumpOrCheck(const Options& options, Output& output) {
@@ -166,7 +166,8 @@ int DumpOrCheck(const Options& options, Output& output) {
   const int status = LoadSettingsForCommand(store, file, options.model, output, true);
   const bool check = options.command == L"check";
   if (status != kExitOk) {
-    if (options.json) output.out += JsonHead(options, status) + L",\"file\":" + JsonString(file) + L",\"settings\":[]}\n";
+    if (options.json)
+      output.out += JsonHead(options, status) + L",\"file\":" + JsonString(file) + L",\"settings\":[]}\n";
     return status;
   }
   std::vector<SettingView> views = ViewStore(store);
@@ -177,8 +178,9 @@ int DumpOrCheck(const Options& options, Output& output) {
     std::wstring json = JsonHead(options, result) + L",\"file\":" + JsonString(file) + L",\"settings\":[";
     for (std::size_t i = 0; i < views.size(); ++i) {
       std::wstring setting = JsonSetting(views[i]);
-      if (check) setting.insert(setting.size() - 1, L",\"accepts\":" + JsonString(AcceptedValues(views[i].slot,
-                                                                                               store.modelIndex)));
+      if (check)
+        setting.insert(setting.size() - 1,
+                       L",\"accepts\":" + JsonString(AcceptedValues(views[i].slot, store.modelIndex)));
       json += (i > 0 ? L"," : L"") + setting;
     }
     output.out += json + L"]}\n";
@@ -242,7 +244,8 @@ int Set(const Options& options, Output& output) {
   }
   if (!problems.empty()) {
     output.err += problems + L"vostrel-cli: nothing was written\n";
-    if (options.json) output.out += JsonHead(options, kExitInvalidSettings) + L",\"settings\":" + JsonSettings(views) + L"}\n";
+    if (options.json)
+      output.out += JsonHead(options, kExitInvalidSettings) + L",\"settings\":" + JsonSettings(views) + L"}\n";
     return kExitInvalidSettings;
   }
   if (!WriteSettingsFile(store, std::filesystem::path(options.outFile))) {
@@ -257,7 +260,8 @@ int DiffFiles(const Options& options, Output& output) {
   std::vector<SettingView> sides[2];
   for (int side = 0; side < 2; ++side) {
     SettingsStore store;
-    const int status = LoadSettingsForCommand(store, options.operands[static_cast<size_t>(side)], options.model, output);
+    const int status =
+        LoadSettingsForCommand(store, options.operands[static_cast<size_t>(side)], options.model, output);
     if (status != kExitOk) return kExitDiffSideNotRead;
     sides[side] = ViewStore(store);
   }
@@ -344,9 +348,9 @@ std::wstring DiffReport(const std::vector<SettingView>& a, std::wstring_view nam
                         L",\"equal\":" + (equal ? L"true" : L"false") + L",\"differences\":[";
     for (std::size_t i = 0; i < differences.size(); ++i) {
       const ViewDifference& d = differences[i];
-      text += (i > 0 ? L"," : L"") + std::wstring(L"{\"keyword\":") + JsonString(d.keyword) +
-              L",\"a\":" + (d.a != nullptr ? JsonSetting(*d.a) : L"null") +
-              L",\"b\":" + (d.b != nullptr ? JsonSetting(*d.b) : L"null") + L"}";
+      text += (i > 0 ? L"," : L"") + std::wstring(L"{\"keyword\":") + JsonString(d.keyword) + L",\"a\":" +
+              (d.a != nullptr ? JsonSetting(*d.a) : L"null") + L",\"b\":" +
+              (d.b != nullptr ? JsonSetting(*d.b) : L"null") + L"}";
     }
     return text + L"]}\n";
   }

@@ -72,7 +72,7 @@ bool IsHelpArgument(std::wstring_view argument);
 
 // The report of diff: the differing settings side by side (or as JSON),
 // after a line naming the two sides.
-std::wstring DiffReport(const std::vector<SettingView>& a, std::wstring_view nameA,
-                        const std::vector<SettingView>& b, std::wstring_view nameB, bool json, bool& equal);
+std::wstring DiffReport(const std::vector<SettingView>& a, std::wstring_view nameA, const std::vector<SettingView>& b,
+                        std::wstring_view nameB, bool json, bool& equal);
 
 }  // namespace vostrel::cli

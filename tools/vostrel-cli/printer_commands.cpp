@@ -242,14 +242,14 @@ struct PrinterRun {
   int code = kExitOk;
   LinkStatus openError = kLinkOk;
   std::uint32_t ms = 0;
-  std::wstring err;                 // the failure's lines (numbered message and what went wrong)
-  std::vector<SettingView> views;   // receive: the listing's settings; send --verify, verify: those that differ
+  std::wstring err;                // the failure's lines (numbered message and what went wrong)
+  std::vector<SettingView> views;  // receive: the listing's settings; send --verify, verify: those that differ
   std::vector<ViewDifference> differences;
-  std::vector<SettingView> sent;    // verify: the file's settings
-  std::vector<SettingView> read;    // verify: the listing's settings
-  std::wstring text;                // info lines, doctor report
-  std::wstring json;                // the command's own members of the printer's JSON object
-  std::string listing;              // receive: the listing as it came
+  std::vector<SettingView> sent;  // verify: the file's settings
+  std::vector<SettingView> read;  // verify: the listing's settings
+  std::wstring text;              // info lines, doctor report
+  std::wstring json;              // the command's own members of the printer's JSON object
+  std::string listing;            // receive: the listing as it came
 };
 
 // The companion's front for one printer: the countdown (for a lone printer)
@@ -425,8 +425,8 @@ int ReadFileToSend(const Options& options, FileToSend& file, Output& output) {
     return kExitNotOpened;
   }
   auto refuse = [&](const std::wstring& why) {
-    output.err += EnglishCodeText(kExitRejectedSettings) + L"\nvostrel-cli: nothing was sent; '" + name + L"' " +
-                  why + L"\n";
+    output.err +=
+        EnglishCodeText(kExitRejectedSettings) + L"\nvostrel-cli: nothing was sent; '" + name + L"' " + why + L"\n";
     return kExitRejectedSettings;
   };
   if (bytes.size() > kSettingsFileReadLimit) {
@@ -451,11 +451,12 @@ int ReadFileToSend(const Options& options, FileToSend& file, Output& output) {
   }
   std::wstring rejected;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (store.slots[static_cast<size_t>(slot)].invalid != 0) rejected += L"vostrel-cli: rejected: " + SlotName(slot) + L"\n";
+    if (store.slots[static_cast<size_t>(slot)].invalid != 0)
+      rejected += L"vostrel-cli: rejected: " + SlotName(slot) + L"\n";
   }
   if (!rejected.empty()) {
-    output.err += EnglishCodeText(kExitRejectedSettings) + L"\nvostrel-cli: nothing was sent; the file's rejected settings:\n" +
-                  rejected;
+    output.err += EnglishCodeText(kExitRejectedSettings) +
+                  L"\nvostrel-cli: nothing was sent; the file's rejected settings:\n" + rejected;
     return kExitRejectedSettings;
   }
   file.views = ViewStore(store);
@@ -474,9 +475,9 @@ int Compare(const Options& options, const FileToSend& file, PrinterRun& run, Clo
   std::wstring json = L",\"differences\":[";
   for (size_t i = 0; i < run.differences.size(); ++i) {
     const ViewDifference& d = run.differences[i];
-    json += (i > 0 ? L"," : L"") + std::wstring(L"{\"keyword\":") + JsonString(d.keyword) +
-            L",\"sent\":" + (d.a != nullptr ? JsonSetting(*d.a) : L"null") +
-            L",\"read\":" + (d.b != nullptr ? JsonSetting(*d.b) : L"null") + L"}";
+    json += (i > 0 ? L"," : L"") + std::wstring(L"{\"keyword\":") + JsonString(d.keyword) + L",\"sent\":" +
+            (d.a != nullptr ? JsonSetting(*d.a) : L"null") + L",\"read\":" +
+            (d.b != nullptr ? JsonSetting(*d.b) : L"null") + L"}";
   }
   run.json = json + L"]";
   if (run.differences.empty()) return kExitOk;
@@ -649,12 +650,12 @@ class Doctor {
       return Code();
     }
     if (const LinkStatus status = session.Write(request); status != kLinkOk) {
-      Failed(L"request", Since(start), L"the configuration request was not taken (status " + std::to_wstring(status) + L")",
-             kExitWriteFailed);
+      Failed(L"request", Since(start),
+             L"the configuration request was not taken (status " + std::to_wstring(status) + L")", kExitWriteFailed);
       return Code();
     }
-    Step(L"request", true, Since(start), L"the configuration request written (" + std::to_wstring(request.size()) +
-                                             L" bytes)");
+    Step(L"request", true, Since(start),
+         L"the configuration request written (" + std::to_wstring(request.size()) + L" bytes)");
 
     start = clock_.TickCount();
     std::string reply;
@@ -684,7 +685,8 @@ class Doctor {
       return Code();
     }
     Step(L"header", true, readMs,
-         header == HeaderPresence::Whole ? L"the listing begins with its header" : L"the listing begins with half its header");
+         header == HeaderPresence::Whole ? L"the listing begins with its header"
+                                         : L"the listing begins with half its header");
     if (!EndsWithEndLine(reply)) {
       Failed(L"END", readMs,
              L"the listing stopped after " + std::to_wstring(reply.size()) +
@@ -879,7 +881,7 @@ int Diff(const Options& options, Output& output, Clock& clock, const ProgressSin
 }
 
 constexpr std::array<std::wstring_view, 6> kPrinterCommands = {L"receive", L"info",   L"send",
-                                                                L"verify",  L"doctor", L"diff"};
+                                                               L"verify",  L"doctor", L"diff"};
 
 }  // namespace
 
@@ -899,9 +901,9 @@ std::wstring EnglishCodeText(int code) {
 
 int WorseStatus(int a, int b) {
   // Ranked from fine to worst; a code not listed counts as a failure to reach.
-  constexpr std::array<int, 10> kRank = {kExitOk,       kExitNotAsSent,        kExitFileNotWritten,
-                                         kExitNotOpened, kExitStartNotAccepted, kExitRejectedSettings,
-                                         kExitReadFailed, kExitWriteFailed,     kExitLinkNotOpened,
+  constexpr std::array<int, 10> kRank = {kExitOk,         kExitNotAsSent,        kExitFileNotWritten,
+                                         kExitNotOpened,  kExitStartNotAccepted, kExitRejectedSettings,
+                                         kExitReadFailed, kExitWriteFailed,      kExitLinkNotOpened,
                                          kExitUsage};
   auto rank = [&](int code) {
     const auto at = std::find(kRank.begin(), kRank.end(), code);
@@ -918,9 +920,8 @@ bool IsPrinterCommand(const std::vector<std::wstring>& args) {
 
 int RunPrinterCommand(const std::vector<std::wstring>& args, Output& output, Clock& clock,
                       const ProgressSink& progress) {
-  if (IsPrinterCommand(args) && std::any_of(args.begin() + 1, args.end(), [](const std::wstring& arg) {
-        return IsHelpArgument(arg);
-      })) {
+  if (IsPrinterCommand(args) &&
+      std::any_of(args.begin() + 1, args.end(), [](const std::wstring& arg) { return IsHelpArgument(arg); })) {
     output.out += CommandHelp(args[0]);
     return kExitOk;
   }
@@ -950,8 +951,8 @@ int RunPrinterCommand(const std::vector<std::wstring>& args, Output& output, Clo
   int status = kExitOk;
   for (const PrinterRun& run : runs) status = WorseStatus(status, run.code);
   if (options.json) {
-    std::wstring json = L"{\"command\":" + JsonString(options.command) + L",\"code\":" + std::to_wstring(status) +
-                        L",\"printers\":[";
+    std::wstring json =
+        L"{\"command\":" + JsonString(options.command) + L",\"code\":" + std::to_wstring(status) + L",\"printers\":[";
     for (size_t i = 0; i < runs.size(); ++i) json += (i > 0 ? L"," : L"") + PrinterJson(runs[i]);
     output.out += json + L"]}\n";
     for (const PrinterRun& run : runs) output.err += run.err;
@@ -959,9 +960,8 @@ int RunPrinterCommand(const std::vector<std::wstring>& args, Output& output, Clo
   }
   if (runs.size() == 1) {
     SingleOutput(options, runs[0], output);
-    output.out += runs[0].text.empty() || options.command == L"info" || options.command == L"receive"
-                      ? L""
-                      : runs[0].text;
+    output.out +=
+        runs[0].text.empty() || options.command == L"info" || options.command == L"receive" ? L"" : runs[0].text;
     return status;
   }
   output.out += Table(runs);

@@ -10,8 +10,8 @@
 #include "settings/catalogue.h"
 #include "settings/listing_keyword_table.h"
 #include "settings/listing_line.h"
-#include "settings/listing_values.h"
 #include "settings/listing_reader.h"
+#include "settings/listing_values.h"
 #include "settings/listing_word_table.h"
 
 namespace vostrel::cli {
@@ -246,7 +246,8 @@ std::wstring AcceptedValues(int slot, PrinterModel model) {
       return L"a length " + LengthText(row->range, row->second);
     case Parse::PaperPosition:
       return L"a length " + LengthText(kPaperPositionCentred.millimetres, kPaperPositionCentred.inches) +
-             L" (from the centre), or " + LengthText(kPaperPositionFromEdge.millimetres, kPaperPositionFromEdge.inches) +
+             L" (from the centre), or " +
+             LengthText(kPaperPositionFromEdge.millimetres, kPaperPositionFromEdge.inches) +
              L" when FUNCTION SELECT is OFF";
     case Parse::Level: return L"a level " + RangeText(row->range, 2, L"V");
     case Parse::DotPosition:
