@@ -965,6 +965,10 @@ int RunPrinterCommand(const std::vector<std::wstring>& args, Output& output, Clo
     return status;
   }
   output.out += Table(runs);
+  // doctor's reports are its answer: each printer's after the table.
+  if (options.command == L"doctor" && !options.haveOut) {
+    for (const PrinterRun& run : runs) output.out += L"\n" + run.text;
+  }
   for (const PrinterRun& run : runs) {
     if (!run.err.empty()) output.err += L"== " + run.link + L"\n" + run.err;
   }

@@ -202,6 +202,24 @@ TEST(ReceiveCommand, PutsThePreRequestAndTheRequestOnTheWireAndWritesTheListingA
   }
 }
 
+TEST(ReceiveCommand, QuietDropsTheCountdownAndReadableLinesAreDumpsOwn) {
+  ScratchFolder folder;
+  SimulatorProcess sim(4);
+  ASSERT_NE(sim.port(), 0);
+  const std::wstring file = (folder / "received.prn").wstring();
+  auto quiet = RunPrinter({L"receive", L"--quiet", L"--link", sim.link(), L"-o", file});
+  auto readable = RunPrinter({L"receive", L"--link", sim.link()});
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(quiet->status, kExitOk);
+  EXPECT_TRUE(quiet->progress.empty());
+  EXPECT_EQ(PauseSteps(*quiet), 200u);  // the pause itself stays
+  EXPECT_EQ(readable->progress.size(), 20u);
+  Output dumped;
+  EXPECT_EQ(cli::Run({L"dump", file}, dumped), kExitOk);
+  EXPECT_NE(dumped.out.find(L"\nPRINT DARKNESS  "), std::wstring::npos);
+  EXPECT_EQ(readable->output.out, dumped.out);
+}
+
 TEST(ReceiveCommand, PrintsWhatDumpPrintsOfTheReceivedFile) {
   for (const wchar_t* fault : {L"", L"--stray-byte"}) {
     SCOPED_TRACE(fault[0] == 0 ? "clean listing" : "stray byte");
