@@ -324,6 +324,31 @@ TEST(CliFleet, SendVerifyNamesTheSettingAPrinterDidNotTake) {
   EXPECT_NE(r.err.find("PRINT SPEED: sent '8 IPS', the printer has '"), std::string::npos);
 }
 
+TEST(CliFleet, DiffComparesAFileWithWhatAPrinterHolds) {
+  SimulatorProcess sim(2, L"--strict");
+  ASSERT_NE(sim.port(), 0);
+  ScratchFolder folder;
+  const fs::path file = folder.path() / "wanted.prn";
+  std::ofstream(file, std::ios::binary) << kPrefix << "PRINT DARKNESS\t:\t29\r\nEND\r\n";
+  const Result r = RunExe(L"diff --json \"" + file.wstring() + L"\" --link " + sim.link());
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(r.status, 1u) << r.err;
+  const Json report = JsonReader::Parse(Widened(r.out));
+  EXPECT_FALSE(report[L"equal"].boolean);
+  EXPECT_EQ(report[L"b"].text, sim.link());
+  bool darkness = false;
+  for (const Json& difference : report[L"differences"].items) {
+    if (difference[L"keyword"].text != L"PRINT DARKNESS") continue;
+    darkness = true;
+    EXPECT_EQ(difference[L"a"][L"value"].text, L"29");
+    ASSERT_EQ(difference[L"b"].kind, Json::Kind::Object);  // the printer lists its own darkness
+    EXPECT_NE(difference[L"b"][L"value"].text, L"29");
+  }
+  EXPECT_TRUE(darkness);
+  // What only the printer lists is a difference too.
+  EXPECT_GT(report[L"differences"].items.size(), 1u);
+}
+
 TEST(CliFleet, DoctorNamesRefusedSilentAndHeaderlessPrinters) {
   std::wstring refused;
   {
