@@ -9,7 +9,10 @@
 # companion's --help) and taken off. The protocol's own waits taken off too:
 # per connection the drain of old input (100 ms of quiet), and for Receive
 # the pause of 20 s between the pre-request and the request. Prints the
-# median of each.
+# median of each. Then the fleet: one receive from FLEET printers at once (a
+# simulator process with --printers FLEET, all of them --strict) against one
+# receive from a single strict printer; the goal is under 1.5 times.
+#   scripts/bench-flows.sh [SEND_RUNS] [RECEIVE_RUNS] [FLEET]    (FLEET default 10)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,6 +20,7 @@ build=${VOSTREL_BUILD_DIR:-$root/build}
 win="$build/win"
 send_runs=${1:-5}
 receive_runs=${2:-2}
+fleet=${3:-10}
 
 cmake --build "$win" --target vostrel-cli vx-printer-sim >/dev/null
 [ -d "$win/wine/prefix" ] || "$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
@@ -83,3 +87,28 @@ printf 'Send over TCP:    %6d ms in all, %6d ms of protocol waits, %5d ms above 
   "$send_ms" "$send_waits" "$((send_ms - start_ms - send_waits))" "$send_runs"
 printf 'Receive over TCP: %6d ms in all, %6d ms of protocol waits, %5d ms above them (median of %d)\n' \
   "$receive_ms" "$receive_waits" "$((receive_ms - start_ms - receive_waits))" "$receive_runs"
+
+# The fleet: FLEET strict printers in one simulator process, received at once.
+"$run" "$sim" --quiet --strict --listen 127.0.0.1:0 --printers "$fleet" --connections 2 >"$work/fleet.out" 2>&1 &
+sim_pid=$!
+for _ in $(seq 100); do
+  [ "$(grep -c '^listening on' "$work/fleet.out" 2>/dev/null)" -ge "$fleet" ] && break
+  sleep 0.1
+done
+: >"$work/links.txt"
+for port in $(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/fleet.out"); do
+  echo "net:127.0.0.1:$port" >>"$work/links.txt"
+done
+[ "$(wc -l <"$work/links.txt")" -eq "$fleet" ] || { echo "bench-flows: the fleet did not start" >&2; exit 1; }
+fleet_ms=$(time_cli receive --jobs "$fleet" --links "Z:${work//\//\\}\\links.txt")
+wait "$sim_pid" || true
+sim_pid=""
+"$run" "$sim" --quiet --strict --listen 127.0.0.1:0 --connections 2 >"$work/sim.out" 2>&1 &
+sim_pid=$!
+for _ in $(seq 100); do grep -q '^listening on' "$work/sim.out" 2>/dev/null && break; sleep 0.1; done
+sim_port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/sim.out" | head -1)
+single_ms=$(time_cli receive --link "net:127.0.0.1:$sim_port")
+wait "$sim_pid" || true
+sim_pid=""
+printf 'Receive from %d strict printers at once: %6d ms; from one: %6d ms; ratio %s (goal under 1.5)\n' \
+  "$fleet" "$fleet_ms" "$single_ms" "$(awk -v a="$fleet_ms" -v b="$single_ms" 'BEGIN { printf "%.2f", a / b }')"

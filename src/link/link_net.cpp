@@ -44,7 +44,9 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
   u_long nonBlocking = 1;
   if (::ioctlsocket(candidate, FIONBIO, &nonBlocking) != 0) return false;
   if (::connect(candidate, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-    if (::WSAGetLastError() != WSAEWOULDBLOCK) return false;
+    openError = static_cast<LinkStatus>(::WSAGetLastError());
+    if (openError != WSAEWOULDBLOCK) return false;
+    openError = kLinkOk;
     const std::uint32_t start = clock_.TickCount();
     for (;;) {
       fd_set writable;
@@ -55,15 +57,25 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
       FD_SET(candidate, &failed);
       timeval now{0, 0};
       const int ready = ::select(0, nullptr, &writable, &failed, &now);
-      if (ready < 0 || FD_ISSET(candidate, &failed)) return false;
+      if (ready < 0 || FD_ISSET(candidate, &failed)) {
+        int error = 0;
+        int size = sizeof error;
+        ::getsockopt(candidate, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size);
+        openError = error != 0 ? static_cast<LinkStatus>(error) : static_cast<LinkStatus>(::WSAGetLastError());
+        return false;
+      }
       if (ready > 0) break;
       const std::uint32_t elapsed = Elapsed(start);
-      if (elapsed >= kConnectLimitMs) return false;
+      if (elapsed >= kConnectLimitMs) {
+        openError = kLinkTimedOut;
+        return false;
+      }
       clock_.Sleep(static_cast<std::uint32_t>(std::min<std::uint64_t>(kSocketPollMs, kConnectLimitMs - elapsed)));
     }
     int error = 0;
     int size = sizeof error;
     if (::getsockopt(candidate, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size) != 0 || error != 0) {
+      openError = static_cast<LinkStatus>(error);
       return false;
     }
   }
@@ -73,6 +85,7 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
 }
 
 bool PrinterLink::OpenNet(TimeoutClass timeouts) {
+  openError = kLinkOk;
   if (socket.valid()) return false;
   // The echo is only a hint: many networks drop ICMP while the printer's
   // port is open, and a loaded printer may answer it late. The connection,
@@ -86,14 +99,22 @@ bool PrinterLink::OpenNet(TimeoutClass timeouts) {
   std::wstring host = prefs_.portName;
   if (!IsDottedIPv4(host)) {
     auto resolved = ResolveToDotted(host);
-    if (!resolved) return false;  // the socket closes with `created`
+    if (!resolved) {
+      openError = WSAHOST_NOT_FOUND;
+      return false;  // the socket closes with `created`
+    }
     host = std::move(*resolved);
   }
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_addr.s_addr = ::inet_addr(WideToAnsi(host).c_str());
   address.sin_port = ::htons(ParsePortNumber(prefs_.portNumber));
-  if (!Connect(created.get(), address)) return false;  // the socket closes with `created`
+  if (!Connect(created.get(), address)) {
+    // Neither the echo nor the connect answered: the host is most likely
+    // not on the network at all.
+    if (openError == kLinkTimedOut && !echoAnswered) openError = WSAEHOSTUNREACH;
+    return false;  // the socket closes with `created`
+  }
   const BOOL inline_ = TRUE;
   if (::setsockopt(created.get(), SOL_SOCKET, SO_OOBINLINE, reinterpret_cast<const char*>(&inline_), sizeof inline_) !=
       0) {

@@ -46,6 +46,12 @@ class PrinterLink {
   // diagnostics only, the connection decides whether the link opens.
   bool echoAnswered = false;
 
+  // Why the last Open of a NET link failed, for the front ends that name the
+  // cause: the socket error of the connect (WSAECONNREFUSED, ...),
+  // kLinkTimedOut for a connect not answered in time, WSAEHOSTUNREACH for no
+  // echo, WSAHOST_NOT_FOUND for a name that is not known; kLinkOk otherwise.
+  LinkStatus openError = kLinkOk;
+
   // The state of the link, open to the flows that use it and to its tests.
   std::int32_t kind = 0;
   ScopedHandle handle;

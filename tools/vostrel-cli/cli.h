@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/settings_store.h"
+#include "settings_view.h"
 
 namespace vostrel::cli {
 
@@ -17,6 +18,14 @@ enum ExitCode : int {
   kExitStartNotAccepted = 2,
   kExitInvalidSettings = 3,
   kExitUsage = 64,
+};
+
+// diff: the two sides hold the same settings (0) or not (1); a side that
+// cannot be read ends with 2.
+enum DiffExitCode : int {
+  kExitSame = 0,
+  kExitDifferent = 1,
+  kExitDiffSideNotRead = 2,
 };
 
 struct Output {
@@ -50,6 +59,20 @@ std::wstring DumpStore(const SettingsStore& store);
 int LoadSettingsForCommand(SettingsStore& store, const std::wstring& file, std::wstring_view model, Output& output,
                            bool warnings = false);
 
+// The usage of every command, one "usage:" line each, then what LINK, the
+// models and the exit statuses are.
 extern const wchar_t kUsage[];
+
+// The usage line and description of one command ("dump", "receive", ...);
+// empty for a name that is no command.
+std::wstring CommandHelp(std::wstring_view command);
+
+// Whether the argument asks for help: --help, -h or /?.
+bool IsHelpArgument(std::wstring_view argument);
+
+// The report of diff: the differing settings side by side (or as JSON),
+// after a line naming the two sides.
+std::wstring DiffReport(const std::vector<SettingView>& a, std::wstring_view nameA, const std::vector<SettingView>& b,
+                        std::wstring_view nameB, bool json, bool& equal);
 
 }  // namespace vostrel::cli

@@ -41,17 +41,13 @@ int wmain(int argc, wchar_t** argv) {
   vostrel::cli::Output output;
   int status = 0;
   if (vostrel::cli::IsPrinterCommand(args)) {
-    status = vostrel::cli::RunPrinterCommand(args, output, vostrel::SystemClock(),
-                                             [](std::wstring_view line) { WriteUtf8(stderr, line); });
+    // Progress (the countdown, a fleet's printers as they end) is for a
+    // person watching: only when standard error is a terminal.
+    vostrel::cli::ProgressSink progress;
+    if (_isatty(_fileno(stderr))) progress = [](std::wstring_view line) { WriteUtf8(stderr, line); };
+    status = vostrel::cli::RunPrinterCommand(args, output, vostrel::SystemClock(), progress);
   } else {
     status = vostrel::cli::Run(args, output);
-    if (status == vostrel::cli::kExitOk && output.out == vostrel::cli::kUsage) {
-      output.out += L"\n";
-      output.out += vostrel::cli::kPrinterUsage;
-    } else if (status == vostrel::cli::kExitUsage) {
-      output.err += L"\n";
-      output.err += vostrel::cli::kPrinterUsage;
-    }
   }
   WriteUtf8(stdout, output.out);
   WriteUtf8(stderr, output.err);

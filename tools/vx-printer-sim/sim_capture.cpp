@@ -36,8 +36,17 @@ Recorder::File Recorder::Open(const std::wstring& name, const wchar_t* mode) con
   return File(::_wfopen((folder_ + name).c_str(), mode));
 }
 
+std::string Timestamp() {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u.%03u", now.wYear, now.wMonth, now.wDay, now.wHour,
+                now.wMinute, now.wSecond, now.wMilliseconds);
+  return text;
+}
+
 void Recorder::Log(std::string_view line) {
-  std::string text(line);
+  std::string text = Timestamp() + " " + std::string(line);
   text += '\n';
   if (!quiet_) {
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -55,11 +64,15 @@ void Recorder::BeginConnection(long long number, std::string_view peer) {
 }
 
 void Recorder::Received(std::string_view bytes) {
+  receivedBytes_ += static_cast<long long>(bytes.size());
   WriteAll(in_.get(), bytes);
-  if (!bytes.empty()) WriteAll(log_.get(), "  <- " + std::to_string(bytes.size()) + " bytes\n");
+  if (!bytes.empty()) WriteAll(log_.get(), Timestamp() + "   <- " + std::to_string(bytes.size()) + " bytes\n");
 }
 
-void Recorder::Sent(std::string_view bytes) { WriteAll(out_.get(), bytes); }
+void Recorder::Sent(std::string_view bytes) {
+  sentBytes_ += static_cast<long long>(bytes.size());
+  WriteAll(out_.get(), bytes);
+}
 
 void Recorder::EndConnection() {
   in_.reset();

@@ -27,6 +27,10 @@ class Recorder {
   void EndConnection();
   void Job(const PrintJob& job, int number);
 
+  // Bytes received and sent on every connection so far.
+  long long receivedBytes() const { return receivedBytes_; }
+  long long sentBytes() const { return sentBytes_; }
+
  private:
   struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -41,7 +45,13 @@ class Recorder {
   File in_;
   File out_;
   long long connection_ = 0;
+  long long receivedBytes_ = 0;
+  long long sentBytes_ = 0;
 };
+
+// "2026-12-11 03:35:12.123": the local time, to the millisecond, that starts
+// every log line.
+std::string Timestamp();
 
 // Whole-file helpers for the settings file.
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);

@@ -82,7 +82,8 @@ int ServeCom(const Options& options, Printer& printer, Recorder& recorder, Clock
   std::printf("serving %s at %u baud\n", name.c_str(), static_cast<unsigned>(options.serial.baud));
   std::fflush(stdout);
 
-  ServeSettings settings{options.faults, kComIdleEndMs, options.stateFile};
+  StrictPause strict{options.strict ? &clock : nullptr, kStrictComPauseMs};
+  ServeSettings settings{options.faults, kComIdleEndMs, options.stateFile, &strict};
   ComChannel channel(port.get());
   while (!stop.load() && (options.connections < 0 || totals.connections < options.connections)) {
     // Wait for the first byte before a connection begins.

@@ -204,6 +204,15 @@ constexpr auto kOptionRows = std::to_array<OptionRow>({
      {},
      L"print only the listening address and errors",
      [](Options& o, std::wstring_view) { return o.quiet = true; }},
+    {L"--strict",
+     {},
+     L"answer a configuration request only when the pre-request came the printer's pause before it (20 s over TCP, "
+     L"5 s over COM); otherwise answer nothing and log why",
+     [](Options& o, std::wstring_view) { return o.strict = true; }},
+    {L"--printers", L"N",
+     L"N printers on N ports from the --listen port on (port 0: N free ports), each with its own settings, serial "
+     L"number and capture folder DIR/printer-K",
+     [](Options& o, std::wstring_view v) { return ParseNumber(v, 1, 64, o.printers); }},
     {L"--help", {}, L"this text", [](Options& o, std::wstring_view) { return o.help = true; }},
     {L"--version", {}, L"print the version", [](Options& o, std::wstring_view) { return o.version = true; }},
 });
@@ -239,6 +248,10 @@ ParsedOptions ParseOptions(const std::vector<std::wstring>& arguments) {
   const Hardware& hardware = parsed.options.hardware;
   if (int{hardware.wlan} + int{hardware.bluetooth} + int{hardware.rfid} > 1) {
     parsed.error = L"--wlan, --bluetooth and --rfid share the printer's one option slot: give one of them";
+    return parsed;
+  }
+  if (parsed.options.printers > 1 && !parsed.options.comPort.empty()) {
+    parsed.error = L"--printers serves TCP ports only: leave out --com";
     return parsed;
   }
   parsed.ok = true;

@@ -31,6 +31,10 @@ struct Options {
   bool quiet = false;
   bool help = false;
   bool version = false;
+  // --strict: the pause before a configuration request is kept as a printer keeps it.
+  bool strict = false;
+  // --printers N: N printers, each on a port of its own (TCP only).
+  long long printers = 1;
 };
 
 struct ParsedOptions {

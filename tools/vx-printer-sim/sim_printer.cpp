@@ -115,8 +115,7 @@ std::string Printer::ListingBody() const {
 
 std::string Printer::InformationLine(InfoItem item) const {
   switch (item) {
-    case InfoItem::SerialNumber:
-      return "Serial Number : " + std::string(kSerialNumbers[static_cast<int>(hardware_.model)]) + "\r\n";
+    case InfoItem::SerialNumber: return "Serial Number : " + SerialNumber() + "\r\n";
     case InfoItem::PrintCounter: return "Print Counter Length " + Metres(printCounterMm_) + "\r\n";
     case InfoItem::ServiceCounter: return "Service Counter Length " + Metres(serviceCounterMm_) + "\r\n";
     case InfoItem::CutCounter: return "Cut Counter " + std::to_string(cutCounter_) + "\r\n";
@@ -144,6 +143,14 @@ int Printer::LoadSettingsText(std::string_view text) {
     if (ApplySettingLine(line) != LineOutcome::Applied) ++refused;
   }
   return refused;
+}
+
+std::string Printer::SerialNumber() const {
+  std::string serial(kSerialNumbers[static_cast<int>(hardware_.model)]);
+  if (hardware_.unit <= 0) return serial;
+  // The last two digits number the printers of one process.
+  const std::string unit = std::to_string(100 + hardware_.unit % 100).substr(1);
+  return serial.replace(serial.size() - 2, 2, unit);
 }
 
 void Printer::CountPrintJob() {

@@ -25,6 +25,9 @@ struct Hardware {
   bool bluetooth = false;
   bool rfid = false;
   bool emulationLine = true;  // false: the listing has no MACHINE EMULATION CODE line
+  // The printer's number among several in one process (--printers): its
+  // serial number ends in it; 0 keeps the model's own serial number.
+  int unit = 0;
 };
 
 enum class LineOutcome { Applied, Rejected, UnknownKeyword, NotASetting };
@@ -60,12 +63,20 @@ class Printer {
   void CountPrintJob();
   int printedJobs() const { return printedJobs_; }
 
+  // The settings a client's scripts changed, for the summary at the end.
+  void CountSettingChanged() { ++settingsChanged_; }
+  long long settingsChanged() const { return settingsChanged_; }
+
+  // The serial number the information reply gives.
+  std::string SerialNumber() const;
+
  private:
   std::string SettingLine(std::size_t row) const;
 
   Hardware hardware_;
   std::vector<std::string> values_;  // one per row of SettingRows()
   int printedJobs_ = 0;
+  long long settingsChanged_ = 0;
   std::int64_t printCounterMm_;
   std::int64_t serviceCounterMm_;
   std::int64_t cutCounter_;

@@ -16,6 +16,7 @@ void Report(Session& session, Printer& printer, Recorder& recorder) {
 ServeEnd ServeConnection(Channel& channel, Printer& printer, const ServeSettings& settings, Recorder& recorder,
                          Clock& clock, const std::atomic<bool>& stop) {
   Session session(printer, settings.faults);
+  session.SetStrict(settings.strict);
   ServeEnd end = ServeEnd::PeerClosed;
   bool anything = false;
   std::uint32_t lastBytes = clock.TickCount();

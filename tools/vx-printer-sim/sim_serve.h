@@ -27,7 +27,8 @@ struct ServeSettings {
   // COM has no connections: a connection ends after this long without bytes
   // once some came. 0: only the peer ends it.
   std::uint32_t idleEndMs = 0;
-  std::wstring stateFile;  // saved after the connection when not empty
+  std::wstring stateFile;         // saved after the connection when not empty
+  StrictPause* strict = nullptr;  // --strict: the pause before a configuration request, kept across connections
 };
 
 enum class ServeEnd { PeerClosed, Idle, FaultClosed, FaultReset, WriteFailed, Stopped, NothingCame };

@@ -132,7 +132,7 @@ bool Session::StepIdle(bool finishing, std::vector<Step>& out) {
     Event(std::string(command.name));
     switch (command.command) {
       case Command::Prefix: mode_ = Mode::Lines; break;
-      case Command::PreRequest: break;
+      case Command::PreRequest: NotePreRequest(); break;
       case Command::SelfTest:
       case Command::SamplePrint:
         job_ = {command.command == Command::SelfTest ? JobKind::SelfTest : JobKind::SamplePrint,
@@ -243,6 +243,7 @@ void Session::HandleLine(std::string_view line, std::vector<Step>& out) {
   switch (printer_.ApplySettingLine(line)) {
     case LineOutcome::Applied:
       ++settingsApplied_;
+      printer_.CountSettingChanged();
       Event("set " + split.keyword + " = " + Printable(printer_.Value(split.keyword)));
       break;
     case LineOutcome::Rejected: Event("value refused, setting kept: " + Printable(line)); break;
@@ -258,7 +259,7 @@ void Session::EndRequest(std::vector<Step>& out) {
   infoRequested_.clear();
   if (listingRequested_) {
     listingRequested_ = false;
-    Reply(Listing(), true, out);
+    if (PauseKept()) Reply(Listing(), true, out);
   }
   if (!reply.empty()) Reply(std::move(reply), false, out);
 }
@@ -323,6 +324,29 @@ void Session::CloseJob() {
 }
 
 void Session::Event(std::string text) { events_.push_back(std::move(text)); }
+
+void Session::NotePreRequest() {
+  if (strict_ == nullptr || strict_->clock == nullptr) return;
+  strict_->preRequestSeen = true;
+  strict_->preRequestAt = strict_->clock->TickCount();
+}
+
+bool Session::PauseKept() {
+  if (strict_ == nullptr || strict_->clock == nullptr) return true;
+  const bool seen = std::exchange(strict_->preRequestSeen, false);
+  if (!seen) {
+    Event("strict: configuration request without a pre-request before it; nothing answered");
+    return false;
+  }
+  const std::uint32_t waited = ElapsedMs(strict_->preRequestAt, strict_->clock->TickCount());
+  if (waited < strict_->pauseMs) {
+    Event("strict: the pre-request came only " + std::to_string(waited) + " ms before the configuration request, " +
+          std::to_string(strict_->pauseMs) + " ms are needed; nothing answered");
+    return false;
+  }
+  Event("strict: the pre-request came " + std::to_string(waited) + " ms before the configuration request");
+  return true;
+}
 
 std::vector<std::string> Session::TakeEvents() { return std::exchange(events_, {}); }
 

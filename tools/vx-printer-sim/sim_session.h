@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/clock.h"
 #include "sim_printer.h"
 
 namespace vostrel::sim {
@@ -41,6 +42,16 @@ struct Step {
   bool reset = false;
 };
 
+// --strict: a configuration request is answered only when the pre-request
+// came at least `pauseMs` before it on the simulator's own clock, as a real
+// printer needs; the state lasts across the connections of one printer.
+struct StrictPause {
+  Clock* clock = nullptr;  // nullptr: not strict
+  std::uint32_t pauseMs = 0;
+  bool preRequestSeen = false;
+  std::uint32_t preRequestAt = 0;
+};
+
 enum class JobKind { SelfTest, SamplePrint, Data };
 
 struct PrintJob {
@@ -56,6 +67,9 @@ class Session {
   std::vector<Step> Receive(std::string_view bytes);
   // The client closed its side: what is still pending becomes a print job.
   void Finish();
+
+  // Makes the session strict about the pause before a configuration request.
+  void SetStrict(StrictPause* strict) { strict_ = strict; }
 
   // The session asked for the connection to be closed (a fault), and whether
   // with a reset; later bytes are ignored.
@@ -95,6 +109,11 @@ class Session {
   bool reset_ = false;
   std::vector<std::string> events_;
   std::vector<PrintJob> jobs_;
+  StrictPause* strict_ = nullptr;
+
+  void NotePreRequest();
+  // Whether a configuration request may be answered now; says why not.
+  bool PauseKept();
 };
 
 // Bytes that neither frame a listing nor end one (no header, no "END").

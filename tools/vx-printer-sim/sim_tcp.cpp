@@ -114,10 +114,14 @@ int ServeTcp(const Options& options, Printer& printer, Recorder& recorder, Clock
   int length = sizeof address;
   ::getsockname(listener.get(), reinterpret_cast<sockaddr*>(&address), &length);
   // Always printed, also when quiet: a test that asked for port 0 learns the port here.
-  std::printf("listening on %s\n", Address(address).c_str());
+  // One of several printers says which, so that its capture folder printer-K can be found.
+  const std::string unit =
+      options.hardware.unit > 0 ? " (printer " + std::to_string(options.hardware.unit) + ")" : std::string();
+  std::printf("listening on %s%s\n", Address(address).c_str(), unit.c_str());
   std::fflush(stdout);
 
-  ServeSettings settings{options.faults, 0, options.stateFile};
+  StrictPause strict{options.strict ? &clock : nullptr, kStrictTcpPauseMs};
+  ServeSettings settings{options.faults, 0, options.stateFile, &strict};
   while (!stop.load() && (options.connections < 0 || totals.connections < options.connections)) {
     if (!Readable(listener.get())) continue;
     sockaddr_in peer{};

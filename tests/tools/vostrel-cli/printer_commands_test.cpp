@@ -147,7 +147,9 @@ TEST(PrinterCommandLine, UsageErrorsEndWith64BeforeAnythingIsOpened) {
       {L"receive", L"--link"},
       {L"receive", L"--link", L"queue:Label printer"},
       {L"info", L"--link", L"queue:Label printer"},
-      {L"info", L"--link", L"net:127.0.0.1", L"-o", L"x.prn"},
+      {L"info", L"--link", L"net:127.0.0.1", L"--raw"},
+      {L"receive", L"--link", L"net:127.0.0.1", L"-o", L""},
+      {L"receive", L"--link", L"net:127.0.0.1", L"--jobs", L"0"},
       {L"receive", L"--link", L"net:127.0.0.1", L"extra"},
       {L"receive", L"--link", L"net:127.0.0.1", L"--model", L"VX-999"},
       {L"send", L"--link", L"net:127.0.0.1"},
@@ -200,6 +202,24 @@ TEST(ReceiveCommand, PutsThePreRequestAndTheRequestOnTheWireAndWritesTheListingA
   }
 }
 
+TEST(ReceiveCommand, QuietDropsTheCountdownAndReadableLinesAreDumpsOwn) {
+  ScratchFolder folder;
+  SimulatorProcess sim(4);
+  ASSERT_NE(sim.port(), 0);
+  const std::wstring file = (folder / "received.prn").wstring();
+  auto quiet = RunPrinter({L"receive", L"--quiet", L"--link", sim.link(), L"-o", file});
+  auto readable = RunPrinter({L"receive", L"--link", sim.link()});
+  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(quiet->status, kExitOk);
+  EXPECT_TRUE(quiet->progress.empty());
+  EXPECT_EQ(PauseSteps(*quiet), 200u);  // the pause itself stays
+  EXPECT_EQ(readable->progress.size(), 20u);
+  Output dumped;
+  EXPECT_EQ(cli::Run({L"dump", file}, dumped), kExitOk);
+  EXPECT_NE(dumped.out.find(L"\nPRINT DARKNESS  "), std::wstring::npos);
+  EXPECT_EQ(readable->output.out, dumped.out);
+}
+
 TEST(ReceiveCommand, PrintsWhatDumpPrintsOfTheReceivedFile) {
   for (const wchar_t* fault : {L"", L"--stray-byte"}) {
     SCOPED_TRACE(fault[0] == 0 ? "clean listing" : "stray byte");
@@ -208,7 +228,7 @@ TEST(ReceiveCommand, PrintsWhatDumpPrintsOfTheReceivedFile) {
     ASSERT_NE(sim.port(), 0);
     const std::wstring file = (folder / "received.prn").wstring();
     auto toFile = RunPrinter({L"receive", L"--link", sim.link(), L"-o", file});
-    auto printed = RunPrinter({L"receive", L"--model", L"VX-135-ZKQ", L"--link", sim.link()});
+    auto printed = RunPrinter({L"receive", L"--raw", L"--model", L"VX-135-ZKQ", L"--link", sim.link()});
     EXPECT_EQ(sim.Finish(), 0u);
     EXPECT_EQ(toFile->status, kExitOk);
     EXPECT_EQ(printed->status, kExitOk);
@@ -218,7 +238,7 @@ TEST(ReceiveCommand, PrintsWhatDumpPrintsOfTheReceivedFile) {
     EXPECT_EQ(FileBytes(file), fault[0] == 0 ? sent : sent.substr(1));
 
     Output dumped;
-    EXPECT_EQ(cli::Run({L"dump", L"--model", L"VX-135-ZKQ", file}, dumped), kExitOk);
+    EXPECT_EQ(cli::Run({L"dump", L"--raw", L"--model", L"VX-135-ZKQ", file}, dumped), kExitOk);
     EXPECT_NE(dumped.out.find(L"PRINT DARKNESS#1\t1\t"), std::wstring::npos);
     EXPECT_EQ(printed->output.out, dumped.out);
   }
@@ -313,10 +333,14 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"InfoPrinterClosesEarly", L"info", L"--close-after 3", 1, kExitReadFailed}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(PrinterFailureMessage, IsTheProgramsNumberedMessageInItsLanguage) {
+TEST(PrinterFailureMessage, IsTheProgramsNumberedMessageInEnglishWithTheCause) {
+  // The tests run in Japanese: the companion still speaks one language, English.
   auto run = RunPrinter({L"info", L"--link", RefusedLink()});
   EXPECT_EQ(run->status, kExitLinkNotOpened);
-  EXPECT_TRUE(run->output.err.starts_with(L"code : 30\nポートのオープンに失敗しました。\n"));
+  EXPECT_TRUE(run->output.err.starts_with(L"code : 30\nOpen port error.\n"))
+      << std::string(run->output.err.begin(), run->output.err.end());
+  EXPECT_NE(run->output.err.find(L"connection refused: the printer is on, but its raw TCP port is off or not "),
+            std::wstring::npos);
 }
 
 // The value after "KEY" up to the line's end in a reply.
@@ -366,7 +390,7 @@ TEST(SendCommand, PutsThePrefixAndTheFilesScriptOnTheWire) {
     SimulatorProcess sim(3);
     ASSERT_NE(sim.port(), 0);
     auto sent = RunPrinter({L"send", L"--link", sim.link(), file});
-    auto received = RunPrinter({L"receive", L"--link", sim.link()});
+    auto received = RunPrinter({L"receive", L"--raw", L"--link", sim.link()});
     EXPECT_EQ(sim.Finish(), 0u);
     EXPECT_EQ(sent->status, kExitOk);
     EXPECT_EQ(sent->output.err, L"");

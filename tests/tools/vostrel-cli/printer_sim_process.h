@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/unique_handle.h"
@@ -72,6 +73,8 @@ class SimulatorProcess {
     std::snprintf(name, sizeof name, "conn-%04d-%s.bin", n, direction);
     return FileBytes(capture_.path() / name);
   }
+  // The simulator's readable log so far.
+  std::string Log() const { return FileBytes(capture_.path() / "sim.log"); }
   bool HasConnection(int n) const {
     char name[32];
     std::snprintf(name, sizeof name, "conn-%04d-in.bin", n);
@@ -82,6 +85,82 @@ class SimulatorProcess {
   ScratchFolder capture_;
   vostrel::testing::SimulatorProcess process_;
   int port_ = 0;
+};
+
+// Several printers in one simulator process (--printers N), each on a free
+// loopback port with its own capture folder, as the fleet tests use them;
+// ended by their connection count or, failing that, when the object goes.
+class FleetSimulator {
+ public:
+  FleetSimulator(int printers, int connections, const std::wstring& arguments = L"") {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!::CreatePipe(&read, &write, &inherit, 0)) return;
+    output_.reset(read);
+    ScopedHandle childEnd(write);
+    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write;
+    startup.hStdError = write;
+    std::wstring command = L"\"" + fs::path(VX_PRINTER_SIM_EXE).wstring() +
+                           L"\" --quiet --listen 127.0.0.1:0 --printers " + std::to_wstring(printers) +
+                           L" --connections " + std::to_wstring(connections) + L" --capture \"" +
+                           capture_.path().wstring() + L"\" " + arguments;
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                          &info)) {
+      return;
+    }
+    process_.reset(info.hProcess);
+    ::CloseHandle(info.hThread);
+    childEnd.reset();
+    // One "listening on" line per printer, in the order the printers got their ports.
+    const std::string marker = "listening on 127.0.0.1:";
+    for (int i = 0; i < printers; ++i) {
+      std::string line;
+      char c = 0;
+      DWORD count = 0;
+      while (::ReadFile(output_.get(), &c, 1, &count, nullptr) && count == 1 && c != '\n') {
+        if (c != '\r') line += c;
+      }
+      if (!line.starts_with(marker)) break;
+      ports_.push_back(std::stoi(line.substr(marker.size())));
+      const size_t unit = line.find("(printer ");
+      units_.push_back(unit == std::string::npos ? 0 : std::stoi(line.substr(unit + 9)));
+    }
+  }
+  ~FleetSimulator() {
+    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
+  }
+  FleetSimulator(const FleetSimulator&) = delete;
+  FleetSimulator& operator=(const FleetSimulator&) = delete;
+
+  const std::vector<int>& ports() const { return ports_; }
+  // The capture folder of the printer listening on `port`.
+  fs::path FolderOf(int port) const {
+    for (size_t i = 0; i < ports_.size(); ++i) {
+      if (ports_[i] == port) return capture_.path() / ("printer-" + std::to_string(units_[i]));
+    }
+    return {};
+  }
+  const fs::path& folder() const { return capture_.path(); }
+
+  // Waits (up to 60 s) for every printer to end after its connections.
+  DWORD Finish() {
+    if (!process_ || ::WaitForSingleObject(process_.get(), 60000) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = STILL_ACTIVE;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+  }
+
+ private:
+  ScratchFolder capture_;
+  ScopedHandle output_;
+  ScopedHandle process_;
+  std::vector<int> ports_;
+  std::vector<int> units_;
 };
 
 // The fake clock, except that the link's polls also pass on the wall clock,

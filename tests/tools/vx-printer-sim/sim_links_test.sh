@@ -101,7 +101,7 @@ case "$mode" in
     kill -INT "$sim_pid"
     wait_for_exit "$sim_pid" || fail "Ctrl+C did not end the simulator"
     [ "$exit_code" -eq 0 ] || fail "exit code $exit_code"
-    grep -q "^served 0 connection(s)" "$work/out.txt" || fail "no clean end"
+    grep -q "^[-0-9: .]*served 0 connection(s)" "$work/out.txt" || fail "no clean end"
     ;;
   *) fail "unknown mode $mode" ;;
 esac

@@ -87,5 +87,20 @@ TEST(SimOptions, RefusesWhatItCannotServe) {
   }
 }
 
+// The options of a simulator that stands for a real printer or a fleet.
+TEST(SimOptions, StrictAndPrintersAreTakenAndPrintersServeTcpOnly) {
+  const ParsedOptions defaults = ParseOptions({});
+  EXPECT_FALSE(defaults.options.strict);
+  EXPECT_EQ(defaults.options.printers, 1);
+  const ParsedOptions fleet = ParseOptions({L"--strict", L"--printers", L"10"});
+  ASSERT_TRUE(fleet.ok);
+  EXPECT_TRUE(fleet.options.strict);
+  EXPECT_EQ(fleet.options.printers, 10);
+  for (const auto& arguments : std::vector<std::vector<std::wstring>>{
+           {L"--printers", L"0"}, {L"--printers", L"65"}, {L"--printers", L"2", L"--com", L"COM5"}}) {
+    EXPECT_FALSE(ParseOptions(arguments).ok) << std::string(arguments[1].begin(), arguments[1].end());
+  }
+}
+
 }  // namespace
 }  // namespace vostrel::sim
