@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/dpi_change.h"
 #include "app/link_choice.h"
 #include "app/picker_tooltip.h"
 #include "app/tab_host.h"
@@ -68,6 +69,8 @@ class CDrennicDlg : public ui::Dialog {
   void OnSize(int cx, int cy);
   void OnMinMaxInfo(MINMAXINFO& info);
   bool PaintMinimized();
+  // WM_DPICHANGED: the window at `dpi` in the suggested rectangle.
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   // The commands of the buttons.
   void RunMainAction();
@@ -93,6 +96,7 @@ class CDrennicDlg : public ui::Dialog {
   PickerTooltip modelTip_;
   HICON icon_ = nullptr;
   std::filesystem::path recentPath_;
+  DpiChange dpiChange_;
 };
 
 }  // namespace vostrel
