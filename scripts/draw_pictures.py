@@ -1363,10 +1363,12 @@ SCALE_ID_OFFSETS = {150: 10000, 200: 20000}
 
 
 def scaled_resources():
-    """The resource lines of the larger drawings (src/res/scaled_pictures.rc
-    includes them)."""
-    lines = ["// Written by scripts/draw_pictures.py: the pictures at 150 and "
-             "200 %."]
+    """src/res/scaled_pictures.rc: the resource lines of the larger
+    drawings."""
+    lines = ["// The program's pictures at 150 and 200 %, for windows at a "
+             "higher DPI (the",
+             "// pictures at 100 % come with the page templates). Written by "
+             "scripts/draw_pictures.py."]
     for percent, offset in sorted(SCALE_ID_OFFSETS.items()):
         for name, id_, _w, _h, _draw, _keyed in PICTURES:
             lines.append('%d BITMAP "pictures/%s"' %
@@ -1395,6 +1397,8 @@ def main():
     ap.add_argument("--out", required=True, help="folder to write into")
     ap.add_argument("--png", help="also write enlarged PNG copies here")
     ap.add_argument("--only", help="draw only files whose name contains this")
+    ap.add_argument("--rc", help="write the resource script of the larger "
+                    "drawings here (src/res/scaled_pictures.rc)")
     args = ap.parse_args()
     os.makedirs(args.out, exist_ok=True)
 
@@ -1421,8 +1425,9 @@ def main():
                           Image.Resampling.NEAREST).save(
                     os.path.join(args.png, name[:-4] + ".png"))
     SCALE = 1.0
-    with open(os.path.join(args.out, "scaled_pictures.rc.inc"), "w") as f:
-        f.write(scaled_resources())
+    if args.rc:
+        with open(args.rc, "w") as f:
+            f.write(scaled_resources())
 
     if not args.only or args.only in ICON_FILE:
         icons = [draw_icon(s) for s in ICON_SIZES]
