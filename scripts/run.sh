@@ -133,10 +133,11 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 rm -rf "$prefix"
 cp -a "$win/wine/golden" "$prefix"
 sed -i '/^"Graphics"="null"$/d' "$prefix/user.reg"
-# Wine's own fonts (fonts-wine: Marlett draws the caption buttons, Tahoma is
-# the main window's font) go where a prefix made before they were installed
-# does not have them.
-cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+# Marlett (fonts-wine) draws the caption buttons; a prefix made before it was
+# installed lacks it. Only Marlett: Wine's Tahoma has no Japanese and, unlike
+# Windows, finds no linked font for it, so the main window's texts would
+# turn to boxes (without it Wine draws them with a Japanese font).
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 
 xvfb_pid=""
 headless=1

@@ -46,8 +46,8 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 rm -rf "$WINEPREFIX"
 cp -a "$build/win/wine/golden" "$WINEPREFIX"
 sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
-# Wine's own fonts (fonts-wine), as scripts/run.sh gives them.
-cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+# Marlett (fonts-wine), as scripts/run.sh gives it.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 # A free display of its own (Xvfb picks the number and writes it to fd 3).
 rm -f "$work/display"
