@@ -76,6 +76,16 @@ for _ in $(seq 1 60); do
   if xwininfo -root -tree 2>/dev/null | grep -q "\"Page $page\""; then break; fi
   sleep 0.5
 done
-sleep 2
-import -window root "$out"
+# Then until it is idle: two grabs a quarter of a second apart the same.
+size="$((640 * dpi / 96))x$((540 * dpi / 96))"
+rm -f "$work/grab.previous"
+sleep 1
+for _ in $(seq 60); do
+  import -window root -depth 8 "rgb:$work/grab"
+  if [ -f "$work/grab.previous" ] && cmp -s "$work/grab" "$work/grab.previous"; then break; fi
+  mv "$work/grab" "$work/grab.previous"
+  sleep 0.25
+done
+[ -f "$work/grab" ] || mv "$work/grab.previous" "$work/grab"
+convert -size "$size" -depth 8 "rgb:$work/grab" "$out"
 echo "$out"
