@@ -199,16 +199,22 @@ fi
 
 # No display: a short scripted look at the program, a screenshot per step.
 step() { "$wine" "$win/tests/app/gui_step.exe" "$@" </dev/null 2>/dev/null; }
-# A screenshot once the window is idle: the screen grabbed until two grabs a
-# quarter of a second apart are the same (at most some 10 s), so that no row
-# is caught half painted.
+# A screenshot once the window is idle: the screen grabbed every quarter of a
+# second until it has not changed for a second (the busy window counts its
+# pause's seconds in the title), at most some 20 s, so that no row is caught
+# half painted.
 shot() {
-  local grab="$work/grab" previous="$work/grab.previous"
+  local grab="$work/grab" previous="$work/grab.previous" still=0
   rm -f "$previous"
-  for _ in $(seq 40); do
+  for _ in $(seq 80); do
     sleep 0.25
     import -window root -depth 8 "rgb:$grab"
-    if [ -f "$previous" ] && cmp -s "$grab" "$previous"; then break; fi
+    if [ -f "$previous" ] && cmp -s "$grab" "$previous"; then
+      still=$((still + 1))
+      [ "$still" -ge 4 ] && break
+    else
+      still=0
+    fi
     mv "$grab" "$previous"
   done
   [ -f "$grab" ] || mv "$previous" "$grab"
