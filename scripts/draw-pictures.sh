@@ -24,8 +24,13 @@ case "${1:-}" in
   --check)
     tmp=$(mktemp -d)
     trap 'rm -rf "$tmp"' EXIT
-    "$python" "$script" --out "$tmp"
+    "$python" "$script" --out "$tmp" --rc "$tmp/scaled_pictures.rc"
     status=0
+    if ! cmp -s "$tmp/scaled_pictures.rc" "$root/src/res/scaled_pictures.rc"; then
+      echo "draw-pictures: src/res/scaled_pictures.rc differs from its drawing" >&2
+      status=1
+    fi
+    rm -f "$tmp/scaled_pictures.rc"
     for f in "$tmp"/*; do
       name=$(basename "$f")
       if [ ! -e "$out/$name" ]; then
@@ -53,10 +58,10 @@ case "${1:-}" in
       exit 2
     fi
     mkdir -p "$2"
-    exec "$python" "$script" --out "$out" --png "$2"
+    exec "$python" "$script" --out "$out" --rc "$root/src/res/scaled_pictures.rc" --png "$2"
     ;;
   "")
-    exec "$python" "$script" --out "$out"
+    exec "$python" "$script" --out "$out" --rc "$root/src/res/scaled_pictures.rc"
     ;;
   *)
     echo "usage: $0 [--check | --png DIR]" >&2

@@ -2,7 +2,9 @@
 """Draws the program's pictures (src/res/pictures) from code.
 
 Every picture is drawn at four times its size and scaled down, so that lines
-come out smooth. Pictures with a transparent colour (pure red) are composed
+come out smooth. Each bitmap is drawn at 100, 150 and 200 % (the files of the
+larger ones end in _150.bmp and _200.bmp): the program takes the one for its
+window's DPI, so that a picture is as crisp at 150 % as at 100 %. Pictures with a transparent colour (pure red) are composed
 after the scaling through a hard-edged mask, so that a pixel is either exactly
 red or one of the drawing's own colours: a pinkish fringe would show around
 the drawing on the page.
@@ -22,6 +24,8 @@ import sys
 from PIL import Image, ImageChops, ImageDraw, ImageFont
 
 SS = 4  # supersampling factor
+SCALE = 1.0  # the scale the pictures are being drawn at (1.0, 1.5, 2.0)
+PICTURE_SCALES = ((100, 1.0), (150, 1.5), (200, 2.0))
 
 # One palette for every picture.
 OUTLINE = (62, 66, 72)
@@ -80,16 +84,30 @@ FONT_SANS_BOLD = find_font("DejaVu Sans:bold", "DejaVuSans-Bold.ttf")
 # Canvas: drawing in picture pixels on a supersampled image
 
 
+def scaled_size(n, scale):
+    """A picture's side at a scale: rounded half up, as the program's own
+    scaling rounds (MulDiv)."""
+    return int(n * scale + 0.5)
+
+
 class Canvas:
+    """Drawn in the picture's pixels at 100 %; the image itself is SCALE
+    times as large (each side rounded to whole pixels)."""
+
     def __init__(self, w, h, background=None):
         self.w, self.h = w, h
+        self.pw, self.ph = scaled_size(w, SCALE), scaled_size(h, SCALE)
+        self.kx, self.ky = self.pw / w * SS, self.ph / h * SS
+        self.k = (self.kx + self.ky) / 2.0  # for widths and radii
         fill = (0, 0, 0, 0) if background is None else background + (255,)
-        self.im = Image.new("RGBA", (w * SS, h * SS), fill)
+        self.im = Image.new("RGBA", (self.pw * SS, self.ph * SS), fill)
         self.d = ImageDraw.Draw(self.im)
 
-    @staticmethod
-    def _p(pts):
-        return [(x * SS, y * SS) for x, y in pts]
+    def _p(self, pts):
+        return [(x * self.kx, y * self.ky) for x, y in pts]
+
+    def box(self, x0, y0, x1, y1):
+        return (x0 * self.kx, y0 * self.ky, x1 * self.kx, y1 * self.ky)
 
     @staticmethod
     def _c(color):
@@ -99,12 +117,13 @@ class Canvas:
         pts = list(pts)
         if closed:
             pts = pts + [pts[0]]
-        w = max(1, int(round(lw * SS)))
+        w = max(1, int(round(lw * self.k)))
         self.d.line(self._p(pts), fill=self._c(color), width=w, joint="curve")
         if caps:
-            r = lw * SS / 2.0
+            r = lw * self.k / 2.0
             for x, y in (pts if closed else (pts[0], pts[-1])):
-                self.d.ellipse((x * SS - r, y * SS - r, x * SS + r, y * SS + r),
+                x, y = x * self.kx, y * self.ky
+                self.d.ellipse((x - r, y - r, x + r, y + r),
                                fill=self._c(color))
 
     def poly(self, pts, fill=None, outline=OUTLINE, lw=LW):
@@ -115,15 +134,15 @@ class Canvas:
             self.line(pts, outline, lw, closed=True)
 
     def rect(self, x0, y0, x1, y1, fill=None, outline=OUTLINE, lw=LW, r=0):
-        box = (x0 * SS, y0 * SS, x1 * SS, y1 * SS)
-        w = 0 if outline is None else max(1, int(round(lw * SS)))
+        box = self.box(x0, y0, x1, y1)
+        w = 0 if outline is None else max(1, int(round(lw * self.k)))
         self.d.rounded_rectangle(
-            box, radius=r * SS, fill=None if fill is None else self._c(fill),
+            box, radius=r * self.k, fill=None if fill is None else self._c(fill),
             outline=None if outline is None else self._c(outline), width=w)
 
     def ellipse(self, cx, cy, rx, ry, fill=None, outline=OUTLINE, lw=LW):
-        box = ((cx - rx) * SS, (cy - ry) * SS, (cx + rx) * SS, (cy + ry) * SS)
-        w = 0 if outline is None else max(1, int(round(lw * SS)))
+        box = self.box(cx - rx, cy - ry, cx + rx, cy + ry)
+        w = 0 if outline is None else max(1, int(round(lw * self.k)))
         self.d.ellipse(box, fill=None if fill is None else self._c(fill),
                        outline=None if outline is None else self._c(outline),
                        width=w)
@@ -149,13 +168,13 @@ class Canvas:
                     left = dash if on else gap
 
     def text(self, x, y, s, size, font=FONT_MONO, color=MARK, anchor="la"):
-        f = ImageFont.truetype(font, int(round(size * SS)))
-        self.d.text((x * SS, y * SS), s, font=f, fill=self._c(color),
-                    anchor=anchor)
+        f = ImageFont.truetype(font, int(round(size * self.k)))
+        self.d.text((x * self.kx, y * self.ky), s, font=f,
+                    fill=self._c(color), anchor=anchor)
 
     def text_width(self, s, size, font=FONT_MONO):
-        f = ImageFont.truetype(font, int(round(size * SS)))
-        return f.getlength(s) / SS
+        f = ImageFont.truetype(font, int(round(size * self.k)))
+        return f.getlength(s) / self.k
 
     def overlay(self, other):
         """Lays a second canvas (drawn with partial alpha) over this one."""
@@ -165,12 +184,12 @@ class Canvas:
     def shrink(self):
         """Each pixel the average of its SS x SS block: exact coverage, so
         edges on whole pixels stay sharp and nothing rings."""
-        return self.im.convert("RGBa").resize((self.w, self.h),
+        return self.im.convert("RGBa").resize((self.pw, self.ph),
                                               Image.Resampling.BOX)
 
     def opaque(self):
         small = self.shrink().convert("RGBA")
-        out = Image.new("RGB", (self.w, self.h), CARD)
+        out = Image.new("RGB", (self.pw, self.ph), CARD)
         out.paste(small, (0, 0), small)
         return out
 
@@ -178,10 +197,10 @@ class Canvas:
         """The drawing over the dialog face, pure red where it is not drawn."""
         small = self.shrink().convert("RGBA")
         alpha = small.getchannel("A")
-        over_face = Image.new("RGB", (self.w, self.h), FACE)
+        over_face = Image.new("RGB", (self.pw, self.ph), FACE)
         over_face.paste(small, (0, 0), small)
         mask = alpha.point(lambda a: 255 if a >= threshold else 0)
-        out = Image.new("RGB", (self.w, self.h), KEY)
+        out = Image.new("RGB", (self.pw, self.ph), KEY)
         out.paste(over_face, (0, 0), mask)
         return out
 
@@ -693,8 +712,8 @@ def draw_open_printer():
     for a_, b_ in ((sx - 12, sx - 27), (sx + 12, sx + 27)):
         arrow(inset, [cv.p(a_, py + 2, sz), cv.p(b_, py + 2, sz)], head=6.0)
     mask = Image.new("L", inset.im.size, 0)
-    ImageDraw.Draw(mask).ellipse(((cx - r) * SS, (cy - r) * SS,
-                                  (cx + r) * SS, (cy + r) * SS), fill=255)
+    ImageDraw.Draw(mask).ellipse(inset.box(cx - r, cy - r, cx + r, cy + r),
+                                 fill=255)
     alpha = ImageChops.multiply(inset.im.getchannel("A"), mask)
     inset.im.putalpha(alpha)
     c.overlay(inset)
@@ -1333,6 +1352,37 @@ PICTURES = [
 ICON_FILE = "program_icon_10.ico"
 
 
+def scaled_name(name, percent):
+    """The file of a picture at a scale: name.bmp at 100 %, name_150.bmp..."""
+    return name if percent == 100 else "%s_%d.bmp" % (name[:-4], percent)
+
+
+# The resource ids of the larger drawings: the picture's id plus this (the
+# program's PictureResourceId).
+SCALE_ID_OFFSETS = {150: 10000, 200: 20000}
+
+
+def scaled_resources():
+    """src/res/scaled_pictures.rc: the resource lines of the larger
+    drawings."""
+    lines = ["// The program's pictures at 150 and 200 %, for windows at a "
+             "higher DPI (the",
+             "// pictures at 100 % come with the page templates). Written by "
+             "scripts/draw_pictures.py."]
+    for percent, offset in sorted(SCALE_ID_OFFSETS.items()):
+        for name, id_, _w, _h, _draw, _keyed in PICTURES:
+            lines.append('%d BITMAP "pictures/%s"' %
+                         (id_ + offset, scaled_name(name, percent)))
+    return "\n".join(lines) + "\n"
+
+
+def check_unkeyed(name, im):
+    """A picture without a transparent colour never holds it either: the
+    program's scaling takes pure red for transparent in every picture."""
+    if KEY in set(im.getdata()):
+        sys.exit("draw_pictures: %s holds the transparent red" % name)
+
+
 def check_keyed(name, im):
     """Only exact red or clearly non-red colours next to the transparent
     colour: a near-red pixel would show as a pink fringe."""
@@ -1347,23 +1397,37 @@ def main():
     ap.add_argument("--out", required=True, help="folder to write into")
     ap.add_argument("--png", help="also write enlarged PNG copies here")
     ap.add_argument("--only", help="draw only files whose name contains this")
+    ap.add_argument("--rc", help="write the resource script of the larger "
+                    "drawings here (src/res/scaled_pictures.rc)")
     args = ap.parse_args()
     os.makedirs(args.out, exist_ok=True)
 
-    for name, _id, w, h, draw, keyed in PICTURES:
-        if args.only and args.only not in name:
-            continue
-        im = draw()
-        assert im.size == (w, h), (name, im.size)
-        assert im.mode == "RGB"
-        if keyed:
-            check_keyed(name, im)
-        with open(os.path.join(args.out, name), "wb") as f:
-            f.write(bmp_bytes(im))
-        if args.png:
-            zoom = 3 if w < 200 else 2
-            im.resize((w * zoom, h * zoom), Image.Resampling.NEAREST).save(
-                os.path.join(args.png, name[:-4] + ".png"))
+    global SCALE
+    for percent, scale in PICTURE_SCALES:
+        SCALE = scale
+        for base, _id, w, h, draw, keyed in PICTURES:
+            name = scaled_name(base, percent)
+            if args.only and args.only not in name:
+                continue
+            im = draw()
+            size = (scaled_size(w, scale), scaled_size(h, scale))
+            assert im.size == size, (name, im.size)
+            assert im.mode == "RGB"
+            if keyed:
+                check_keyed(name, im)
+            else:
+                check_unkeyed(name, im)
+            with open(os.path.join(args.out, name), "wb") as f:
+                f.write(bmp_bytes(im))
+            if args.png:
+                zoom = (3 if w < 200 else 2) if percent == 100 else 1
+                im.resize((size[0] * zoom, size[1] * zoom),
+                          Image.Resampling.NEAREST).save(
+                    os.path.join(args.png, name[:-4] + ".png"))
+    SCALE = 1.0
+    if args.rc:
+        with open(args.rc, "w") as f:
+            f.write(scaled_resources())
 
     if not args.only or args.only in ICON_FILE:
         icons = [draw_icon(s) for s in ICON_SIZES]

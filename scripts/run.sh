@@ -2,6 +2,7 @@
 # Runs the program against the bundled printer simulator.
 #   scripts/run.sh [SIMULATOR ARGUMENTS]        the program, ZKQ_Vostrel.exe
 #   scripts/run.sh --cli [SIMULATOR ARGUMENTS]  the command-line companion's demo
+#   scripts/run.sh --help                       this text
 # Builds what it needs, starts the simulator (a VX-120-ZKQ with its factory
 # settings unless told otherwise, e.g. --model VX-135-ZKQ --rfid) on a free
 # port of 127.0.0.1, prepares a run folder with ZKQ_Vostrel.exe and a
@@ -9,7 +10,18 @@
 # port) and starts the program through Wine: on the display when there is
 # one, otherwise under Xvfb with a short scripted look at its tabs whose
 # screenshots go to the folder it names. It stops only what it started.
+# Environment: VOSTREL_RUN_DPI=144 shows the program at 150 % (any DPI: 120,
+# 192, ...); VOSTREL_BUILD_DIR chooses the build tree (default build/).
 set -euo pipefail
+
+case "${1:-}" in
+  -h | --help)
+    sed -n '2,/^set -euo/{/^set -euo/d;s/^# \{0,1\}//;p}' "$0"
+    echo "Simulator arguments (after the options above):"
+    echo "  --model VX-120-ZKQ|VX-135-ZKQ, --rfid, ... (tools/vx-printer-sim/README.md)"
+    exit 0
+    ;;
+esac
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VOSTREL_BUILD_DIR:-$root/build}
@@ -97,9 +109,16 @@ run_cli() {
 
 [ "$mode" = cli ] && run_cli "$@"
 
-cmake --build "$win" --target ZKQ_Vostrel vx-printer-sim gui_step
-# The golden prefix of the build tree, made once.
-"$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
+echo "run: building ZKQ_Vostrel.exe, the simulator and the demo's driver in $win (a first build takes some minutes)"
+if ! cmake --build "$win" --target ZKQ_Vostrel vx-printer-sim gui_step >"$work/build.log" 2>&1; then
+  cat "$work/build.log" >&2
+  echo "run: the build failed" >&2
+  exit 1
+fi
+echo "run: preparing the Wine prefix of the run"
+# The golden prefix of the build tree, made once. (Not "prepare" each time:
+# that also renews the tests' prefix, which a test run may be using.)
+[ -f "$win/wine/golden/.vostrel-ready" ] || "$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
 
 # A prefix of the run's own that draws through X11 (the tests' draws nothing).
 runs="$build/run"
@@ -114,6 +133,11 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 rm -rf "$prefix"
 cp -a "$win/wine/golden" "$prefix"
 sed -i '/^"Graphics"="null"$/d' "$prefix/user.reg"
+# Marlett (fonts-wine) draws the caption buttons; a prefix made before it was
+# installed lacks it. Only Marlett: Wine's Tahoma has no Japanese and, unlike
+# Windows, finds no linked font for it, so the main window's texts would
+# turn to boxes (without it Wine draws them with a Japanese font).
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 
 xvfb_pid=""
 headless=1
@@ -175,9 +199,26 @@ fi
 
 # No display: a short scripted look at the program, a screenshot per step.
 step() { "$wine" "$win/tests/app/gui_step.exe" "$@" </dev/null 2>/dev/null; }
+# A screenshot once the window is idle: the screen grabbed every quarter of a
+# second until it has not changed for a second (the busy window counts its
+# pause's seconds in the title), at most some 20 s, so that no row is caught
+# half painted.
 shot() {
-  sleep 0.5
-  import -window root "$shots/$1.png"
+  local grab="$work/grab" previous="$work/grab.previous" still=0
+  rm -f "$previous"
+  for _ in $(seq 80); do
+    sleep 0.25
+    import -window root -depth 8 "rgb:$grab"
+    if [ -f "$previous" ] && cmp -s "$grab" "$previous"; then
+      still=$((still + 1))
+      [ "$still" -ge 4 ] && break
+    else
+      still=0
+    fi
+    mv "$grab" "$previous"
+  done
+  [ -f "$grab" ] || mv "$previous" "$grab"
+  convert -size "${screen%x*}" -depth 8 "rgb:$grab" "$shots/$1.png"
   echo "run:   $shots/$1.png"
 }
 rm -rf "$shots"
@@ -194,6 +235,7 @@ for model in 0 1; do
   step tab 1 && shot "$name-2-standard"
   if [ "$model" = 0 ]; then
     # Receive from the simulator: the printer's listing on the pages.
+    echo "run: Receive from the simulator: the printer needs a 20-second pause between its two requests"
     step receive || echo "run: the receive did not end cleanly; see the screenshot" >&2
     shot "$name-2-standard-received"
   fi

@@ -10,6 +10,9 @@ packages=(
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine64 xvfb xauth x11-utils socat imagemagick fonts-ipafont-gothic locales
+  # Wine's own fonts: Marlett draws the caption buttons (scripts/run.sh and
+  # tests/pages/show_page.sh put it into their prefixes).
+  fonts-wine
   clang-format ccache
   python3-pil fonts-dejavu-core
   nftables

@@ -21,6 +21,7 @@
 #include "platform/module_path.h"
 #include "ui/com_settings_dialog.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 
 #include "res/main_window_ids.h"
 
@@ -125,12 +126,7 @@ CDrennicDlg::CDrennicDlg(CDrennicApp& app, Clock& clock) : ui::Dialog(IDD_MAIN_W
 
 CDrennicDlg::~CDrennicDlg() = default;
 
-int CDrennicDlg::Scaled(int pixels) const {
-  const HDC dc = ::GetDC(hwnd());
-  const int dpi = dc ? ::GetDeviceCaps(dc, LOGPIXELSX) : 96;
-  if (dc) ::ReleaseDC(hwnd(), dc);
-  return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
-}
+int CDrennicDlg::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(hwnd())); }
 
 bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
@@ -391,6 +387,12 @@ bool CDrennicDlg::PaintMinimized() {
   return true;
 }
 
+void CDrennicDlg::OnDpiChanged(int dpi, const RECT& suggested) {
+  std::vector<SettingsPage*> pages;
+  for (int index = 0; tabs_ && index < kPageCount; ++index) pages.push_back(tabs_->Page(index));
+  dpiChange_.Apply(hwnd(), pages, dpi, suggested);
+}
+
 std::optional<INT_PTR> CDrennicDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case kStepTabMessage:
@@ -404,6 +406,8 @@ std::optional<INT_PTR> CDrennicDlg::OnMessage(UINT message, WPARAM wParam, LPARA
       return std::nullopt;
     case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(icon_);
     case WM_VSCROLL: return TRUE;  // the main window does not scroll
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return TRUE;
+    case WM_DESTROY: dpiChange_.Forget(hwnd()); return std::nullopt;
     default: return std::nullopt;
   }
 }

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/dpi_change.h"
 #include "app/link_choice.h"
 #include "app/picker_tooltip.h"
 #include "app/tab_host.h"
@@ -71,6 +72,8 @@ class CDrennicDlg : public ui::Dialog {
   // Ctrl+Tab and the like: another tab, with the focus kept on a control
   // that can be seen.
   void OnStepTab(int steps);
+  // WM_DPICHANGED: the window at `dpi` in the suggested rectangle.
+  void OnDpiChanged(int dpi, const RECT& suggested);
 
   // The commands of the buttons.
   void RunMainAction();
@@ -96,6 +99,7 @@ class CDrennicDlg : public ui::Dialog {
   PickerTooltip modelTip_;
   HICON icon_ = nullptr;
   std::filesystem::path recentPath_;
+  DpiChange dpiChange_;
 };
 
 }  // namespace vostrel

@@ -11,6 +11,7 @@
 #include "pages/settings_page.h"
 #include "pages/standard_page.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 #include "ui/message_box.h"
 
 #include "res/main_window_ids.h"
@@ -94,12 +95,7 @@ TabHost::~TabHost() = default;
 
 HWND TabHost::Tabs() const { return ::GetDlgItem(window_, IDC_MAIN_TABS); }
 
-int TabHost::Scaled(int pixels) const {
-  const HDC dc = ::GetDC(window_);
-  const int dpi = dc ? ::GetDeviceCaps(dc, LOGPIXELSX) : 96;
-  if (dc) ::ReleaseDC(window_, dc);
-  return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
-}
+int TabHost::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(window_)); }
 
 SettingsPage* TabHost::Page(int index) const {
   return index >= 0 && index < kPageCount ? pages_[static_cast<size_t>(index)].get() : nullptr;

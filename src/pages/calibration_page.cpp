@@ -3,6 +3,7 @@
 #include "i18n/text_entries.h"
 #include "ui/bitmap.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 
 namespace vostrel {
 namespace {
@@ -22,6 +23,7 @@ constexpr int kThirdLabelIndex = 2;
 // The third radio button's position in the group.
 constexpr int kThirdPosition = 2;
 
+// In pixels at 96 dpi. Between a picture and what follows it:
 constexpr int kGap = 20;
 // Below the button, inside the group box.
 constexpr int kGroupMargin = 8;
@@ -64,24 +66,26 @@ GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int media, P
   GuideLayout layout;
   layout.texts[0] = firstText;
   layout.pictures[0] = {x, y + h[0] + off};
-  off += h[0] + p[0] + kGap;
+  const int gap = sizes.gap;
+  off += h[0] + p[0] + gap;
   layout.texts[1] = {x, y + off};
   off += h[1];
   layout.pictures[1] = {x, y + off};
-  off += p[1] + kGap;
+  off += p[1] + gap;
   layout.texts[2] = {x, y + off};
   off += h[2] + extra;
   layout.pictures[2] = {x, y + off};
-  off += p[2] + kGap;
+  off += p[2] + gap;
   layout.texts[3] = {x, y + off};
   off += h[3];
   layout.pictures[3] = {x, y + off};
-  layout.button = {x + (sizes.lastPictureWidth - sizes.buttonWidth) / 2, y + off + p[3] + kGap};
+  layout.button = {x + (sizes.lastPictureWidth - sizes.buttonWidth) / 2, y + off + p[3] + gap};
   return layout;
 }
 
 CDlgTabCalibration::CDlgTabCalibration(SettingsStore& store, HINSTANCE instance)
-    : SettingsPage(IDD_PAGE_CALIBRATION, {}, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND}, instance),
+    : SettingsPage(IDD_PAGE_CALIBRATION, {}, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND, false},
+                   instance),
       instance_(instance) {
   rolls_.Load(instance, kRolls);
 }
@@ -102,6 +106,16 @@ void CDlgTabCalibration::RecordSizes() {
   sizes_.lastPictureWidth = ControlSize(Item(kStepPictures[3])).cx;
   sizes_.buttonWidth = ControlSize(Item(IDC_CAL_START)).cx;
   sizes_.buttonHeight = ControlSize(Item(IDC_CAL_START)).cy;
+  sizes_.gap = ui::ScaleToDpi(kGap, ui::WindowDpi(hwnd()));
+}
+
+void CDlgTabCalibration::ChangeDpi(int from, int to) {
+  SettingsPage::ChangeDpi(from, to);
+  RecordSizes();
+  const int media = calibMediaIndex_ == 1 ? 1 : 0;
+  LoadStepPictures(media);
+  LayOut(media);
+  RepaintWithErase(hwnd());
 }
 
 void CDlgTabCalibration::OfferThirdChoice(bool offered) {
@@ -178,13 +192,20 @@ void CDlgTabCalibration::ShowGuideTexts(int media) {
 void CDlgTabCalibration::LoadStepPictures(int media) {
   const auto& steps = CalibrationGuide[static_cast<size_t>(media)];
   for (size_t i = 0; i < steps.size(); ++i) {
-    ScopedGdiObject image = ui::LoadBitmapResource(instance_, steps[i].picture);
+    ScopedGdiObject image = ui::LoadPictureForDpi(instance_, steps[i].picture, ui::WindowDpi(hwnd()));
     const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
         ::SendMessageW(Item(kStepPictures[i]), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.get())));
     // The first time the control gives back the bitmap it loaded from the
     // template, which nobody else releases.
     if (previous && previous != stepImages_[i].get()) ::DeleteObject(previous);
     stepImages_[i] = std::move(image);
+  }
+  // The pictures' sizes at the page's DPI (the template's at 96 dpi); the
+  // controls took them.
+  for (size_t i = 0; i < 4; ++i) {
+    const SIZE size = ui::BitmapSize(static_cast<HBITMAP>(stepImages_[i].get()));
+    if (size.cy > 0) sizes_.pictureHeights[i] = size.cy;
+    if (i == 3 && size.cx > 0) sizes_.lastPictureWidth = size.cx;
   }
 }
 
@@ -200,10 +221,11 @@ void CDlgTabCalibration::LayOut(int media) {
   const HWND group = Item(IDC_CAL_GROUP);
   if (group) {
     const POINT top = ControlPosition(page, group);
-    const int bottom = layout.button.y + sizes_.buttonHeight + kGroupMargin;
+    const int bottom = layout.button.y + sizes_.buttonHeight + ui::ScaleToDpi(kGroupMargin, ui::WindowDpi(page));
     ::SetWindowPos(group, nullptr, 0, 0, ControlSize(group).cx, bottom - top.y,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   }
+  FitScrollToContent();
 }
 
 bool CDlgTabCalibration::OnCommand(int id, int code, HWND) {

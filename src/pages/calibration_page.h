@@ -44,6 +44,7 @@ struct GuideSizes {
   int lastPictureWidth = 0;
   int buttonWidth = 0;
   int buttonHeight = 0;  // not part of the layout: the group box ends below it
+  int gap = 20;          // between a picture and what follows it (20 pixels at 96 dpi)
 };
 
 // Where the guide's controls go, in page coordinates.
@@ -54,8 +55,8 @@ struct GuideLayout {
 };
 
 // Lays the steps out under the first text, which stays at `firstText`: each
-// picture right under its text, 20 pixels between a picture and the next text
-// and between the last picture and the button. The first picture moves up
+// picture right under its text, `sizes.gap` between a picture and the next
+// text and between the last picture and the button. The first picture moves up
 // into its text (by three quarters of its height; by half for labels with
 // gaps in English and Korean, whose first text runs longer), and outside
 // English the third picture by half of its text, which holds a single line
@@ -78,6 +79,8 @@ class CDlgTabCalibration : public SettingsPage {
   void ApplyTexts();
   // Back to labels with gaps: texts, pictures and layout, and a repaint.
   void ApplyModel(PrinterModel model, Language language) override;
+  // Sizes, pictures and layout for the new DPI.
+  void ChangeDpi(int from, int to) override;
 
   // The media index of the third choice: the RFID calibration instead of
   // the sensor adjustment.

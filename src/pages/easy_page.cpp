@@ -2,9 +2,15 @@
 
 #include "i18n/text_entries.h"
 #include "ui/controls.h"
+#include "ui/dpi.h"
 
 namespace vostrel {
 namespace {
+
+// The template's picture controls start with the pictures of 96 dpi.
+constexpr SlotPicture kMediaPictures[] = {{IDC_EASY_GAPS_PICTURE, IDB_EASY_GAPS},
+                                          {IDC_EASY_MARKS_PICTURE, IDB_EASY_MARKS},
+                                          {IDC_EASY_CONTINUOUS_PICTURE, IDB_EASY_CONTINUOUS}};
 
 constexpr int kMediaLabels[] = {IDC_EASY_GAPS_LABEL, IDC_EASY_MARKS_LABEL, IDC_EASY_CONTINUOUS_LABEL};
 
@@ -26,8 +32,14 @@ CDlgTabEasy::CDlgTabEasy(SettingsStore& store, HINSTANCE instance)
 
 bool CDlgTabEasy::OnInitDialog() {
   const bool result = SettingsPage::OnInitDialog();
+  pictures_.Show(hwnd(), instance(), kMediaPictures, ui::WindowDpi(hwnd()));
   RepaintWithoutErase(hwnd());
   return result;
+}
+
+void CDlgTabEasy::ChangeDpi(int from, int to) {
+  SettingsPage::ChangeDpi(from, to);
+  pictures_.Show(hwnd(), instance(), kMediaPictures, to, true);
 }
 
 void CDlgTabEasy::ExchangeValues(ui::ValueExchange& exchange) {

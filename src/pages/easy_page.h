@@ -8,6 +8,7 @@
 
 #include "pages/binding_check.h"
 #include "pages/media_choice.h"
+#include "pages/page_pictures.h"
 #include "pages/settings_page.h"
 #include "res/easy_page_ids.h"
 
@@ -40,6 +41,8 @@ class CDlgTabEasy : public SettingsPage {
   // The enable rule, the model's label for black marks, and the model's media
   // type and Print Method, both unchecked.
   void ApplyModel(PrinterModel model, Language language) override;
+  // The pictures for the new DPI.
+  void ChangeDpi(int from, int to) override;
 
   // What the Standard page is to show (the radio buttons read first).
   MediaChoice TakeChoice();
@@ -57,6 +60,7 @@ class CDlgTabEasy : public SettingsPage {
 
  private:
   int mediaTypeIndex_ = 0;
+  ControlPictures pictures_;
 };
 
 }  // namespace vostrel

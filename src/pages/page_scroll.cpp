@@ -1,6 +1,7 @@
 #include "pages/page_scroll.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace vostrel {
 namespace {
@@ -20,24 +21,49 @@ void ScrollContents(HWND page, int dy) {
   ::RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+// The scrolling pages of this thread, for the focus hook: a control that
+// takes the focus is scrolled into view, however the focus came there (Tab,
+// a mnemonic, a click, the program).
+struct FocusFollowers {
+  std::vector<PageScroller*> scrollers;
+  HHOOK hook = nullptr;
+};
+thread_local FocusFollowers followers;
+
+LRESULT CALLBACK FollowFocus(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_SETFOCUS) {
+    const auto focus = reinterpret_cast<HWND>(wParam);
+    // A copy: showing a control may not change the list, but stay safe.
+    const std::vector<PageScroller*> scrollers = followers.scrollers;
+    for (PageScroller* scroller : scrollers) scroller->ShowControl(focus);
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+ScrollSteps ScrollStepsAt(int dpi) {
+  return {ui::ScaleToDpi(kWheelStep, dpi), ui::ScaleToDpi(kLineStep, dpi), ui::ScaleToDpi(kPageStep, dpi),
+          ui::ScaleToDpi(kPageTopOffset, dpi)};
+}
 
 int ScrollState::Clamp(int wanted) const {
   const int last = std::max(minimum, LastPosition());
   return std::clamp(wanted, minimum, last);
 }
 
-int WheelPosition(const ScrollState& state, int wheelDelta) {
-  return state.Clamp(state.position + (wheelDelta >= 0 ? -kWheelStep : kWheelStep));
+int WheelPosition(const ScrollState& state, int wheelDelta, const ScrollSteps& steps) {
+  return state.Clamp(state.position + (wheelDelta >= 0 ? -steps.wheel : steps.wheel));
 }
 
-std::optional<int> ScrollBarPosition(const ScrollState& state, int request, int trackPosition) {
+std::optional<int> ScrollBarPosition(const ScrollState& state, int request, int trackPosition,
+                                     const ScrollSteps& steps) {
   int wanted = state.position;
   switch (request) {
-    case SB_LINEUP: wanted -= kLineStep; break;
-    case SB_LINEDOWN: wanted += kLineStep; break;
-    case SB_PAGEUP: wanted -= kPageStep; break;
-    case SB_PAGEDOWN: wanted += kPageStep; break;
+    case SB_LINEUP: wanted -= steps.line; break;
+    case SB_LINEDOWN: wanted += steps.line; break;
+    case SB_PAGEUP: wanted -= steps.page; break;
+    case SB_PAGEDOWN: wanted += steps.page; break;
     case SB_THUMBTRACK: wanted = trackPosition; break;
     case SB_TOP: wanted = 0; break;
     case SB_BOTTOM: wanted = state.LastPosition(); break;
@@ -46,9 +72,10 @@ std::optional<int> ScrollBarPosition(const ScrollState& state, int request, int 
   return state.Clamp(wanted);
 }
 
-ScrollState AdaptedScrollState(const ScrollState& state, const RECT& newRect, const RECT& oldRect) {
+ScrollState AdaptedScrollState(const ScrollState& state, const RECT& newRect, const RECT& oldRect,
+                               const ScrollSteps& steps) {
   const int grown = (newRect.bottom - newRect.top) - (oldRect.bottom - oldRect.top);
-  int page = newRect.bottom - kPageTopOffset;
+  int page = newRect.bottom - steps.topOffset;
   if (page <= 0) page = state.page;
   if (grown == 0 || page == state.page) return state;
 
@@ -63,14 +90,38 @@ ScrollState AdaptedScrollState(const ScrollState& state, const RECT& newRect, co
   return next;
 }
 
+int PositionShowing(const ScrollState& state, int itemTop, int itemBottom, int viewHeight) {
+  int wanted = state.position;
+  if (itemTop < 0 || itemBottom - itemTop > viewHeight) {
+    wanted += itemTop;
+  } else if (itemBottom > viewHeight) {
+    wanted += itemBottom - viewHeight;
+  }
+  return state.Clamp(wanted);
+}
+
+PageScroller::~PageScroller() {
+  std::erase(followers.scrollers, this);
+  if (followers.scrollers.empty() && followers.hook) {
+    ::UnhookWindowsHookEx(followers.hook);
+    followers.hook = nullptr;
+  }
+}
+
 void PageScroller::Init(int maximum, int page) {
   if (!page_) return;
+  dpi_ = ui::WindowDpi(page_);
+  baseMaximum_ = maximum;
+  if (std::find(followers.scrollers.begin(), followers.scrollers.end(), this) == followers.scrollers.end()) {
+    followers.scrollers.push_back(this);
+  }
+  if (!followers.hook) followers.hook = ::SetWindowsHookExW(WH_CBT, FollowFocus, nullptr, ::GetCurrentThreadId());
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
   info.nMin = 0;
-  info.nMax = maximum;
-  info.nPage = static_cast<UINT>(page);
+  info.nMax = ui::ScaleToDpi(maximum, dpi_);
+  info.nPage = static_cast<UINT>(ui::ScaleToDpi(page, dpi_));
   info.nPos = 0;
   ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
 }
@@ -93,7 +144,7 @@ bool PageScroller::MoveTo(const ScrollState& state, int position, bool updateNow
 
 void PageScroller::OnWheel(int wheelDelta) {
   const ScrollState state = Read();
-  MoveTo(state, WheelPosition(state, wheelDelta), true);
+  MoveTo(state, WheelPosition(state, wheelDelta, ScrollStepsAt(dpi_)), true);
 }
 
 void PageScroller::OnScrollBar(int request, int messagePosition) {
@@ -109,14 +160,14 @@ void PageScroller::OnScrollBar(int request, int messagePosition) {
       track = info.nTrackPos;
     }
   }
-  if (const std::optional<int> position = ScrollBarPosition(state, request, track)) {
+  if (const std::optional<int> position = ScrollBarPosition(state, request, track, ScrollStepsAt(dpi_))) {
     MoveTo(state, *position, false);
   }
 }
 
 void PageScroller::Adapt(const RECT& newRect, const RECT& oldRect) {
   const ScrollState state = Read();
-  const ScrollState next = AdaptedScrollState(state, newRect, oldRect);
+  const ScrollState next = AdaptedScrollState(state, newRect, oldRect, ScrollStepsAt(dpi_));
   if (next.page == state.page && next.position == state.position) return;
   ScrollContents(page_, state.position - next.position);
   SCROLLINFO info{};
@@ -125,6 +176,67 @@ void PageScroller::Adapt(const RECT& newRect, const RECT& oldRect) {
   info.nPage = static_cast<UINT>(next.page);
   info.nPos = next.position;
   ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+}
+
+void PageScroller::ChangeDpi(int from, int to) {
+  if (!page_ || from == to || baseMaximum_ == 0) return;
+  dpi_ = to;
+  const ScrollState state = Read();
+  ScrollState next = state;
+  next.maximum = ui::ScaleToDpi(baseMaximum_, to);
+  next.page = ui::Rescale(state.page, from, to);
+  const int scaled = ui::Rescale(state.position, from, to);
+  next.position = next.Clamp(scaled);
+  // The controls stand where the scaled position puts them.
+  ScrollContents(page_, scaled - next.position);
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = next.minimum;
+  info.nMax = next.maximum;
+  info.nPage = static_cast<UINT>(next.page);
+  info.nPos = next.position;
+  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+  FitContent();
+}
+
+void PageScroller::FitContent() {
+  if (!page_ || baseMaximum_ == 0) return;
+  const ScrollState state = Read();
+  int bottom = 0;
+  for (HWND child = ::GetWindow(page_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, page_, reinterpret_cast<POINT*>(&rect), 2);
+    bottom = std::max<int>(bottom, rect.bottom + state.position);
+  }
+  const int beyondPage = ui::ScaleToDpi(kPageTopOffset, dpi_) - ui::ScaleToDpi(kPageTop, dpi_);
+  const int maximum = std::max(ui::ScaleToDpi(baseMaximum_, dpi_), bottom - beyondPage - 1);
+  if (maximum == state.maximum) return;
+  ScrollState next = state;
+  next.maximum = maximum;
+  next.position = next.Clamp(state.position);
+  ScrollContents(page_, state.position - next.position);
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_POS;
+  info.nMin = next.minimum;
+  info.nMax = next.maximum;
+  info.nPos = next.position;
+  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+}
+
+void PageScroller::ShowControl(HWND control) {
+  if (!page_ || !control || !::IsChild(page_, control)) return;
+  HWND child = control;
+  while (::GetParent(child) != page_) child = ::GetParent(child);
+  RECT rect{};
+  ::GetWindowRect(child, &rect);
+  ::MapWindowPoints(HWND_DESKTOP, page_, reinterpret_cast<POINT*>(&rect), 2);
+  RECT client{};
+  ::GetClientRect(page_, &client);
+  const ScrollState state = Read();
+  MoveTo(state, PositionShowing(state, rect.top, rect.bottom, client.bottom), true);
 }
 
 }  // namespace vostrel

@@ -8,7 +8,7 @@ namespace vostrel {
 
 SettingsPage::SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
                            HINSTANCE instance)
-    : ui::Dialog(templateId, instance), rows_(rows), store_(store), layout_(layout) {}
+    : ui::Dialog(templateId, instance), rows_(rows), store_(store), layout_(layout), instance_(instance) {}
 
 void SettingsPage::ApplyModel(PrinterModel model, Language language) { ApplyModelRows(rows(), model, language); }
 
@@ -39,6 +39,10 @@ void SettingsPage::AdaptScroll(const RECT& newRect, const RECT& oldRect) {
   if (scrolls()) scroller_.Adapt(newRect, oldRect);
 }
 
+void SettingsPage::ChangeDpi(int from, int to) {
+  if (scrolls()) scroller_.ChangeDpi(from, to);
+}
+
 void SettingsPage::UnthemeRowBoxes() {
   // A themed check box draws its caption in the theme's colour and ignores
   // the one of WM_CTLCOLORSTATIC: while visual styles are on, the row check
@@ -56,7 +60,10 @@ bool SettingsPage::OnInitDialog() {
   InitRows(rows());
   UnthemeRowBoxes();
   scroller_.Attach(hwnd());
-  if (scrolls()) scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
+  if (scrolls()) {
+    scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
+    if (layout_.templateLayout) scroller_.FitContent();
+  }
   return ui::Dialog::OnInitDialog();
 }
 

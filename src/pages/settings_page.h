@@ -20,6 +20,9 @@ struct PageLayout {
   int scrollMaximum = 0;  // 0: the page does not scroll
   int scrollPage = 300;
   int enterButton = 0;  // the main window's button that Enter clicks, 0: none
+  // The template's controls stay where they are; false: the page lays them
+  // out itself (and fits its scroll range to them then).
+  bool templateLayout = true;
 };
 
 class SettingsPage : public ui::Dialog {
@@ -42,6 +45,10 @@ class SettingsPage : public ui::Dialog {
   // After the main window moved and sized the page (both rectangles in the
   // main window's coordinates).
   void AdaptScroll(const RECT& newRect, const RECT& oldRect);
+  // The page's DPI changed from `from` to `to` after its controls were moved
+  // and sized for the new DPI: the scroll range and the page's own pixel
+  // figures and pictures follow.
+  virtual void ChangeDpi(int from, int to);
 
   PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_, this}; }
   ScrollState scrollState() const { return scroller_.Read(); }
@@ -50,6 +57,9 @@ class SettingsPage : public ui::Dialog {
  protected:
   void SetListTextMapper(ListTextMapper mapper) { mapListText_ = mapper; }
   SettingsStore& store() { return store_; }
+  HINSTANCE instance() const { return instance_; }
+  // After the page moved its controls: the scroll range reaches them all.
+  void FitScrollToContent() { scroller_.FitContent(); }
 
   bool OnInitDialog() override;
   // Enter ends here: the page stays and the main window's button is clicked.
@@ -64,6 +74,7 @@ class SettingsPage : public ui::Dialog {
   BindingTable rows_;
   SettingsStore& store_;
   PageLayout layout_;
+  HINSTANCE instance_;
   ListTextMapper mapListText_ = nullptr;
   PageScroller scroller_;
 };

@@ -1,5 +1,7 @@
 // Shows one page the way the main window holds it (600 x 455 pixels at 10, 10
-// of a plain window with the send button), for looking at it as a user would.
+// of a plain window with the send button, at 96 dpi; scaled at another DPI,
+// with the scroll page the main window gives it), for looking at it as a user
+// would.
 // Built and run by show_page.sh; not part of the tests.
 //   page_viewer.exe PAGE MODEL top|end
 // To show another page: one row in kPages.
@@ -17,11 +19,13 @@
 #include "pages/easy_page.h"
 #include "pages/information_page.h"
 #include "pages/print_page.h"
+#include "pages/settings_page.h"
 #include "pages/standard_page.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
 #include "settings/settings_store.h"
 #include "ui/dialog.h"
+#include "ui/dpi.h"
 
 namespace {
 
@@ -115,6 +119,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   }
   if (!viewed) return 4;
 
+  // Per-monitor aware, as the program's manifest says.
+  using SetContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  const auto setContext = reinterpret_cast<SetContext>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+  if (!setContext || !setContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) ::SetProcessDPIAware();
   vostrel::ui::InitDialogControls();
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &HostProc;
@@ -124,18 +133,31 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   windowClass.lpszClassName = L"VostrelPageViewer";
   if (!::RegisterClassW(&windowClass)) return 1;
   const std::wstring title = L"Page " + name;
-  const HWND host = ::CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, 620,
-                                      510, nullptr, nullptr, instance, nullptr);
+  const int dpi = vostrel::ui::WindowDpi(nullptr);
+  const auto s = [dpi](int pixels) { return vostrel::ui::ScaleToDpi(pixels, dpi); };
+  const HWND host = ::CreateWindowExW(0, windowClass.lpszClassName, title.c_str(), WS_POPUP | WS_VISIBLE, 0, 0, s(620),
+                                      s(510), nullptr, nullptr, instance, nullptr);
   if (!host) return 2;
-  ::CreateWindowExW(0, L"BUTTON", L"Send", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 520, 472, 90, 26, host,
+  ::CreateWindowExW(0, L"BUTTON", L"Send", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, s(520), s(472), s(90), s(26), host,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MAIN_SEND)), instance, nullptr);
 
   SettingsStore store;
   viewedStore = &store;
   const std::unique_ptr<Dialog> page = viewed->make(store, instance);
   if (!page->CreateModeless(host)) return 3;
-  ::MoveWindow(page->hwnd(), 10, 10, 600, 455, FALSE);
+  RECT before{};
+  ::GetClientRect(page->hwnd(), &before);
+  ::MoveWindow(page->hwnd(), s(10), s(10), s(600), s(455), FALSE);
   viewed->startUp(*page, vostrel::ModelAt(position));
+  // The scroll page of a page 455 pixels high in the main window, where it
+  // stands at 60 (at 96 dpi; 300 then, as the page starts with).
+  if (auto* settings = dynamic_cast<vostrel::SettingsPage*>(page.get())) {
+    RECT after{};
+    ::GetClientRect(page->hwnd(), &after);
+    ::OffsetRect(&after, s(10), s(60));
+    ::OffsetRect(&before, s(10), s(60));
+    settings->AdaptScroll(after, before);
+  }
   ::ShowWindow(page->hwnd(), SW_SHOW);
   if (where == L"end") ::SendMessageW(page->hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
   ::UpdateWindow(host);

@@ -4,7 +4,8 @@
 #   tests/pages/show_page.sh PAGE [MODEL] [top|end] [OUT.png]
 # PAGE is a name of page_viewer.cpp's table (standard, advanced, ...); MODEL 0
 # (default) or 1; "end" shows the page scrolled to its end; OUT defaults to
-# $VOSTREL_BUILD_DIR/PAGE_page_MODEL_WHERE.png.
+# $VOSTREL_BUILD_DIR/PAGE_page_MODEL_WHERE.png (PAGE_page_MODEL_WHERE_DPI.png
+# at another DPI). VOSTREL_SHOW_DPI=144 shows the page at 150 % (any DPI).
 # Needs the Windows tree built (scripts/test.sh) for the libraries and the
 # golden Wine prefix; uses its own copy of that prefix with the X11 driver.
 set -euo pipefail
@@ -14,7 +15,10 @@ build=${VOSTREL_BUILD_DIR:-$root/build}
 page=${1:?usage: show_page.sh PAGE [MODEL] [top|end] [OUT.png]}
 model=${2:-0}
 where=${3:-top}
-out=${4:-$build/${page}_page_${model}_${where}.png}
+dpi=${VOSTREL_SHOW_DPI:-96}
+suffix=""
+[ "$dpi" = 96 ] || suffix="_$dpi"
+out=${4:-$build/${page}_page_${model}_${where}${suffix}.png}
 work="$build/page-viewer"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
@@ -42,10 +46,12 @@ export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 rm -rf "$WINEPREFIX"
 cp -a "$build/win/wine/golden" "$WINEPREFIX"
 sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
+# Marlett (fonts-wine), as scripts/run.sh gives it.
+cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 # A free display of its own (Xvfb picks the number and writes it to fd 3).
 rm -f "$work/display"
-Xvfb -displayfd 3 -screen 0 640x540x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "$((640 * dpi / 96))x$((540 * dpi / 96))x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 1 40); do
   [ -s "$work/display" ] && break
@@ -61,6 +67,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
 
 "$wine" "$work/viewer.exe" "$page" "$model" "$where" >/dev/null 2>&1 </dev/null &
 viewer_pid=$!
@@ -69,6 +76,16 @@ for _ in $(seq 1 60); do
   if xwininfo -root -tree 2>/dev/null | grep -q "\"Page $page\""; then break; fi
   sleep 0.5
 done
-sleep 2
-import -window root "$out"
+# Then until it is idle: two grabs a quarter of a second apart the same.
+size="$((640 * dpi / 96))x$((540 * dpi / 96))"
+rm -f "$work/grab.previous"
+sleep 1
+for _ in $(seq 60); do
+  import -window root -depth 8 "rgb:$work/grab"
+  if [ -f "$work/grab.previous" ] && cmp -s "$work/grab" "$work/grab.previous"; then break; fi
+  mv "$work/grab" "$work/grab.previous"
+  sleep 0.25
+done
+[ -f "$work/grab" ] || mv "$work/grab.previous" "$work/grab"
+convert -size "$size" -depth 8 "rgb:$work/grab" "$out"
 echo "$out"

@@ -1,0 +1,243 @@
+// The pages at the DPI of the test's process: 96 in the suite's own prefix;
+// tests/pages/page_dpi.sh runs these tests again at 120, 144 and 192 dpi in a
+// Wine prefix of its own (VOSTREL_EXPECT_DPI says which, so that a DPI that
+// did not take cannot pass for one that did). Every pixel figure of the pages
+// scales with the DPI: a scrolling page scrolled to its end shows its last
+// controls whole, and the pictures have their size at that DPI.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "pages/advanced_page.h"
+#include "pages/calibration_page.h"
+#include "pages/easy_page.h"
+#include "pages/page_geometry.h"
+#include "pages/pages_host.h"
+#include "pages/standard_page.h"
+#include "res/easy_page_ids.h"
+#include "ui/bitmap.h"
+#include "ui/dpi.h"
+
+namespace vostrel::testing {
+namespace {
+
+int ExpectedDpi() {
+  const char* text = std::getenv("VOSTREL_EXPECT_DPI");
+  return text && *text ? std::atoi(text) : ui::kBaseDpi;
+}
+
+// The program declares itself per-monitor aware in its manifest; the test
+// program has none, so it says so itself before its first window.
+void BecomeDpiAware() {
+  using SetContext = BOOL(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  const auto set = reinterpret_cast<SetContext>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext")));
+  if (!set || !set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2)) ::SetProcessDPIAware();
+}
+
+int S(int pixels, int dpi) { return ui::ScaleToDpi(pixels, dpi); }
+
+// Places the page as the main window's tab host does (600 x 455 pixels at
+// 10, 60 at 96 dpi, scaled) and lets it adapt its scroll state.
+void PlaceAsInTheMainWindow(SettingsPage& page, int dpi) {
+  RECT before{};
+  ::GetClientRect(page.hwnd(), &before);
+  ::MoveWindow(page.hwnd(), S(10, dpi), S(60, dpi), S(kPageWidth, dpi), S(kPageHeight, dpi), FALSE);
+  RECT after{};
+  ::GetClientRect(page.hwnd(), &after);
+  ::OffsetRect(&after, S(10, dpi), S(60, dpi));
+  ::OffsetRect(&before, S(10, dpi), S(60, dpi));
+  page.AdaptScroll(after, before);
+}
+
+template <typename Page>
+class PageDpi : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    BecomeDpiAware();
+    ASSERT_TRUE(ui::InitDialogControls());
+    ASSERT_TRUE(host_.CreateModeless(nullptr));
+    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
+    dpi_ = ui::WindowDpi(page_.hwnd());
+    ASSERT_EQ(dpi_, ExpectedDpi()) << "the test runs at another DPI than it was started for";
+    if constexpr (requires { page_.ApplyTexts(); }) page_.ApplyTexts();
+    page_.ApplyModel(PrinterModel::Vx135Zkq, Language::Japanese);
+    PlaceAsInTheMainWindow(page_, dpi_);
+  }
+
+  // Scrolled to its end, every shown control lies inside the page's client
+  // area, and the view moved (the page is taller than its view). The range
+  // is the one given for 96 dpi, scaled, or more where the controls (whose
+  // sizes follow the font) reach further down.
+  void ExpectEndShowsEverything(int baseMaximum) {
+    if (dpi_ == ui::kBaseDpi) {
+      EXPECT_EQ(page_.scrollState().maximum, baseMaximum);
+    } else {
+      EXPECT_GE(page_.scrollState().maximum, S(baseMaximum, dpi_));
+    }
+    ::SendMessageW(page_.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_GT(page_.scrollState().position, 0);
+    RECT client{};
+    ::GetClientRect(page_.hwnd(), &client);
+    const std::vector<ChildBox> boxes = ShownChildren(page_.hwnd());
+    ASSERT_FALSE(boxes.empty());
+    for (const ChildBox& box : boxes) {
+      EXPECT_LE(box.rect.bottom, client.bottom) << "control " << box.id << " at " << dpi_ << " dpi";
+    }
+    // Nothing is left below: the last control ends near the view's bottom.
+    EXPECT_GE(ContentBottom(boxes), client.bottom - S(24, dpi_)) << dpi_ << " dpi";
+  }
+
+  SettingsStore store_;
+  PreferencesRecord prefs_;
+  PagesHost host_;
+  Page page_{MakePage()};
+  int dpi_ = 0;
+
+ private:
+  Page MakePage() {
+    if constexpr (std::is_constructible_v<Page, SettingsStore&, PreferencesRecord&>) {
+      return Page(store_, prefs_);
+    } else {
+      return Page(store_);
+    }
+  }
+};
+
+using StandardPageDpi = PageDpi<CDlgTabStandard>;
+using AdvancedPageDpi = PageDpi<CDlgTabAdvanced>;
+using CalibrationPageDpi = PageDpi<CDlgTabCalibration>;
+using EasyPageDpi = PageDpi<CDlgTabEasy>;
+
+TEST_F(StandardPageDpi, ScrolledToItsEndShowsItsLastRows) { ExpectEndShowsEverything(CDlgTabStandard::kScrollMaximum); }
+
+// However the focus comes to a control (here the program's own SetFocus, as
+// Tab and the mnemonics end in), the page scrolls just far enough to show it.
+TEST_F(StandardPageDpi, AFocusedControlIsScrolledIntoView) {
+  ::ShowWindow(host_.hwnd(), SW_SHOW);
+  ::ShowWindow(page_.hwnd(), SW_SHOW);
+  HWND lowest = nullptr;
+  HWND highest = nullptr;
+  int lowestBottom = 0;
+  int highestTop = 1 << 20;
+  for (const ChildBox& box : ShownChildren(page_.hwnd())) {
+    const HWND control = page_.Item(box.id);
+    if (!control || (::GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) == 0 || !::IsWindowEnabled(control)) continue;
+    if (box.rect.bottom > lowestBottom) lowestBottom = box.rect.bottom, lowest = control;
+    if (box.rect.top < highestTop) highestTop = box.rect.top, highest = control;
+  }
+  ASSERT_NE(lowest, nullptr);
+  RECT client{};
+  ::GetClientRect(page_.hwnd(), &client);
+  ASSERT_GT(lowestBottom, client.bottom) << "the test needs a control below the first view";
+  const auto inside = [&](HWND control) {
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, page_.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect.top >= 0 && rect.bottom <= client.bottom;
+  };
+  ::SetFocus(lowest);
+  EXPECT_TRUE(inside(lowest));
+  EXPECT_GT(page_.scrollState().position, 0);
+  // Just far enough: the control stands at the view's bottom edge (or a
+  // little above it where the range ends).
+  RECT rect{};
+  ::GetWindowRect(lowest, &rect);
+  ::MapWindowPoints(HWND_DESKTOP, page_.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_GE(rect.bottom, client.bottom - S(24, dpi_));
+  // Back up: the control stands at the view's top edge.
+  ::SetFocus(highest);
+  EXPECT_TRUE(inside(highest));
+  ::GetWindowRect(highest, &rect);
+  ::MapWindowPoints(HWND_DESKTOP, page_.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+  EXPECT_EQ(rect.top, 0);
+}
+
+TEST_F(AdvancedPageDpi, ScrolledToItsEndShowsItsLastRows) { ExpectEndShowsEverything(CDlgTabAdvanced::kScrollMaximum); }
+
+TEST_F(CalibrationPageDpi, ScrolledToItsEndShowsTheStartButton) {
+  ExpectEndShowsEverything(CDlgTabCalibration::kScrollMaximum);
+  // Both media: the guide of black marks runs as long.
+  ::SendMessageW(page_.hwnd(), WM_VSCROLL, SB_TOP, 0);
+  ::SendMessageW(page_.Item(IDC_CAL_MARKS_RADIO), BM_CLICK, 0, 0);
+  ExpectEndShowsEverything(CDlgTabCalibration::kScrollMaximum);
+  // The step pictures at the page's DPI, 20 pixels (scaled) below each.
+  for (int id : CDlgTabCalibration::kStepPictures) {
+    RECT rect{};
+    ::GetWindowRect(page_.Item(id), &rect);
+    EXPECT_EQ(rect.right - rect.left, S(376, dpi_)) << id;
+    EXPECT_EQ(rect.bottom - rect.top, S(235, dpi_)) << id;
+  }
+  EXPECT_EQ(page_.guideSizes().gap, S(20, dpi_));
+}
+
+TEST_F(EasyPageDpi, PicturesHaveTheirSizeAtTheDpi) {
+  struct Case {
+    int control;
+    int width, height;
+  };
+  const Case cases[] = {
+      {IDC_EASY_GAPS_PICTURE, 81, 109}, {IDC_EASY_MARKS_PICTURE, 81, 109}, {IDC_EASY_CONTINUOUS_PICTURE, 80, 109}};
+  for (const Case& c : cases) {
+    const auto image = reinterpret_cast<HBITMAP>(::SendMessageW(page_.Item(c.control), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const SIZE size = ui::BitmapSize(image);
+    EXPECT_EQ(size.cx, S(c.width, dpi_)) << c.control;
+    EXPECT_EQ(size.cy, S(c.height, dpi_)) << c.control;
+    RECT rect{};
+    ::GetWindowRect(page_.Item(c.control), &rect);
+    EXPECT_EQ(rect.bottom - rect.top, S(c.height, dpi_)) << c.control;
+  }
+}
+
+// Every picture for the test's DPI: its size scaled, and the transparent red
+// kept exact: a pixel is the red or clearly not red, and the red stays where
+// the drawing had it.
+TEST(PicturesAtDpi, EveryPictureHasItsSizeAndAnExactTransparentRed) {
+  BecomeDpiAware();
+  const int dpi = ExpectedDpi();
+  struct Case {
+    int id;
+    int width, height;
+    bool keyed;
+  };
+  const Case cases[] = {{103, 81, 109, false},  {104, 81, 109, false},  {106, 80, 109, false},  {250, 376, 235, false},
+                        {251, 376, 235, false}, {252, 376, 235, false}, {253, 376, 235, false}, {254, 376, 235, false},
+                        {256, 140, 120, true},  {257, 140, 120, true},  {258, 140, 120, true},  {266, 376, 235, false},
+                        {267, 376, 235, false}, {272, 282, 431, true},  {273, 282, 431, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    const ScopedGdiObject picture = ui::LoadPictureForDpi(nullptr, c.id, dpi);
+    const ui::Pixels pixels = ui::ReadPixels(static_cast<HBITMAP>(picture.get()));
+    ASSERT_EQ(pixels.width, S(c.width, dpi));
+    ASSERT_EQ(pixels.height, S(c.height, dpi));
+    ASSERT_FALSE(pixels.data.empty());
+    int red = 0;
+    for (std::uint32_t pixel : pixels.data) {
+      const int r = static_cast<int>(pixel >> 16) & 0xFF, g = static_cast<int>(pixel >> 8) & 0xFF,
+                b = static_cast<int>(pixel) & 0xFF;
+      if (pixel == 0x00FF0000) {
+        ++red;
+      } else {
+        EXPECT_FALSE(r > 160 && g < 120 && b < 120) << std::hex << pixel;
+      }
+    }
+    if (c.keyed) {
+      EXPECT_GT(red, 0);
+      // Where the drawing at 100 % is transparent, so is the picture here
+      // (its top-left corner is outside every drawing).
+      EXPECT_EQ(pixels.data.front(), 0x00FF0000u);
+    } else {
+      EXPECT_EQ(red, 0);
+    }
+    if (dpi == ui::kBaseDpi) {
+      // At 96 dpi the picture is the drawn one, pixel for pixel.
+      const ScopedGdiObject drawn = ui::LoadBitmapResource(nullptr, c.id);
+      EXPECT_EQ(ui::ReadPixels(static_cast<HBITMAP>(drawn.get())).data, pixels.data);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vostrel::testing
