@@ -40,6 +40,17 @@ bool FilledWithoutEnd(std::string_view reply, std::uint32_t room) {
   return reply.size() >= room && !EndsWithEndLine(reply);
 }
 
+HeaderPresence CheckListingHeader(std::string_view& text) {
+  const std::string_view whole = text;
+  HeaderPresence header = CheckReplyHeader(text);
+  if (header != HeaderPresence::None || whole.empty()) return header;
+  // A stray byte in front of the header is forgiven once.
+  text = whole.substr(1);
+  header = CheckReplyHeader(text);
+  if (header == HeaderPresence::None) text = whole;
+  return header;
+}
+
 std::wstring ListingText(const ReceivedListing& listing) {
   std::wstring text = AnsiToWide(listing.bytes);
   if (listing.header == HeaderPresence::OnePart) text.insert(0, L"\r\n");
@@ -140,15 +151,10 @@ ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, Receiv
     return outcome;
   }
 
-  // A stray byte in front of the header is forgiven once.
   std::string_view text = reply;
-  HeaderPresence header = CheckReplyHeader(text);
+  const HeaderPresence header = CheckListingHeader(text);
   if (header == HeaderPresence::None) {
-    text.remove_prefix(1);
-    header = CheckReplyHeader(text);
-    if (header == HeaderPresence::None) {
-      return Failure(ResultCode::kReadFailed, L"the reply does not begin like a configuration listing");
-    }
+    return Failure(ResultCode::kReadFailed, L"the reply does not begin like a configuration listing");
   }
   listing.bytes.assign(text);
   listing.header = header;

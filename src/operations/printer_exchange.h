@@ -84,6 +84,10 @@ struct ReceivedListing {
   HeaderPresence header = HeaderPresence::Whole;
 };
 
+// Which header a received listing carries, forgiving one stray byte in front
+// of it; `text` is moved past that byte when it was forgiven.
+HeaderPresence CheckListingHeader(std::string_view& text);
+
 // The text the listing reader reads of a received listing: converted from
 // the ANSI code page, with "\r\n" in front when only part of the header came.
 std::wstring ListingText(const ReceivedListing& listing);

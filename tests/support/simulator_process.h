@@ -38,13 +38,9 @@ class SimulatorProcess {
     process_.reset(info.hProcess);
     ::CloseHandle(info.hThread);
     childEnd.reset();  // our copy: the pipe must close when the simulator ends
-    const std::string line = ReadLine();
+    firstLine_ = ReadLine();
     const std::string marker = "listening on 127.0.0.1:";
-    if (line.starts_with(marker)) {
-      port_ = std::stoi(line.substr(marker.size()));
-    } else {
-      firstLine_ = line;
-    }
+    if (firstLine_.starts_with(marker)) port_ = std::stoi(firstLine_.substr(marker.size()));
   }
   ~SimulatorProcess() {
     if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
@@ -54,19 +50,21 @@ class SimulatorProcess {
 
   // 0 when the simulator did not say where it listens.
   int port() const { return port_; }
-  // What it said instead, for a start that failed.
+  // Its first line: where it listens, or what it said instead when its start
+  // failed.
   const std::string& firstLine() const { return firstLine_; }
 
-  // Waits (up to 30 s) for the simulator to end by itself, as it does after
-  // its connections; its exit code, or STILL_ACTIVE.
-  DWORD ExitCode() {
-    if (!process_ || ::WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) return STILL_ACTIVE;
+  // Waits (up to `limitMs`) for the simulator to end by itself, as it does
+  // after its connections; its exit code, or STILL_ACTIVE.
+  DWORD ExitCode(DWORD limitMs = 30000) {
+    if (!process_ || ::WaitForSingleObject(process_.get(), limitMs) != WAIT_OBJECT_0) return STILL_ACTIVE;
     DWORD code = STILL_ACTIVE;
     ::GetExitCodeProcess(process_.get(), &code);
     return code;
   }
 
- private:
+  // The next line of its output (the next printer's listening line, with
+  // --printers), waiting for it.
   std::string ReadLine() {
     std::string line;
     char c = 0;
@@ -77,6 +75,7 @@ class SimulatorProcess {
     return line;
   }
 
+ private:
   ScopedHandle process_;
   ScopedHandle output_;
   int port_ = 0;

@@ -670,11 +670,7 @@ class Doctor {
       return Code();
     }
     std::string_view text = reply;
-    HeaderPresence header = CheckReplyHeader(text);
-    if (header == HeaderPresence::None) {
-      text.remove_prefix(1);
-      header = CheckReplyHeader(text);
-    }
+    const HeaderPresence header = CheckListingHeader(text);
     if (header == HeaderPresence::None) {
       Failed(L"header", readMs,
              L"no header: " + std::to_wstring(reply.size()) +

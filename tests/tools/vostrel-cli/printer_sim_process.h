@@ -92,47 +92,19 @@ class SimulatorProcess {
 // ended by their connection count or, failing that, when the object goes.
 class FleetSimulator {
  public:
-  FleetSimulator(int printers, int connections, const std::wstring& arguments = L"") {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE read = nullptr, write = nullptr;
-    if (!::CreatePipe(&read, &write, &inherit, 0)) return;
-    output_.reset(read);
-    ScopedHandle childEnd(write);
-    ::SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = write;
-    std::wstring command = L"\"" + fs::path(VX_PRINTER_SIM_EXE).wstring() +
-                           L"\" --quiet --listen 127.0.0.1:0 --printers " + std::to_wstring(printers) +
-                           L" --connections " + std::to_wstring(connections) + L" --capture \"" +
-                           capture_.path().wstring() + L"\" " + arguments;
-    PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                          &info)) {
-      return;
-    }
-    process_.reset(info.hProcess);
-    ::CloseHandle(info.hThread);
-    childEnd.reset();
+  FleetSimulator(int printers, int connections, const std::wstring& arguments = L"")
+      : process_(fs::path(VX_PRINTER_SIM_EXE).wstring(),
+                 L"--printers " + std::to_wstring(printers) + L" --connections " + std::to_wstring(connections) +
+                     L" --capture \"" + capture_.path().wstring() + L"\" " + arguments) {
     // One "listening on" line per printer, in the order the printers got their ports.
     const std::string marker = "listening on 127.0.0.1:";
-    for (int i = 0; i < printers; ++i) {
-      std::string line;
-      char c = 0;
-      DWORD count = 0;
-      while (::ReadFile(output_.get(), &c, 1, &count, nullptr) && count == 1 && c != '\n') {
-        if (c != '\r') line += c;
-      }
-      if (!line.starts_with(marker)) break;
+    std::string line = process_.firstLine();
+    for (int i = 0; i < printers && line.starts_with(marker); ++i) {
       ports_.push_back(std::stoi(line.substr(marker.size())));
       const size_t unit = line.find("(printer ");
       units_.push_back(unit == std::string::npos ? 0 : std::stoi(line.substr(unit + 9)));
+      if (i + 1 < printers) line = process_.ReadLine();
     }
-  }
-  ~FleetSimulator() {
-    if (process_ && ::WaitForSingleObject(process_.get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process_.get(), 99);
   }
   FleetSimulator(const FleetSimulator&) = delete;
   FleetSimulator& operator=(const FleetSimulator&) = delete;
@@ -148,17 +120,11 @@ class FleetSimulator {
   const fs::path& folder() const { return capture_.path(); }
 
   // Waits (up to 60 s) for every printer to end after its connections.
-  DWORD Finish() {
-    if (!process_ || ::WaitForSingleObject(process_.get(), 60000) != WAIT_OBJECT_0) return STILL_ACTIVE;
-    DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(process_.get(), &code);
-    return code;
-  }
+  DWORD Finish() { return process_.ExitCode(60000); }
 
  private:
-  ScratchFolder capture_;
-  ScopedHandle output_;
-  ScopedHandle process_;
+  ScratchFolder capture_;  // before the process, which writes into it
+  vostrel::testing::SimulatorProcess process_;
   std::vector<int> ports_;
   std::vector<int> units_;
 };
