@@ -242,9 +242,16 @@ HWND PressForNextFocus(HWND window, UINT key, std::initializer_list<int> modifie
   const HWND before = FocusOf(window);
   HeldKeys held(window, modifiers);
   PressKey(before ? before : window, key);
-  WaitUntil([&] { return FocusOf(window) != before; }, 5000);
+  // While the focus moves (and a page scrolls the new control into view)
+  // the thread may for a moment have none: that is not where it went.
+  const auto moved = [&] {
+    const HWND focus = FocusOf(window);
+    return focus != nullptr && focus != before;
+  };
+  WaitUntil(moved, 5000);
   // The key-up is handled too before the modifiers are let go.
   ::SendMessageW(window, WM_NULL, 0, 0);
+  WaitUntil([&] { return FocusOf(window) != nullptr; }, 5000);
   return FocusOf(window);
 }
 
