@@ -168,6 +168,19 @@ inline bool CaptionRed(HWND page, int id) {
   return red;
 }
 
+// The Advanced page after a listing or file carrying "MACH TEAR POS 8 DOTS"
+// and the rejected "MACH HOR POS 33 DOTS": the good value shown, the rejected
+// one's edit empty with its caption red, and neither row ticked.
+inline void ExpectAdvancedShownUnticked(FlowWindow& ui) {
+  const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
+  EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+  EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
+  EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
+  EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
+  EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+  EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+}
+
 // The texts of the boxes, in order.
 inline std::vector<std::wstring> TextsOf(const std::vector<CaughtBox>& boxes) {
   std::vector<std::wstring> texts;

@@ -182,13 +182,7 @@ TEST_F(FlowsFilesTest, ImportShowsTheAdvancedValuesUntickedAndOnlyTheStandardPag
       EXPECT_EQ(boxes[0].text.substr(0, 9), L"code : 23");
     }
 
-    const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
-    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
-    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
-    EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
-    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
-    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
-    EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    ExpectAdvancedShownUnticked(ui);
     EXPECT_TRUE(StandardRowTicked(IDC_STD_PRINT_DARKNESS_CHECK));
   }
 }

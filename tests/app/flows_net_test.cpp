@@ -20,6 +20,22 @@ using testing_support::TcpPeer;
 
 const std::string kPrefix(kCommandPrefix);
 const std::string kConfigRequest = kPrefix + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
+
+// A printer on `peer`: takes the pre-request on a connection of its own,
+// then the configuration request on a second one, and answers `listing`.
+std::thread ServeListing(TcpPeer& peer, std::string listing) {
+  return std::thread([&peer, listing = std::move(listing)] {
+    if (!peer.Accept()) return;
+    peer.Receive(3);
+    peer.SeesClosed(5000);
+    peer.CloseConnection();
+    if (!peer.Accept()) return;
+    peer.Receive(kConfigRequest.size());
+    peer.Send(listing);
+    peer.SeesClosed(5000);
+  });
+}
+
 const std::string kInfoRequest =
     kPrefix + "SERIAL NUMBER CHECK:\r\nPRINT COUNTER:\r\nSERVICE COUNTER:\r\nCUT COUNTER:\r\nEXIT\r\n";
 
@@ -145,16 +161,7 @@ TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveBu
     TcpPeer peer;
     ui.ChooseNet(peer.port());
     ui.SelectTab(kPageStandard);
-    std::thread printer([&] {
-      if (!peer.Accept()) return;
-      peer.Receive(3);
-      peer.SeesClosed(5000);
-      peer.CloseConnection();
-      if (!peer.Accept()) return;
-      peer.Receive(kConfigRequest.size());
-      peer.Send(std::string("~!!\r\n") + c.listing + "END\r\n");
-      peer.SeesClosed(5000);
-    });
+    std::thread printer = ServeListing(peer, std::string("~!!\r\n") + c.listing + "END\r\n");
     const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES, IDOK});
     printer.join();
     ASSERT_EQ(boxes.size(), c.code ? 2u : 1u);
@@ -162,13 +169,7 @@ TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveBu
       EXPECT_EQ(boxes[1].text.substr(0, 9), c.code);
     }
 
-    const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
-    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
-    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
-    EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
-    EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
-    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
-    EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+    ExpectAdvancedShownUnticked(ui);
     EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK));
     EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), c.code ? L"" : L"21");
   }
@@ -287,16 +288,7 @@ TEST_F(FlowsNetTest, AListingWithOnlyTheFirstHeaderLineIsReadFromItsFirstSetting
   TcpPeer peer;
   ui.ChooseNet(peer.port());
   ui.SelectTab(kPageStandard);
-  std::thread printer([&] {
-    if (!peer.Accept()) return;
-    peer.Receive(3);
-    peer.SeesClosed(5000);
-    peer.CloseConnection();
-    if (!peer.Accept()) return;
-    peer.Receive(kConfigRequest.size());
-    peer.Send("~!!\r\nPRINT DARKNESS\t:\t21\r\nEND\r\n");
-    peer.SeesClosed(5000);
-  });
+  std::thread printer = ServeListing(peer, "~!!\r\nPRINT DARKNESS\t:\t21\r\nEND\r\n");
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   printer.join();
   EXPECT_EQ(boxes.size(), 1u);

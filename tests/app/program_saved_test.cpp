@@ -18,15 +18,6 @@
 namespace vostrel::testing {
 namespace {
 
-void WriteBytes(const std::wstring& path, std::string_view bytes) {
-  const HANDLE file =
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  ::CloseHandle(file);
-}
-
 struct BadRecent {
   const char* name;
   std::string bytes;
@@ -53,7 +44,7 @@ const DefaultShown kNetworkDefaults[] = {
 // An unreadable Recent.dat counts as a missing one: the exit writes the
 // Standard defaults, every line of which the next start takes and shows.
 TEST_P(UnreadableRecent, CountsAsMissingAndTheExitWritesTheDefaults) {
-  WriteBytes(RecentPath(), GetParam().bytes);
+  ASSERT_TRUE(testing_support::WriteFileBytes(RecentPath(), GetParam().bytes));
   ASSERT_NE(Start(), nullptr);
   EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
 

@@ -50,15 +50,6 @@ TEST_F(RecentSettingsFile, AWriteThatFailsKeepsTheSettingsOfTheLastRun) {
   EXPECT_EQ(testing_support::ReadFileBytes(Path()), old);
 }
 
-void WriteBytes(const std::wstring& path, std::string_view bytes) {
-  const HANDLE file =
-      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  DWORD written = 0;
-  ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  ::CloseHandle(file);
-}
-
 struct StartCase {
   const char* name;
   std::string bytes;  // the file; "<none>" for no file at all
@@ -75,7 +66,9 @@ class RecentSettingsAtStart : public RecentSettingsFile, public ::testing::WithP
 // one; one that gives it a setting is read as it stands.
 TEST_P(RecentSettingsAtStart, CountsAFileWithoutASettingAsMissing) {
   const StartCase& c = GetParam();
-  if (c.bytes != "<none>") WriteBytes(Path(), c.bytes);
+  if (c.bytes != "<none>") {
+    ASSERT_TRUE(testing_support::WriteFileBytes(Path(), c.bytes));
+  }
   store_.Entry(entry::kHostName).selected = 1;  // left from before: does not count
   store_.Entry(entry::kHostName).value = L"before";
   EXPECT_EQ(LoadRecentSettings(store_, PrinterModel::Vx120Zkq, Path()), c.expected);

@@ -53,18 +53,17 @@ void PlaceAsInTheMainWindow(SettingsPage& page, int dpi) {
 }
 
 template <typename Page>
-class PageDpi : public ::testing::Test {
+class PageDpi : public HostedPageTest<Page> {
  protected:
   void SetUp() override {
     BecomeDpiAware();
-    ASSERT_TRUE(ui::InitDialogControls());
-    ASSERT_TRUE(host_.CreateModeless(nullptr));
-    ASSERT_TRUE(page_.CreateModeless(host_.hwnd()));
-    dpi_ = ui::WindowDpi(page_.hwnd());
+    HostedPageTest<Page>::SetUp();
+    if (::testing::Test::HasFatalFailure()) return;
+    dpi_ = ui::WindowDpi(this->page_.hwnd());
     ASSERT_EQ(dpi_, ExpectedDpi()) << "the test runs at another DPI than it was started for";
-    if constexpr (requires { page_.ApplyTexts(); }) page_.ApplyTexts();
-    page_.ApplyModel(PrinterModel::Vx135Zkq, Language::Japanese);
-    PlaceAsInTheMainWindow(page_, dpi_);
+    if constexpr (requires { this->page_.ApplyTexts(); }) this->page_.ApplyTexts();
+    this->page_.ApplyModel(PrinterModel::Vx135Zkq, Language::Japanese);
+    PlaceAsInTheMainWindow(this->page_, dpi_);
   }
 
   // Scrolled to its end, every shown control lies inside the page's client
@@ -73,15 +72,15 @@ class PageDpi : public ::testing::Test {
   // sizes follow the font) reach further down.
   void ExpectEndShowsEverything(int baseMaximum) {
     if (dpi_ == ui::kBaseDpi) {
-      EXPECT_EQ(page_.scrollState().maximum, baseMaximum);
+      EXPECT_EQ(this->page_.scrollState().maximum, baseMaximum);
     } else {
-      EXPECT_GE(page_.scrollState().maximum, S(baseMaximum, dpi_));
+      EXPECT_GE(this->page_.scrollState().maximum, S(baseMaximum, dpi_));
     }
-    ::SendMessageW(page_.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
-    EXPECT_GT(page_.scrollState().position, 0);
+    ::SendMessageW(this->page_.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_GT(this->page_.scrollState().position, 0);
     RECT client{};
-    ::GetClientRect(page_.hwnd(), &client);
-    const std::vector<ChildBox> boxes = ShownChildren(page_.hwnd());
+    ::GetClientRect(this->page_.hwnd(), &client);
+    const std::vector<ChildBox> boxes = ShownChildren(this->page_.hwnd());
     ASSERT_FALSE(boxes.empty());
     for (const ChildBox& box : boxes) {
       EXPECT_LE(box.rect.bottom, client.bottom) << "control " << box.id << " at " << dpi_ << " dpi";
@@ -90,20 +89,7 @@ class PageDpi : public ::testing::Test {
     EXPECT_GE(ContentBottom(boxes), client.bottom - S(24, dpi_)) << dpi_ << " dpi";
   }
 
-  SettingsStore store_;
-  PreferencesRecord prefs_;
-  PagesHost host_;
-  Page page_{MakePage()};
   int dpi_ = 0;
-
- private:
-  Page MakePage() {
-    if constexpr (std::is_constructible_v<Page, SettingsStore&, PreferencesRecord&>) {
-      return Page(store_, prefs_);
-    } else {
-      return Page(store_);
-    }
-  }
 };
 
 using StandardPageDpi = PageDpi<CDlgTabStandard>;

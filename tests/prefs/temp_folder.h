@@ -60,6 +60,18 @@ inline bool WriteUtf16File(const std::wstring& path, std::wstring_view text) {
   return ok;
 }
 
+// Writes `bytes` as the whole file.
+inline bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
+  const HANDLE file =
+      ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+  ::CloseHandle(file);
+  return ok;
+}
+
 // The bytes of a file; empty when it does not exist.
 inline std::string ReadFileBytes(const std::wstring& path) {
   const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
