@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pages/settings_page.h"
+#include "ui/controls.h"
 #include "ui/dpi.h"
 
 namespace vostrel {
@@ -20,9 +21,7 @@ bool IsComboBox(HWND window) {
 template <typename ScaleFont>
 void RescaleChildren(HWND parent, int from, int to, ScaleFont scaleFont) {
   for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = ui::RectInParent(child, parent);
     int height = rect.bottom - rect.top;
     // A drop-down list's window height is that of its open list.
     if (IsComboBox(child)) {

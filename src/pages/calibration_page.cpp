@@ -35,9 +35,7 @@ SIZE ControlSize(HWND control) {
 }
 
 POINT ControlPosition(HWND page, HWND control) {
-  RECT rect{};
-  if (control) ::GetWindowRect(control, &rect);
-  ::MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&rect), 2);
+  const RECT rect = ui::RectInParent(control, page);
   return {rect.left, rect.top};
 }
 

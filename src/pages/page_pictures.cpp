@@ -1,6 +1,7 @@
 #include "pages/page_pictures.h"
 
 #include "ui/bitmap.h"
+#include "ui/controls.h"
 #include "ui/dpi.h"
 #include "ui/gdi.h"
 
@@ -25,9 +26,7 @@ void PagePictures::Paint(HWND page, HDC dc) const {
     const HWND slot = ::GetDlgItem(page, picture.slot);
     // A hidden slot hides its picture.
     if (!slot || !picture.image || (::GetWindowLongPtrW(slot, GWL_STYLE) & WS_VISIBLE) == 0) continue;
-    RECT rect{};
-    ::GetWindowRect(slot, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = ui::RectInParent(slot, page);
     ui::DrawTransparent(dc, static_cast<HBITMAP>(picture.image.get()), rect.left, rect.top);
   }
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/controls.h"
+
 namespace vostrel {
 namespace {
 
@@ -12,9 +14,7 @@ namespace {
 void ScrollContents(HWND page, int dy) {
   if (dy == 0) return;
   for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, page, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = ui::RectInParent(child, page);
     ::SetWindowPos(child, nullptr, rect.left, rect.top + dy, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
   }
@@ -116,14 +116,7 @@ void PageScroller::Init(int maximum, int page) {
     followers.scrollers.push_back(this);
   }
   if (!followers.hook) followers.hook = ::SetWindowsHookExW(WH_CBT, FollowFocus, nullptr, ::GetCurrentThreadId());
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMin = 0;
-  info.nMax = ui::ScaleToDpi(maximum, dpi_);
-  info.nPage = static_cast<UINT>(ui::ScaleToDpi(page, dpi_));
-  info.nPos = 0;
-  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+  Write({0, ui::ScaleToDpi(maximum, dpi_), ui::ScaleToDpi(page, dpi_), 0});
 }
 
 ScrollState PageScroller::Read() const {
@@ -132,6 +125,17 @@ ScrollState PageScroller::Read() const {
   info.fMask = SIF_ALL;
   if (!page_ || !::GetScrollInfo(page_, SB_VERT, &info)) return {};
   return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
+}
+
+void PageScroller::Write(const ScrollState& next) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = next.minimum;
+  info.nMax = next.maximum;
+  info.nPage = static_cast<UINT>(next.page);
+  info.nPos = next.position;
+  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
 }
 
 bool PageScroller::MoveTo(const ScrollState& state, int position, bool updateNow) {
@@ -170,12 +174,7 @@ void PageScroller::Adapt(const RECT& newRect, const RECT& oldRect) {
   const ScrollState next = AdaptedScrollState(state, newRect, oldRect, ScrollStepsAt(dpi_));
   if (next.page == state.page && next.position == state.position) return;
   ScrollContents(page_, state.position - next.position);
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_PAGE | SIF_POS;
-  info.nPage = static_cast<UINT>(next.page);
-  info.nPos = next.position;
-  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+  Write(next);
 }
 
 void PageScroller::ChangeDpi(int from, int to) {
@@ -189,14 +188,7 @@ void PageScroller::ChangeDpi(int from, int to) {
   next.position = next.Clamp(scaled);
   // The controls stand where the scaled position puts them.
   ScrollContents(page_, scaled - next.position);
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMin = next.minimum;
-  info.nMax = next.maximum;
-  info.nPage = static_cast<UINT>(next.page);
-  info.nPos = next.position;
-  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+  Write(next);
   FitContent();
 }
 
@@ -205,9 +197,7 @@ void PageScroller::FitContent() {
   const ScrollState state = Read();
   int bottom = 0;
   for (HWND child = ::GetWindow(page_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-    RECT rect{};
-    ::GetWindowRect(child, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, page_, reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = ui::RectInParent(child, page_);
     bottom = std::max<int>(bottom, rect.bottom + state.position);
   }
   const int beyondPage = ui::ScaleToDpi(kPageTopOffset, dpi_) - ui::ScaleToDpi(kPageTop, dpi_);
@@ -217,22 +207,14 @@ void PageScroller::FitContent() {
   next.maximum = maximum;
   next.position = next.Clamp(state.position);
   ScrollContents(page_, state.position - next.position);
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_POS;
-  info.nMin = next.minimum;
-  info.nMax = next.maximum;
-  info.nPos = next.position;
-  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+  Write(next);
 }
 
 void PageScroller::ShowControl(HWND control) {
   if (!page_ || !control || !::IsChild(page_, control)) return;
   HWND child = control;
   while (::GetParent(child) != page_) child = ::GetParent(child);
-  RECT rect{};
-  ::GetWindowRect(child, &rect);
-  ::MapWindowPoints(HWND_DESKTOP, page_, reinterpret_cast<POINT*>(&rect), 2);
+  const RECT rect = ui::RectInParent(child, page_);
   RECT client{};
   ::GetClientRect(page_, &client);
   const ScrollState state = Read();

@@ -98,6 +98,8 @@ class PageScroller {
  private:
   // Stores `position` and moves the contents by the change; true when moved.
   bool MoveTo(const ScrollState& state, int position, bool updateNow);
+  // Gives the scroll bar the range, page and position of `next`.
+  void Write(const ScrollState& next);
 
   HWND page_ = nullptr;
   int dpi_ = 96;

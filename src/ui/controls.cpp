@@ -38,6 +38,13 @@ void Control::Show(bool shown) const {
 
 bool Control::IsShown() const { return window_ && (::GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
 
+RECT RectInParent(HWND child, HWND parent) {
+  RECT rect{};
+  if (child) ::GetWindowRect(child, &rect);
+  ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 bool CheckBox::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 
 void CheckBox::SetChecked(bool checked) const {

@@ -85,4 +85,8 @@ class IpAddress : public Control {
 
 using Static = Control;
 
+// The window rectangle of `child` in the client coordinates of `parent`
+// (empty for no child): where the child stands on its page or window.
+RECT RectInParent(HWND child, HWND parent);
+
 }  // namespace vostrel::ui
