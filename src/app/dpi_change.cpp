@@ -59,7 +59,7 @@ HFONT DpiChange::Scaled(HFONT font, int from, int to) {
   return result;
 }
 
-void DpiChange::Apply(HWND window, std::span<SettingsPage* const> pages, int dpi, const RECT& suggested) {
+void DpiChange::Rescale(HWND window, std::span<SettingsPage* const> pages, int dpi) {
   const int from = ui::WindowDpi(window);
   if (dpi > 0 && dpi != from) {
     ui::SetAnnouncedDpi(window, dpi);
@@ -71,6 +71,9 @@ void DpiChange::Apply(HWND window, std::span<SettingsPage* const> pages, int dpi
       page->ChangeDpi(from, dpi);
     }
   }
+}
+
+void DpiChange::Place(HWND window, const RECT& suggested) {
   ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

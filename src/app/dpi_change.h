@@ -17,10 +17,11 @@ class SettingsPage;
 class DpiChange {
  public:
   // Rescales `window` (a top-level dialog) and `pages` (child dialogs of it)
-  // from the DPI they are shown at to `dpi`, then gives the window
-  // `suggested` (screen coordinates, the frame included), whose size change
-  // lays the pages out again.
-  void Apply(HWND window, std::span<SettingsPage* const> pages, int dpi, const RECT& suggested);
+  // from the DPI they are shown at to `dpi`.
+  void Rescale(HWND window, std::span<SettingsPage* const> pages, int dpi);
+  // Then gives the window `suggested` (screen coordinates, the frame
+  // included), whose size change lays the pages out again.
+  void Place(HWND window, const RECT& suggested);
   // The window goes: forget what it was told.
   void Forget(HWND window);
 

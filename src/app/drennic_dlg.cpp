@@ -133,10 +133,10 @@ bool CDrennicDlg::OnInitDialog() {
   SetIconAndTitle();
   host_ = std::make_unique<WindowCommandHost>(*this, app_, clock_);
 
-  KeepRightColumnClear();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
+  KeepRightColumnClear();
   // The Sensor Adjustment tab offers the RFID calibration for every model.
   if (CDlgTabCalibration* calibration = tabs_->calibration()) calibration->OfferThirdChoice(true);
 
@@ -183,7 +183,7 @@ void CDrennicDlg::KeepRightColumnClear() {
   RECT group{};
   ::GetWindowRect(Item(IDC_MAIN_LINK_GROUP), &group);
   ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&group), 2);
-  const int shift = Scaled(kRightColumnLeft) - group.left;
+  const int shift = Scaled(kRightColumnLeft) + tabs_->ExtraWidth() - group.left;
   if (shift <= 0) return;
   for (int id : kRightColumn) {
     RECT rect{};
@@ -370,7 +370,7 @@ void CDrennicDlg::OnSize(int cx, int cy) {
 void CDrennicDlg::OnMinMaxInfo(MINMAXINFO& info) {
   info.ptMinTrackSize.x = Scaled(kMinTrackWidth);
   info.ptMinTrackSize.y = Scaled(kMinTrackHeight);
-  info.ptMaxTrackSize.x = Scaled(kMaxTrackWidth);
+  info.ptMaxTrackSize.x = Scaled(kMaxTrackWidth) + (tabs_ ? tabs_->ExtraWidth() : 0);
 }
 
 bool CDrennicDlg::PaintMinimized() {
@@ -390,7 +390,14 @@ bool CDrennicDlg::PaintMinimized() {
 void CDrennicDlg::OnDpiChanged(int dpi, const RECT& suggested) {
   std::vector<SettingsPage*> pages;
   for (int index = 0; tabs_ && index < kPageCount; ++index) pages.push_back(tabs_->Page(index));
-  dpiChange_.Apply(hwnd(), pages, dpi, suggested);
+  dpiChange_.Rescale(hwnd(), pages, dpi);
+  // The pages' controls grew or shrank with their fonts: the tab area takes
+  // the width they need at the new DPI, and the link column moves clear of it.
+  if (tabs_) {
+    tabs_->MeasureExtraWidth();
+    KeepRightColumnClear();
+  }
+  dpiChange_.Place(hwnd(), suggested);
 }
 
 std::optional<INT_PTR> CDrennicDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "i18n/text_entries.h"
 #include "pages/advanced_page.h"
 #include "pages/calibration_page.h"
@@ -75,6 +77,9 @@ constexpr int kPageWidth = 600;
 constexpr int kPageHeightLess = 82;
 constexpr int kFirstPageRight = 610;
 constexpr int kFirstPageBottom = 515;
+// The room kept right of a page's rightmost control when the page has to
+// grow for it.
+constexpr int kPageRightMargin = 6;
 
 }  // namespace
 
@@ -164,10 +169,11 @@ void TabHost::CreatePages() {
     pages_[static_cast<size_t>(slot.index)] = std::move(page);
   }
 
+  MeasureExtraWidth();
   RECT area{};
   ::GetClientRect(Tabs(), &area);
   ::OffsetRect(&area, Scaled(kPageX), Scaled(kPageY));
-  area.right = Scaled(kFirstPageRight);
+  area.right = Scaled(kFirstPageRight) + ExtraWidth();
   area.bottom = Scaled(kFirstPageBottom);
   // Above the tab control, which would otherwise paint its face over them.
   for (const auto& page : pages_) {
@@ -280,16 +286,46 @@ void TabHost::ApplyTabTexts() {
   }
 }
 
+void TabHost::MeasureExtraWidth() {
+  const int dpi = ui::WindowDpi(window_);
+  int needed = 0;
+  for (const auto& page : pages_) {
+    if (!page) continue;
+    const HWND hwnd = page->hwnd();
+    int right = 0;
+    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+      right = std::max<int>(right, ui::RectInParent(child, hwnd).right);
+    }
+    // The page's own scroll bar takes its room from the client area: the
+    // system's DPI's width, or the one it has where it shows already (after
+    // a DPI change).
+    int bar = 0;
+    if ((::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VSCROLL) != 0) {
+      RECT frame{};
+      RECT client{};
+      ::GetWindowRect(hwnd, &frame);
+      ::GetClientRect(hwnd, &client);
+      bar = std::max<int>(::GetSystemMetrics(SM_CXVSCROLL), (frame.right - frame.left) - client.right);
+    }
+    needed = std::max(needed, right + ui::ScaleToDpi(kPageRightMargin, dpi) + bar);
+  }
+  extraWidth_ = std::max(0, needed - ui::ScaleToDpi(kPageWidth, dpi));
+  extraDpi_ = dpi;
+}
+
+int TabHost::ExtraWidth() const { return ui::Rescale(extraWidth_, extraDpi_, ui::WindowDpi(window_)); }
+
 bool TabHost::Layout(int cx, int cy) {
   bool moved = false;
   if (const HWND tabs = Tabs()) {
-    ::MoveWindow(tabs, Scaled(kTabX), Scaled(kTabY), Scaled(kTabWidth), cy - Scaled(kTabHeightLess), FALSE);
+    ::MoveWindow(tabs, Scaled(kTabX), Scaled(kTabY), Scaled(kTabWidth) + ExtraWidth(), cy - Scaled(kTabHeightLess),
+                 FALSE);
     moved = true;
   }
   for (int index = 0; index < kPageCount; ++index) {
     SettingsPage* page = Page(index);
     if (!page) continue;
-    int width = Scaled(kPageWidth);
+    int width = Scaled(kPageWidth) + ExtraWidth();
     int height = cy - Scaled(kPageHeightLess);
     const bool adapts = ScrollsWithSize(index);
     if (adapts) {

@@ -133,6 +133,14 @@ class TabHost {
   // Places the tab control and the pages for a client area of cx x cy.
   // True when something was moved.
   bool Layout(int cx, int cy);
+  // How much wider than their width at 96 dpi, scaled, the tab control and
+  // the pages are at the window's DPI: a page font whose dialog units grow
+  // faster than the DPI (a bitmap font's sizes come in steps) would push the
+  // controls past the page's right edge, where nothing scrolls sideways.
+  int ExtraWidth() const;
+  // Measures it from the widest page's controls (once the pages exist, and
+  // again when the window's DPI changed).
+  void MeasureExtraWidth();
 
   // No recent-settings file was found: the Standard page still has to be
   // reset to its model's defaults, at its first showing or at the close.
@@ -146,6 +154,8 @@ class TabHost {
   int Scaled(int pixels) const;
 
   HWND window_;
+  int extraWidth_ = 0;  // at extraDpi_
+  int extraDpi_ = 96;
   SettingsStore& store_;
   PreferencesRecord& prefs_;
   std::array<std::unique_ptr<SettingsPage>, kPageCount> pages_{};

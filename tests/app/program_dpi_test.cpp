@@ -1,5 +1,5 @@
 // The real program at the DPI of the prefix it runs in: 96 in the suite;
-// tests/pages/page_dpi.sh runs these tests again at 144 dpi in a Wine prefix
+// tests/pages/page_dpi.sh runs these tests again at 120 and 144 dpi in a Wine prefix
 // of its own (VOSTREL_EXPECT_DPI). Every scrolling page, scrolled to its end,
 // shows its last controls; a WM_DPICHANGED rescales the window.
 //
@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 #include "app/program_fixture.h"
 
@@ -78,12 +79,38 @@ class ProgramDpiTest : public ProgramTest {
     ExpectEndShowsEverything(IDC_ADV_THROUGH_POS_CHECK, "Advanced");
   }
 
+  // Nothing scrolls sideways: every control of every page (shown or not:
+  // the model shows others) lies inside the page's client area, every page
+  // inside the tab control, and the link column right of the tab control
+  // stays clear of it.
+  void ExpectEveryPageHoldsItsWidth() {
+    const RECT tabs = ClientRectOf(window(), Item(IDC_MAIN_TABS));
+    int pages = 0;
+    for (HWND page = ::GetWindow(window(), GW_CHILD); page; page = ::GetWindow(page, GW_HWNDNEXT)) {
+      wchar_t name[16] = {};
+      ::GetClassNameW(page, name, 16);
+      if (std::wstring(name) != L"#32770") continue;
+      ++pages;
+      RECT client{};
+      ::GetClientRect(page, &client);
+      for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const RECT rect = ClientRectOf(page, child);
+        EXPECT_GE(rect.left, 0) << "control " << ::GetDlgCtrlID(child) << " of page " << pages;
+        EXPECT_LE(rect.right, client.right) << "control " << ::GetDlgCtrlID(child) << " of page " << pages;
+      }
+      EXPECT_LE(ClientRectOf(window(), page).right, tabs.right) << "page " << pages;
+    }
+    EXPECT_EQ(pages, 6);
+    EXPECT_LT(tabs.right, ClientRectOf(window(), Item(IDC_MAIN_LINK_GROUP)).left);
+  }
+
   bool advancedOpened_ = false;
 };
 
 TEST_F(ProgramDpiTest, EveryScrollingPageReachesItsLastControl) {
   ASSERT_NE(Start(), nullptr);
   ExpectLaidOutFor(ExpectedDpi());
+  ExpectEveryPageHoldsItsWidth();
   ExpectEveryScrollingPageReachesItsEnd();
 }
 
@@ -114,6 +141,7 @@ TEST_F(ProgramDpiTest, MovingToAMonitorOfAnotherScaleRescalesTheWindow) {
   const RECT picture = ClientRectOf(easy, ControlOf(easy, IDC_EASY_GAPS_PICTURE));
   EXPECT_EQ(picture.right - picture.left, S(81, to));
   EXPECT_EQ(picture.bottom - picture.top, S(109, to));
+  ExpectEveryPageHoldsItsWidth();
   ExpectEveryScrollingPageReachesItsEnd();
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the DPI tests at another DPI than the suite's 96: the page tests
-# (win_tests, PageDpi* and the pictures) and, at 144 dpi, the real program
+# (win_tests, PageDpi* and the pictures) and, at 120 and 144 dpi, the real program
 # (app_tests, ProgramDpiTest*). The DPI is a setting of the Wine prefix
 # (HKCU\Control Panel\Desktop, LogPixels), read by every process when it
 # starts: the suite's shared prefix must keep 96, so this runs in a prefix and
