@@ -32,12 +32,14 @@ namespace {
 // follows the page shown (the tab host's table).
 struct CaptionRow {
   int id;
-  int entry;
+  TextEntryName entry;
 };
 constexpr CaptionRow kCaptions[] = {
-    {IDC_MAIN_CHECK_ALL, 1},  {IDC_MAIN_MODEL_LABEL, 2}, {IDC_MAIN_QUEUE_RADIO, 3},
-    {IDC_MAIN_COM_DETAIL, 4}, {IDC_MAIN_NET_RADIO, 5},   {IDC_MAIN_PORT_NUMBER_LABEL, 6},
-    {IDC_MAIN_IMPORT, 8},     {IDC_MAIN_EXPORT, 9},      {IDC_MAIN_RECEIVE, 10},
+    {IDC_MAIN_CHECK_ALL, kEntryCheckAllItems}, {IDC_MAIN_MODEL_LABEL, kEntryModelLabel},
+    {IDC_MAIN_QUEUE_RADIO, kEntryDriverName},  {IDC_MAIN_COM_DETAIL, kEntryDriverDetail},
+    {IDC_MAIN_NET_RADIO, kEntryIpAddress},     {IDC_MAIN_PORT_NUMBER_LABEL, kEntryPortNumber},
+    {IDC_MAIN_IMPORT, kEntryImport},           {IDC_MAIN_EXPORT, kEntryExport},
+    {IDC_MAIN_RECEIVE, kEntryReceive},
 };
 
 // The link choice and the command buttons: the column right of the tab area.
@@ -212,7 +214,7 @@ void CDrennicDlg::ApplyLanguage() {
   SetCurrentLanguage(Language::Japanese);
   tabs_->ApplyTabTexts();
   for (const CaptionRow& row : kCaptions) {
-    ui::Control(Item(row.id)).SetText(GetText(kControlTextEntries[static_cast<size_t>(row.entry)].caption, 0));
+    ui::Control(Item(row.id)).SetText(GetText(ControlTextEntry(row.entry).caption, 0));
   }
   ui::Control(Item(IDC_MAIN_SEND)).SetText(GetText(ButtonsOf(tabs_->SelectedTab()).sendCaption));
   tabs_->ApplyPageTexts();

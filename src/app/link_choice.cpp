@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "i18n/text_rows.h"
 #include "i18n/text_table.h"
 #include "link/spooler_jobs.h"
 #include "pages/page_engine.h"
@@ -111,7 +112,7 @@ int LinkChoice::AddAbsent(int listId, const std::wstring& name) {
       ::SendMessageW(list.hwnd(), CB_DELETESTRING, static_cast<WPARAM>(i), 0);
     }
   }
-  const int index = list.Add(name + L" " + GetText(kAbsentPortMark));
+  const int index = list.Add(name + L" " + GetText(Row(LabelRow::kAbsentPortMark)));
   if (index < 0) return -1;
   ::SendMessageW(list.hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(index), kAbsentEntry);
   absentNames_[listId] = name;

@@ -23,8 +23,6 @@ namespace {
 
 bool advancedAccepted = false;
 
-constexpr std::int32_t kAdvancedWarningRow = 11;
-
 // The tabs as inserted; the language replaces the texts at once.
 constexpr const wchar_t* kTabTexts[kPageCount] = {L"Easy",        L"Standard", L"Information",
                                                   L"Calibration", L"Print",    L"Advanced"};
@@ -255,7 +253,7 @@ void TabHost::StepTab(int steps) {
 
 void TabHost::AskAdvanced() {
   if (!advancedAccepted) {
-    const int answer = ShowMessage(kAdvancedWarningRow, MB_YESNO | MB_ICONEXCLAMATION, window_);
+    const int answer = ShowMessage(MessageRow::kAdvancedWarning, MB_YESNO | MB_ICONEXCLAMATION, window_);
     if (answer != IDYES && answer != IDOK) {
       // Back to the tab of the page still shown; setting the selection does
       // not notify, so no page switch runs.
@@ -276,7 +274,7 @@ void TabHost::ResetStandardIfPending() {
 }
 
 void TabHost::ApplyTabTexts() {
-  const TextRange& labels = kControlTextEntries[0].caption;
+  const TextRange& labels = ControlTextEntry(kEntryTabLabels).caption;
   const int count = TabCount();
   for (int tab = 0; tab < count && tab < labels.count; ++tab) {
     TCITEMW item{};

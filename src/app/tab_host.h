@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "i18n/text_entries.h"
 #include "i18n/text_table.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
@@ -51,9 +52,9 @@ struct PageButtons {
   MainAction action;
 };
 
-inline constexpr TextId kSendCaption{TextBlock::LabelTexts, 12};
-inline constexpr TextId kSensorCaption{TextBlock::LabelTexts, 13};
-inline constexpr TextId kExecuteCaption{TextBlock::PrintPageTexts, 3};
+inline constexpr TextId kSendCaption = RowOf(ControlTextEntry(kEntrySendOrStart).caption, 0);
+inline constexpr TextId kSensorCaption = RowOf(ControlTextEntry(kEntrySendOrStart).caption, 1);
+inline constexpr TextId kExecuteCaption = RowOf(PrintPageEntry(kPrintEntryExecute).caption, 0);
 
 inline constexpr std::array<PageButtons, kPageCount> kPageButtons = {{
     {kPageEasy, true, kSendCaption, true, false, false, false, MainAction::SendConfiguration},

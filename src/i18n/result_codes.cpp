@@ -8,22 +8,23 @@ namespace vostrel {
 namespace {
 
 constexpr std::array<CodeMessage, 10> kCodeMessages = {{
-    {ResultCode::kImportFailed, 0, -1, MessageStyle::kError},
-    {ResultCode::kExportFailed, 2, -1, MessageStyle::kExclamation},
-    {ResultCode::kRejectedValue, 3, -1, MessageStyle::kError},
-    {ResultCode::kNothingSelected, 4, -1, MessageStyle::kError},
-    {ResultCode::kLinkNotOpened, 5, -1, MessageStyle::kError},
-    {ResultCode::kWriteFailed, 6, -1, MessageStyle::kError},
-    {ResultCode::kReadFailed, 7, -1, MessageStyle::kError},
-    {ResultCode::kNoInterface, 8, -1, MessageStyle::kError},
-    {ResultCode::kFileNotOpened, 15, 16, MessageStyle::kError},
-    {ResultCode::kFileNotRead, 16, -1, MessageStyle::kError},
+    {ResultCode::kImportFailed, MessageRow::kImportFailed, std::nullopt, MessageStyle::kError},
+    {ResultCode::kExportFailed, MessageRow::kExportFailed, std::nullopt, MessageStyle::kExclamation},
+    {ResultCode::kRejectedValue, MessageRow::kRejectedValue, std::nullopt, MessageStyle::kError},
+    {ResultCode::kNothingSelected, MessageRow::kNothingSelected, std::nullopt, MessageStyle::kError},
+    {ResultCode::kLinkNotOpened, MessageRow::kLinkNotOpened, std::nullopt, MessageStyle::kError},
+    {ResultCode::kWriteFailed, MessageRow::kWriteFailed, std::nullopt, MessageStyle::kError},
+    {ResultCode::kReadFailed, MessageRow::kReadFailed, std::nullopt, MessageStyle::kError},
+    {ResultCode::kNoInterface, MessageRow::kNoInterface, std::nullopt, MessageStyle::kError},
+    {ResultCode::kFileNotOpened, MessageRow::kFileNotOpened, MessageRow::kFileNotRead, MessageStyle::kError},
+    {ResultCode::kFileNotRead, MessageRow::kFileNotRead, std::nullopt, MessageStyle::kError},
 }};
 
 // Every row is a numbered message whose text starts with its own code.
 constexpr bool RowsAreMessages() {
   for (const CodeMessage& message : kCodeMessages) {
-    if (message.row < 0 || message.row >= kFileFilterRow || message.secondRow >= kFileFilterRow) return false;
+    if (message.row >= MessageRow::kSendQuestion && message.row < MessageRow::kFileNotOpened) return false;
+    if (message.row >= MessageRow::kFileFilter) return false;
   }
   return true;
 }
@@ -43,9 +44,8 @@ const CodeMessage* FindCodeMessage(int code) { return FindCodeMessage(static_cas
 std::wstring CodeMessageText(ResultCode code) {
   const CodeMessage* message = FindCodeMessage(code);
   if (message == nullptr) return {};
-  std::wstring text = GetText(TextId{TextBlock::MessageTexts, message->row});
-  if (message->secondRow >= 0)
-    text.append(L"\r\n").append(GetText(TextId{TextBlock::MessageTexts, message->secondRow}));
+  std::wstring text = GetText(Row(message->row));
+  if (message->secondRow) text.append(L"\r\n").append(GetText(Row(*message->secondRow)));
   return text;
 }
 

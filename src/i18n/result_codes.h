@@ -4,7 +4,10 @@
 // message boxes (ui) and the command-line companion read the same rows.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "i18n/text_rows.h"
 
 namespace vostrel {
 
@@ -29,8 +32,8 @@ enum class MessageStyle : std::int32_t { kError, kExclamation };
 
 struct CodeMessage {
   ResultCode code;
-  std::int32_t row;        // MessageTexts row
-  std::int32_t secondRow;  // shown in a second box after the first; -1 none
+  MessageRow row;
+  std::optional<MessageRow> secondRow;  // shown in a second box after the first
   MessageStyle style;
 };
 

@@ -29,16 +29,16 @@ inline constexpr int kPrintPageTextEntryCount = 5;
 // The entries of kControlTextEntries that windows use, by name.
 enum TextEntryName : int {
   kEntryTabLabels = 0,           // one caption row per tab
-  kEntryCheckAllItems = 1,       // main window, control 190
-  kEntryModelLabel = 2,          // main window, label 110
-  kEntryDriverName = 3,          // main window, radio button 123
-  kEntryDriverDetail = 4,        // main window, button 134
-  kEntryIpAddress = 5,           // main window, radio button 127
-  kEntryPortNumber = 6,          // main window, label 122 and the port number label
-  kEntrySendOrStart = 7,         // button 172: send, or start the sensor adjustment
-  kEntryImport = 8,              // main window, button 174
-  kEntryExport = 9,              // main window, button 175
-  kEntryReceive = 10,            // main window, button 177
+  kEntryCheckAllItems = 1,       // main window, IDC_MAIN_CHECK_ALL
+  kEntryModelLabel = 2,          // main window, IDC_MAIN_MODEL_LABEL
+  kEntryDriverName = 3,          // main window, IDC_MAIN_QUEUE_RADIO
+  kEntryDriverDetail = 4,        // main window, IDC_MAIN_COM_DETAIL
+  kEntryIpAddress = 5,           // main window, IDC_MAIN_NET_RADIO
+  kEntryPortNumber = 6,          // main window, IDC_MAIN_PORT_NUMBER_LABEL
+  kEntrySendOrStart = 7,         // IDC_MAIN_SEND: send, or start the sensor adjustment
+  kEntryImport = 8,              // main window, IDC_MAIN_IMPORT
+  kEntryExport = 9,              // main window, IDC_MAIN_EXPORT
+  kEntryReceive = 10,            // main window, IDC_MAIN_RECEIVE
   kEntrySerialBaudRate = 13,     // serial settings dialog
   kEntrySerialDataBits = 14,     // serial settings dialog
   kEntrySerialStopBits = 15,     // serial settings dialog
@@ -62,6 +62,8 @@ enum TextEntryName : int {
   kEntrySensorAdjustment = 62,         // Calibration page: caption and the media choices
 };
 inline constexpr int kStandardItemEntryCount = 26;
+static_assert(kEntrySensorAdjustment + 1 == kControlTextEntryCount);
+static_assert(kFirstStandardItemEntry + kStandardItemEntryCount <= kEntryGroupPageSetup);
 
 inline constexpr std::array<TextEntry, kControlTextEntryCount> kControlTextEntries = [] {
   using namespace text_rows;
@@ -132,9 +134,16 @@ inline constexpr std::array<TextEntry, kControlTextEntryCount> kControlTextEntri
   }};
 }();
 
-// Entry k: the Print page's caption row k; kEntryPrintSendCaption also
+// The Print page's entries, one caption row each; kPrintEntryExecute also
 // names the main window's send button on the Print tab.
-inline constexpr int kEntryPrintSendCaption = 3;
+enum PrintPageEntryName : int {
+  kPrintEntrySelfTest = 0,
+  kPrintEntrySample = 1,
+  kPrintEntrySendFile = 2,
+  kPrintEntryExecute = 3,
+  kPrintEntryBrowse = 4,
+};
+static_assert(kPrintEntryBrowse + 1 == kPrintPageTextEntryCount);
 inline constexpr std::array<TextEntry, kPrintPageTextEntryCount> kPrintPageTextEntries = [] {
   std::array<TextEntry, kPrintPageTextEntryCount> entries{};
   for (int k = 0; k < kPrintPageTextEntryCount; ++k)
@@ -145,6 +154,14 @@ inline constexpr std::array<TextEntry, kPrintPageTextEntryCount> kPrintPageTextE
 // A named entry of kControlTextEntries.
 constexpr const TextEntry& ControlTextEntry(TextEntryName name) {
   return kControlTextEntries[static_cast<std::size_t>(name)];
+}
+constexpr const TextEntry& PrintPageEntry(PrintPageEntryName name) {
+  return kPrintPageTextEntries[static_cast<std::size_t>(name)];
+}
+
+// Row `index` of a range (a caption or list of an entry), as a TextId.
+constexpr TextId RowOf(const TextRange& range, std::int32_t index) {
+  return {range.first.block, range.first.row + index};
 }
 
 }  // namespace vostrel

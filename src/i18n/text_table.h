@@ -62,14 +62,6 @@ constexpr int BlockCellUnits(TextBlock block) {
 
 constexpr bool RowExists(TextId id) { return id.row >= 0 && id.row < BlockRowCount(id.block); }
 
-// The MessageTexts row whose cells are the file dialogs' filter: four parts
-// (name, pattern, name, pattern), each ended by a NUL, then one more NUL.
-inline constexpr std::int32_t kFileFilterRow = 17;
-
-// Follows, in a link picker, the name of a saved port that is not there now
-// (a printer queue, COM port or USB port that went away).
-inline constexpr TextId kAbsentPortMark{TextBlock::LabelTexts, 130};
-
 // The cell of a row in the given language. The text lives as long as the
 // process; a row outside its block gives an empty text.
 const wchar_t* CellText(TextId id, Language language);

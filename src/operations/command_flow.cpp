@@ -16,7 +16,7 @@ namespace {
 ui::FileDialogRequest SettingsFileRequest(CommandHost& host, DWORD flags) {
   ui::FileDialogRequest request;
   request.owner = host.Owner();
-  request.filter = GetText(TextId{TextBlock::MessageTexts, kFileFilterRow});
+  request.filter = GetText(Row(MessageRow::kFileFilter));
   const std::wstring& folder = host.CurrentPrefs().defaultFolder;
   // "folder\." names the folder itself.
   request.initialFolder = (folder.empty() ? ExeFolder() : folder) + L".";
@@ -33,11 +33,6 @@ std::optional<std::wstring> Remembered(CommandHost& host, std::optional<std::wst
 }
 
 }  // namespace
-
-bool AskYes(CommandHost& host, std::int32_t row) {
-  const int answer = ShowMessage(row, MB_YESNO | MB_ICONEXCLAMATION, host.Owner());
-  return answer == IDYES || answer == IDOK;
-}
 
 bool AskYes(CommandHost& host, TextId question) {
   const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, host.Owner());

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "i18n/text_rows.h"
 #include "i18n/text_table.h"
 #include "operations/command_host.h"
 #include "operations/prepare_script.h"
@@ -16,13 +17,8 @@
 
 namespace vostrel {
 
-// The MessageTexts rows of the commands' questions.
-inline constexpr std::int32_t kSendQuestionRow = 9;
-inline constexpr std::int32_t kReceiveQuestionRow = 13;
-
-// Asks MessageTexts row `row` with Yes and No; true for Yes (or OK).
-bool AskYes(CommandHost& host, std::int32_t row);
-// The same with any text of the table (the guide's questions).
+// Asks a question of the table (Row(MessageRow::...), Row(GuideRow::...))
+// with Yes and No; true for Yes (or OK).
 bool AskYes(CommandHost& host, TextId question);
 
 // Shows a text of the table in an OK box with `icon` (MB_ICONINFORMATION...).

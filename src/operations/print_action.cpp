@@ -15,7 +15,6 @@
 namespace vostrel {
 namespace {
 
-constexpr std::int32_t kAskPrintRow = 14;
 constexpr int kSelfTest = 0;
 constexpr int kSendFile = 2;
 
@@ -79,7 +78,7 @@ void RunPrintAction(CommandHost& host) {
     SendPrintFile(host);
     return;
   }
-  if (!AskYes(host, kAskPrintRow)) return;
+  if (!AskYes(host, Row(MessageRow::kPrintQuestion))) return;
 
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
@@ -111,7 +110,7 @@ void SendPrintFile(CommandHost& host) {
   if (store.printFilePath.empty()) {
     // A file chosen here is sent without a further question.
     if (!page->Browse()) return;
-  } else if (!AskYes(host, kAskPrintRow)) {
+  } else if (!AskYes(host, Row(MessageRow::kPrintQuestion))) {
     return;
   }
 

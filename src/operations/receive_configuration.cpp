@@ -50,7 +50,7 @@ void ReceiveConfiguration(CommandHost& host) {
   SettingsStore& store = host.Store();
   const PrinterModel model = host.Model();
   store.modelIndex = model;
-  if (!AskYes(host, kReceiveQuestionRow)) return;
+  if (!AskYes(host, Row(MessageRow::kReceiveQuestion))) return;
 
   const CommandPages pages = host.Pages();
   if (pages.information) pages.information->ApplyModel(model, host.CurrentLanguage());

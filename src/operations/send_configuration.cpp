@@ -32,7 +32,7 @@ void SendConfiguration(CommandHost& host) {
   if (withoutMediaSensor) standard->SetRowChecked(entry::kMediaSensor, mediaSensorTicked);
   if (!prepared) return;
 
-  if (!AskYes(host, kSendQuestionRow)) return;
+  if (!AskYes(host, Row(MessageRow::kSendQuestion))) return;
   host.CollectLinkChoice();
 
   SendBuffer buffer;

@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "i18n/text_entries.h"
+#include "i18n/text_rows.h"
 #include "platform/module_path.h"
 #include "ui/controls.h"
 #include "ui/file_dialog.h"
@@ -16,13 +17,13 @@ constexpr SlotPicture kSamples[] = {{IDC_PRINT_SELF_TEST_SLOT, IDB_PRINT_SELF_TE
 // The captions and their rows of the Print page's texts.
 struct Caption {
   int control;
-  int entry;
+  PrintPageEntryName entry;
 };
-constexpr Caption kCaptions[] = {{IDC_PRINT_SELF_TEST_RADIO, 0},
-                                 {IDC_PRINT_SAMPLE_RADIO, 1},
-                                 {IDC_PRINT_FILE_RADIO, 2},
-                                 {IDC_PRINT_EXECUTE, 3},
-                                 {IDC_PRINT_BROWSE, 4}};
+constexpr Caption kCaptions[] = {{IDC_PRINT_SELF_TEST_RADIO, kPrintEntrySelfTest},
+                                 {IDC_PRINT_SAMPLE_RADIO, kPrintEntrySample},
+                                 {IDC_PRINT_FILE_RADIO, kPrintEntrySendFile},
+                                 {IDC_PRINT_EXECUTE, kPrintEntryExecute},
+                                 {IDC_PRINT_BROWSE, kPrintEntryBrowse}};
 
 }  // namespace
 
@@ -50,7 +51,7 @@ void CDlgTabPrint::ExchangeValues(ui::ValueExchange& exchange) {
 
 void CDlgTabPrint::ApplyTexts() {
   for (const Caption& caption : kCaptions) {
-    ui::Control(Item(caption.control)).SetText(GetText(kPrintPageTextEntries[caption.entry].caption, 0));
+    ui::Control(Item(caption.control)).SetText(GetText(PrintPageEntry(caption.entry).caption, 0));
   }
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -66,7 +67,7 @@ std::wstring CDlgTabPrint::filePathText() const { return ui::Control(Item(IDC_PR
 bool CDlgTabPrint::Browse() {
   ui::FileDialogRequest request;
   request.owner = hwnd();
-  request.filter = GetText(TextId{TextBlock::MessageTexts, kFileFilterRow});
+  request.filter = GetText(Row(MessageRow::kFileFilter));
   // "folder\." names the folder itself.
   request.initialFolder = (prefs_.defaultFolder.empty() ? ExeFolder() : prefs_.defaultFolder) + L".";
   request.defaultExtension = L"prn";

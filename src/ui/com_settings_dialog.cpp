@@ -17,12 +17,12 @@ namespace {
 struct SerialRow {
   int labelId;
   int listId;
-  int textEntry;  // in kControlTextEntries
+  TextEntryName textEntry;
   int (*choiceOf)(const PreferencesRecord&);
 };
 
 constexpr std::array<SerialRow, 5> kSerialRows{{
-    {IDC_COM_BAUD_LABEL, IDC_COM_BAUD_LIST, 13,
+    {IDC_COM_BAUD_LABEL, IDC_COM_BAUD_LIST, kEntrySerialBaudRate,
      [](const PreferencesRecord& p) {
        switch (p.baudRate) {
          case 9600: return 0;
@@ -32,27 +32,26 @@ constexpr std::array<SerialRow, 5> kSerialRows{{
        }
        return 4;  // 115200 for any other rate
      }},
-    {IDC_COM_DATA_BITS_LABEL, IDC_COM_DATA_BITS_LIST, 14,
+    {IDC_COM_DATA_BITS_LABEL, IDC_COM_DATA_BITS_LIST, kEntrySerialDataBits,
      [](const PreferencesRecord& p) { return p.dataBits == 7 ? 0 : 1; }},
-    {IDC_COM_STOP_BITS_LABEL, IDC_COM_STOP_BITS_LIST, 15,
+    {IDC_COM_STOP_BITS_LABEL, IDC_COM_STOP_BITS_LIST, kEntrySerialStopBits,
      [](const PreferencesRecord& p) { return p.stopBitsCode == 0 ? 0 : 1; }},
-    {IDC_COM_PARITY_LABEL, IDC_COM_PARITY_LIST, 16,
+    {IDC_COM_PARITY_LABEL, IDC_COM_PARITY_LIST, kEntrySerialParity,
      [](const PreferencesRecord& p) { return p.parityCode == 2   ? 2
                                              : p.parityCode == 1 ? 1
                                                                  : 0; }},
-    {IDC_COM_FLOW_LABEL, IDC_COM_FLOW_LIST, 17,
+    {IDC_COM_FLOW_LABEL, IDC_COM_FLOW_LIST, kEntrySerialFlowControl,
      [](const PreferencesRecord& p) { return p.flowControl == L"X"   ? 0
                                              : p.flowControl == L"H" ? 1
                                                                      : 2; }},
 }};
 
-// The title and the group box caption.
-constexpr int kTitleEntry = 18;
+const TextEntry& EntryOf(const SerialRow& row) { return ControlTextEntry(row.textEntry); }
 
-const TextEntry& EntryOf(const SerialRow& row) { return kControlTextEntries[row.textEntry]; }
-
-// The current-language text of a LabelTexts row.
-std::wstring LabelText(std::int32_t row) { return GetText(TextId{TextBlock::LabelTexts, row}); }
+// The current-language text of choice `index` of an entry's list.
+std::wstring ChoiceText(TextEntryName entry, std::int32_t index) {
+  return GetText(ControlTextEntry(entry).choices, index);
+}
 
 std::int32_t DecimalOf(const std::wstring& text) {
   return static_cast<std::int32_t>(std::wcstol(text.c_str(), nullptr, 10));
@@ -101,7 +100,7 @@ bool CComSettingsDlg::OnInitDialog() {
 }
 
 void CComSettingsDlg::ApplyTexts() {
-  const std::wstring title = GetText(kControlTextEntries[kTitleEntry].caption, 0);
+  const std::wstring title = GetText(ControlTextEntry(kEntrySerialTitle).caption, 0);
   ::SetWindowTextW(hwnd(), title.c_str());
   groupText_ = title;
   for (std::size_t i = 0; i < kSerialRows.size(); ++i) {
@@ -146,9 +145,13 @@ void CComSettingsDlg::StoreSelection() {
   currentPrefs_.stopBitsCode = text(IDC_COM_STOP_BITS_LIST) == L"1" ? 0 : 2;
   // Parity and flow are told apart by the texts the lists show now.
   const std::wstring parity = text(IDC_COM_PARITY_LIST);
-  currentPrefs_.parityCode = parity == LabelText(37) ? 0 : parity == LabelText(38) ? 1 : 2;
+  currentPrefs_.parityCode = parity == ChoiceText(kEntrySerialParity, 0)   ? 0
+                             : parity == ChoiceText(kEntrySerialParity, 1) ? 1
+                                                                           : 2;
   const std::wstring flow = text(IDC_COM_FLOW_LIST);
-  currentPrefs_.flowControl = flow == LabelText(42) ? L"H" : flow == LabelText(41) ? L"X" : L"N";
+  currentPrefs_.flowControl = flow == ChoiceText(kEntrySerialFlowControl, 1)   ? L"H"
+                              : flow == ChoiceText(kEntrySerialFlowControl, 0) ? L"X"
+                                                                               : L"N";
 }
 
 }  // namespace vostrel

@@ -22,17 +22,17 @@ int ShowTextMessage(std::wstring_view text, UINT style, HWND owner) {
   return ::MessageBoxW(owner, body.c_str(), title.c_str(), style);
 }
 
-int ShowMessage(std::int32_t row, UINT style, HWND owner) {
+int ShowMessage(MessageRow row, UINT style, HWND owner) {
   // The filter row holds NUL-separated parts, not a message: it shows empty.
-  const bool shown = static_cast<std::uint32_t>(row) < static_cast<std::uint32_t>(kFileFilterRow);
-  return ShowTextMessage(shown ? GetText(TextId{TextBlock::MessageTexts, row}) : L"", style, owner);
+  const bool shown = row < MessageRow::kFileFilter;
+  return ShowTextMessage(shown ? GetText(Row(row)) : L"", style, owner);
 }
 
 void ReportCode(int code, HWND owner) {
   const CodeMessage* message = FindCodeMessage(code);
   if (message == nullptr) return;
   ShowMessage(message->row, BoxStyle(message->style), owner);
-  if (message->secondRow >= 0) ShowMessage(message->secondRow, BoxStyle(message->style), owner);
+  if (message->secondRow) ShowMessage(*message->secondRow, BoxStyle(message->style), owner);
 }
 
 void ReportCode(ResultCode code, HWND owner) { ReportCode(static_cast<int>(code), owner); }

@@ -17,9 +17,9 @@ namespace vostrel {
 // box is modal to the dialog that asks.
 int ShowTextMessage(std::wstring_view text, UINT style, HWND owner = nullptr);
 
-// Shows MessageTexts row `row` in the current language. Rows from 17 on (the
-// file filter) and negative rows show an empty box.
-int ShowMessage(std::int32_t row, UINT style, HWND owner = nullptr);
+// Shows a message row in the current language (the file filter, which is no
+// message, shows an empty box).
+int ShowMessage(MessageRow row, UINT style, HWND owner = nullptr);
 
 // Shows the message of a numbered error code with its style; code 80 shows
 // two boxes, one after the other. A code without a message shows nothing.

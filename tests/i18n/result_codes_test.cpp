@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "i18n/language.h"
@@ -21,10 +22,12 @@ TEST(ResultCodes, EachCodeWithAMessageShowsARowThatCarriesItsOwnCode) {
     const CodeMessage* message = FindCodeMessage(code);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(FindCodeMessage(number), message);
-    const std::wstring english = CellText(TextId{TextBlock::MessageTexts, message->row}, Language::English);
-    EXPECT_TRUE(english.starts_with(L"code : " + std::to_wstring(number) + L"\r\n")) << message->row;
+    const std::wstring english = CellText(Row(message->row), Language::English);
+    EXPECT_TRUE(english.starts_with(L"code : " + std::to_wstring(number) + L"\r\n")) << static_cast<int>(message->row);
     EXPECT_EQ(message->style, code == ResultCode::kExportFailed ? MessageStyle::kExclamation : MessageStyle::kError);
-    EXPECT_EQ(message->secondRow, code == ResultCode::kFileNotOpened ? 16 : -1);
+    const std::optional<MessageRow> second =
+        code == ResultCode::kFileNotOpened ? std::optional(MessageRow::kFileNotRead) : std::nullopt;
+    EXPECT_TRUE(message->secondRow == second);
   }
 }
 

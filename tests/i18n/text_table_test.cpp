@@ -1,4 +1,5 @@
 #include "i18n/text_table.h"
+#include "i18n/text_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 
 #include "i18n/text_cells.h"
 #include "i18n/text_entries.h"
+#include "i18n/text_rows.h"
 
 namespace vostrel {
 namespace {
@@ -83,7 +85,7 @@ TEST(TextTable, LongestTextsAreTheKnownOnes) {
   for (const TextBlock block : kBlocks) {
     for (int row = 0; row < BlockRowCount(block); ++row) {
       for (const Language language : kLanguages) {
-        if (block == TextBlock::MessageTexts && row == kFileFilterRow) continue;
+        if (block == TextBlock::MessageTexts && row == static_cast<int>(MessageRow::kFileFilter)) continue;
         const std::size_t units = Utf16Units(CellText({block, row}, language));
         std::size_t& longest = BlockCellUnits(block) == kShortCellUnits ? longestShort : longestLong;
         if (units > longest) longest = units;
@@ -180,7 +182,7 @@ TEST(TextTable, NumberedMessagesStartWithTheirCodeInEveryLanguage) {
 }
 
 std::vector<std::wstring> FilterParts(Language language) {
-  const std::wstring_view slot = Slot({TextBlock::MessageTexts, kFileFilterRow}, language);
+  const std::wstring_view slot = Slot(Row(MessageRow::kFileFilter), language);
   std::vector<std::wstring> parts;
   std::size_t start = 0;
   while (start < slot.size() && slot[start] != L'\0') {

@@ -34,7 +34,7 @@ TEST(MessageBoxes, ShowMessageReturnsTheButtonPressed) {
   ASSERT_EQ(CurrentLanguage(), Language::Japanese);
   for (const int answer : {IDYES, IDNO}) {
     MessageBoxCatcher catcher({answer});
-    EXPECT_EQ(ShowMessage(12, MB_YESNO | MB_ICONQUESTION), answer);
+    EXPECT_EQ(ShowMessage(MessageRow::kExitQuestion, MB_YESNO | MB_ICONQUESTION), answer);
     const std::vector<CaughtBox> boxes = catcher.Boxes();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"プログラムを終了しますか？");
@@ -44,13 +44,14 @@ TEST(MessageBoxes, ShowMessageReturnsTheButtonPressed) {
 }
 
 TEST(MessageBoxes, RowsFromTheFilterOnAndNegativeRowsShowAnEmptyBox) {
-  for (const std::int32_t row : {17, 18, 1000, -1}) {
+  for (const MessageRow row :
+       {MessageRow::kFileFilter, MessageRow::kCount, static_cast<MessageRow>(1000), static_cast<MessageRow>(-1)}) {
     MessageBoxCatcher catcher;
     EXPECT_EQ(ShowMessage(row, MB_OK), IDOK);
     const std::vector<CaughtBox> boxes = catcher.Boxes();
-    ASSERT_EQ(boxes.size(), 1u) << row;
-    EXPECT_EQ(boxes[0].text, L"") << row;
-    EXPECT_EQ(boxes[0].buttons, kOkOnly) << row;
+    ASSERT_EQ(boxes.size(), 1u) << static_cast<int>(row);
+    EXPECT_EQ(boxes[0].text, L"") << static_cast<int>(row);
+    EXPECT_EQ(boxes[0].buttons, kOkOnly) << static_cast<int>(row);
   }
 }
 

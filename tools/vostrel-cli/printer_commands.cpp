@@ -886,10 +886,8 @@ std::wstring EnglishCodeText(int code) {
     if (code == kExitNotAsSent) return L"code : 33\nA setting did not read back as sent.";
     return {};
   }
-  std::wstring text = CellText(TextId{TextBlock::MessageTexts, message->row}, Language::English);
-  if (message->secondRow >= 0) {
-    text.append(L"\n").append(CellText(TextId{TextBlock::MessageTexts, message->secondRow}, Language::English));
-  }
+  std::wstring text = CellText(Row(message->row), Language::English);
+  if (message->secondRow) text.append(L"\n").append(CellText(Row(*message->secondRow), Language::English));
   for (size_t at = text.find(L"\r\n"); at != std::wstring::npos; at = text.find(L"\r\n", at)) text.erase(at, 1);
   return text;
 }
