@@ -28,7 +28,7 @@
 namespace vostrel {
 namespace {
 
-// Captions the language replaces: control id and its text entry. Button 172
+// Captions the language replaces: control id and its text entry. IDC_MAIN_SEND
 // follows the page shown (the tab host's table).
 struct CaptionRow {
   int id;

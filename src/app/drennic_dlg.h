@@ -32,7 +32,7 @@ class CDrennicDlg : public ui::Dialog {
   // and the pages; then the model change.
   void ApplyLanguage();
 
-  // Clears check box 190 ("check all").
+  // Clears the check-all box (IDC_MAIN_CHECK_ALL).
   void ClearCheckAll();
 
   CDrennicApp& app() { return app_; }
@@ -45,7 +45,7 @@ class CDrennicDlg : public ui::Dialog {
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(const NMHDR& header, LRESULT* result) override;
-  // Enter reaches button 172 as the default button; neither OK nor Cancel
+  // Enter reaches IDC_MAIN_SEND as the default button; neither OK nor Cancel
   // ends this window: only the close flow does.
   void OnOK() override {}
   void OnCancel() override {}

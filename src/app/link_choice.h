@@ -37,7 +37,7 @@ class LinkChoice {
   // 0 queue, 1 COM, 2 USB, 3 IP address: the radio button that is set.
   std::int32_t linkChoice = 0;
   // Queue name to the kind of its port (PortKind; 0 for anything else) and
-  // to the text that describes that port (label 121).
+  // to the text that describes that port (IDC_MAIN_QUEUE_PORT_TEXT).
   std::map<std::wstring, std::int32_t> queuePortKinds;
   std::map<std::wstring, std::wstring> queuePortTexts;
   std::wstring defaultPrinterName;
@@ -45,7 +45,7 @@ class LinkChoice {
   // Fills the three pickers and the queue maps from the port discovery, once.
   void FillPickers();
   // The same from entries found already: each list gets its entries and
-  // selects its first; label 121 describes the first queue.
+  // selects its first; IDC_MAIN_QUEUE_PORT_TEXT describes the first queue.
   void FillPickers(const std::vector<std::wstring>& comPorts, const std::vector<std::wstring>& usbPorts,
                    const QueueDiscovery& queues);
   // Creates the tooltips of the queue and COM lists.

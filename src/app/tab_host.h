@@ -37,15 +37,15 @@ inline constexpr int kPageAdvanced = 5;
 inline constexpr int kPageCount = 6;
 inline constexpr int kNoPage = 255;
 
-// What button 172 (and Enter) does while a page is shown.
+// What IDC_MAIN_SEND (and Enter) does while a page is shown.
 enum class MainAction { SendConfiguration, SensorAdjustment, PrintAction };
 
 // The main buttons of one page.
 struct PageButtons {
   int page;
-  bool checkAll;  // 190 enabled
+  bool checkAll;  // IDC_MAIN_CHECK_ALL enabled
   TextId sendCaption;
-  bool send;  // 172 enabled
+  bool send;  // IDC_MAIN_SEND enabled
   bool import;
   bool exportFile;
   bool receive;

@@ -48,10 +48,10 @@ enum TextEntryName : int {
   // The Standard page walks kStandardItemEntryCount entries from here, one
   // per setting item, in catalogue order.
   kFirstStandardItemEntry = 19,
-  kEntryGroupPageSetup = 49,           // Standard page, group 1200
-  kEntryGroupSystemSetup = 50,         // Standard page, group 1300
-  kEntryGroupInterface = 52,           // Standard page, group 1600
-  kEntryGroupOptionInterface = 53,     // Standard page, group 1500
+  kEntryGroupPageSetup = 49,           // Standard page, IDC_STD_GROUP_PAGE_SETUP
+  kEntryGroupSystemSetup = 50,         // Standard page, IDC_STD_GROUP_SYSTEM_SETUP
+  kEntryGroupInterface = 52,           // Standard page, IDC_STD_GROUP_INTERFACE
+  kEntryGroupOptionInterface = 53,     // Standard page, IDC_STD_GROUP_OPTION_INTERFACE
   kEntrySerialNumber = 54,             // Information page
   kEntryPrintCounter = 55,             // Information page
   kEntryServiceCounter = 56,           // Information page

@@ -25,7 +25,7 @@ bool AskYes(CommandHost& host, TextId question);
 void ShowText(CommandHost& host, TextId text, UINT icon);
 
 // Clears the row check boxes of the Standard, Advanced and Easy pages and
-// check box 190 ("check all").
+// the check-all box (IDC_MAIN_CHECK_ALL).
 void UncheckSettingsPages(CommandHost& host);
 
 // The preparation of a script from the host's Standard (and Advanced) page;

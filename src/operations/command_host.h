@@ -75,7 +75,7 @@ class CommandHost {
   virtual void UseQueue() = 0;
 
   // The tab host's hand-overs between the Easy, Standard and Calibration
-  // pages, and check box 190 ("check all") cleared.
+  // pages, and the check-all box (IDC_MAIN_CHECK_ALL) cleared.
   virtual void HandEasyToStandard() = 0;
   virtual void HandStandardToEasy() = 0;
   virtual void HandCalibrationMedia() = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// Export (button 175): from the Standard tab every available setting, from
+// Export (IDC_MAIN_EXPORT): from the Standard tab every available setting, from
 // the Sensor Adjustment tab the adjustment script, written to a settings
 // file chosen in the save dialog. The file is written beside the target
 // first and takes the target's place only once it is whole: an export that

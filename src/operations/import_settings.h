@@ -1,5 +1,5 @@
 #pragma once
-// Import (button 174): a settings file chosen in the open dialog, read into
+// Import (IDC_MAIN_IMPORT): a settings file chosen in the open dialog, read into
 // the store and shown on the pages with its rows ticked.
 
 #include "operations/command_host.h"

@@ -18,7 +18,7 @@ namespace vostrel {
 // The pieces a file goes out in, each one write.
 inline constexpr std::uint32_t kPrintFilePiece = 1024;
 
-// Button 179 (the Print page's Execute) and button 172 on the Print Test tab.
+// IDC_MAIN_PRINT_ACTION (the Print page's Execute) and IDC_MAIN_SEND on the Print Test tab.
 void RunPrintAction(CommandHost& host);
 
 // The Send File choice: the path of the Print page (or, when it is empty,

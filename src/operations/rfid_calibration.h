@@ -24,7 +24,7 @@ inline constexpr std::size_t kRfidGatherSize = 1024;
 inline constexpr std::size_t kRfidGatherFull = 924;
 inline constexpr std::size_t kRfidGatherKept = 7;
 
-// Button 172 on the Sensor Adjustment tab with the RFID choice.
+// IDC_MAIN_SEND on the Sensor Adjustment tab with the RFID choice.
 void StartRfidCalibration(CommandHost& host);
 
 }  // namespace vostrel

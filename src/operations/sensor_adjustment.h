@@ -7,7 +7,7 @@
 
 namespace vostrel {
 
-// Button 172 on the Sensor Adjustment tab: the question, the Calibration
+// IDC_MAIN_SEND on the Sensor Adjustment tab: the question, the Calibration
 // page's media handed to the Standard page, the adjustment, and the Standard
 // page unticked afterwards, whatever came of it.
 void StartSensorAdjustment(CommandHost& host);

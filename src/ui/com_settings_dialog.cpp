@@ -89,7 +89,7 @@ bool CComSettingsDlg::OnInitDialog() {
     list.Clear();
     const TextRange& choices = EntryOf(row).choices;
     for (std::int32_t i = 0; i < choices.count; ++i) {
-      list.Add(CellText(TextId{choices.first.block, choices.first.row + i}, Language::English));
+      list.Add(CellText(RowOf(choices, i), Language::English));
     }
     list.Select(row.choiceOf(currentPrefs_));
   }

@@ -1,6 +1,6 @@
 #pragma once
 // Thin views of the controls the pages use. Each holds only the control's
-// window handle and is made on the spot: ComboBox(page.Item(1221)).Select(4).
+// window handle and is made on the spot: ComboBox(page.Item(IDC_STD_PRINT_SPEED_LIST)).Select(4).
 // A view of a missing control (nullptr) does nothing and reads as empty.
 
 #include <windows.h>
