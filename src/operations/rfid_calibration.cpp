@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "i18n/guide_rows.h"
 #include "operations/command_flow.h"
 #include "operations/printer_exchange.h"
 #include "pages/standard_page.h"
@@ -17,10 +18,10 @@
 namespace vostrel {
 namespace {
 
-constexpr TextId kAskStart{TextBlock::GuideTexts, 13};
-constexpr TextId kSucceeded{TextBlock::GuideTexts, 14};
-constexpr TextId kFailed{TextBlock::GuideTexts, 15};
-constexpr TextId kNoRfid{TextBlock::GuideTexts, 16};
+constexpr TextId kAskStart = GuideText(kGuideAskRfidCalibration);
+constexpr TextId kSucceeded = GuideText(kGuideRfidCalibrationDone);
+constexpr TextId kFailed = GuideText(kGuideRfidCalibrationFailed);
+constexpr TextId kNoRfid = GuideText(kGuideNoRfidSupport);
 
 constexpr std::wstring_view kStatusOk = L"iC:OK\r\n";
 constexpr std::wstring_view kStatusNg = L"iC:NG\r\n";
