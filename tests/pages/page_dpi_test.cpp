@@ -227,6 +227,18 @@ TEST_F(PrintPageDpi, ThePicturesFitInsideThePageWithTheirAspectKept) {
       EXPECT_TRUE(height == S(431, dpi_) || rect.bottom == client.bottom || rect.right >= rightLimit - 1) << height;
       // The aspect of 282 x 431, to the pixel.
       EXPECT_NEAR(width, height * 282.0 / 431.0, 1.0);
+      // The transparent red stays exact at the fitted size: where the
+      // picture is transparent the page's ground shows, never a reddish
+      // fringe.
+      int reddish = 0;
+      for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+          const std::uint32_t pixel = at(x, y);
+          reddish += ((pixel >> 16) & 0xFF) > 160 && ((pixel >> 8) & 0xFF) < 120 && (pixel & 0xFF) < 120;
+        }
+      }
+      EXPECT_EQ(reddish, 0);
+      EXPECT_EQ(at(rect.left, rect.top), kGround);  // outside the drawing: transparent
       // Painted to its last rows (the printout's torn edge), nothing below.
       int lastRows = 0;
       for (int y = rect.bottom - S(12, dpi_); y < rect.bottom; ++y) {
