@@ -901,6 +901,61 @@ def draw_closed_printer(media_kind):
     return c.opaque()
 
 
+def inlay_shapes(s_mid, z0=0.0, z1=STRIP_W):
+    """The RFID inlay inside a label centred at s_mid: a dipole antenna
+    across the label, its arms ending in wide pads, and the chip in the
+    middle; seen through the label's paper."""
+    zc = (z0 + z1) / 2
+    arms = [(s_mid - 1.8, z0 + 16), (s_mid + 1.8, z0 + 16),
+            (s_mid + 1.8, z1 - 16), (s_mid - 1.8, z1 - 16)]
+    pads = [[(s_mid - 11, z0 + 9), (s_mid + 11, z0 + 9), (s_mid + 11, z0 + 20),
+             (s_mid - 11, z0 + 20)],
+            [(s_mid - 11, z1 - 20), (s_mid + 11, z1 - 20),
+             (s_mid + 11, z1 - 9), (s_mid - 11, z1 - 9)]]
+    chip = [(s_mid - 4, zc - 4), (s_mid + 4, zc - 4), (s_mid + 4, zc + 4),
+            (s_mid - 4, zc + 4)]
+    return [(arms, ACCENT), (pads[0], ACCENT), (pads[1], ACCENT),
+            (chip, MARK)]
+
+
+def draw_rfid_labels_between_sensors():
+    """RFID calibration, step 2: the RFID labels, face up and left on their
+    liner, run between the upper and the lower sensor; each label's inlay
+    (antenna and chip) shows through its paper, one answers with radio
+    waves; an arrow shows the way the media goes in."""
+    c = card(GUIDE_W, GUIDE_H)
+    v = closeup_view()
+    sx, sz = 250.0, STRIP_W / 2
+    sensor_pair(c, v, sx, sz, upper=False)
+    end = 380.0
+    strip = Strip([(0, 0), (end, 0)], 0, STRIP_W)
+    first = -10.0
+    labels = labels_on(first, end)
+    inlays = []
+    s = first
+    while s + LABEL_LEN <= end + 1e-6:
+        inlays += inlay_shapes(s + LABEL_LEN / 2)
+        s += LABEL_PITCH
+    draw_strip(c, v, strip, labels, [], ghosts=inlays)
+    # The lower sensor shows faintly through label and liner.
+    see_through(c, v, [(sx - 12, 0, sz - 10), (sx + 12, 0, sz - 10),
+                       (sx + 12, 0, sz + 10), (sx - 12, 0, sz + 10)],
+                ACCENT, 90)
+    sensor_pair(c, v, sx, sz, lower=False)
+    c.dashed([v.p(sx, 40, sz), v.p(sx, 0, sz)], ACCENT, 1.5, 4, 3)
+    # Radio waves rising from the inlay of a label in front of the sensors.
+    wx, wy = v.p(first + LABEL_PITCH + LABEL_LEN / 2, 0, STRIP_W)
+    wy -= 6
+    for i, rr in enumerate((10.0, 17.0, 24.0)):
+        pts = [(wx + rr * math.cos(a), wy - rr * math.sin(a)) for a in
+               (math.radians(50 + 80 * k / 16) for k in range(17))]
+        c.line(pts, ACCENT if i < 2 else ACCENT_LIGHT, 2.0)
+    # The way the media goes in.
+    a = v.p(150, 0, -14)
+    arrow(c, [(a[0] - 50, a[1]), (a[0] + 20, a[1])], head=6.0)
+    return c.opaque()
+
+
 # -- media rolls ------------------------------------------------------------
 
 
@@ -1005,29 +1060,47 @@ def paper_strip(c):
     return top, bottom
 
 
-def draw_self_test():
-    """An example configuration printout: machine lines and settings."""
+# What the self-test printout of each model says where the models differ:
+# its name, machine lines and the defaults of its settings.
+SELF_TEST_MODELS = {
+    "VX-120-ZKQ": {"FIRMWARE": "V1.08A", "BOOT": "V1.02",
+                   "SERIAL NUMBER": "ZK24010583", "RESOLUTION": "203 DPI",
+                   "PRINT DARKNESS": "10", "PRINT METHOD": "DIRECT",
+                   "MEDIA SENSOR": "SEE THROUGH",
+                   "CONT. MEDIA LENGTH": "100.0 MM"},
+    "VX-135-ZKQ": {"FIRMWARE": "V2.03B", "BOOT": "V1.05",
+                   "SERIAL NUMBER": "ZK35020417", "RESOLUTION": "300 DPI",
+                   "PRINT DARKNESS": "15", "PRINT METHOD": "TRANSFER",
+                   "MEDIA SENSOR": "REFLECT",
+                   "CONT. MEDIA LENGTH": "101.6 MM"},
+}
+
+
+def draw_self_test(model="VX-120-ZKQ"):
+    """An example configuration printout of `model`: machine lines and
+    settings."""
+    m = SELF_TEST_MODELS[model]
     c = Canvas(PRINT_W, PRINT_H)
     top, bottom = paper_strip(c)
     x = PAPER_X0 + 12
     y = top + 10
-    c.text(x, y, "VX-120-ZKQ", 13, FONT_SANS_BOLD)
+    c.text(x, y, model, 13, FONT_SANS_BOLD)
     y += 20
     lines = [
         ("", "MACHINE"),
-        ("FIRMWARE", "V1.08A"),
-        ("BOOT", "V1.02"),
-        ("SERIAL NUMBER", "ZK24010583"),
-        ("RESOLUTION", "203 DPI"),
+        ("FIRMWARE", m["FIRMWARE"]),
+        ("BOOT", m["BOOT"]),
+        ("SERIAL NUMBER", m["SERIAL NUMBER"]),
+        ("RESOLUTION", m["RESOLUTION"]),
         ("PRINT COUNTER", "001234 M"),
         ("SERVICE COUNTER", "000867 M"),
         ("CUT COUNTER", "0000000"),
         ("", "PAGE SETUP"),
         ("PRINT SPEED", "6 IPS"),
-        ("PRINT DARKNESS", "10"),
-        ("PRINT METHOD", "DIRECT"),
-        ("MEDIA SENSOR", "SEE THROUGH"),
-        ("CONT. MEDIA LENGTH", "100.0 MM"),
+        ("PRINT DARKNESS", m["PRINT DARKNESS"]),
+        ("PRINT METHOD", m["PRINT METHOD"]),
+        ("MEDIA SENSOR", m["MEDIA SENSOR"]),
+        ("CONT. MEDIA LENGTH", m["CONT. MEDIA LENGTH"]),
         ("FUNCTION SELECT", "TEAR"),
         ("PAPER POSITION", "0.0 MM"),
         ("", "SYSTEM SETUP"),
@@ -1346,8 +1419,12 @@ PICTURES = [
     ("rfid_label_258.bmp", 258, 140, 120, draw_rfid_label, True),
     ("guide_liner_shown_266.bmp", 266, 376, 235, draw_liner_shown, False),
     ("guide_marks_on_back_267.bmp", 267, 376, 235, draw_marks_on_back, False),
+    ("guide_rfid_labels_between_sensors_268.bmp", 268, 376, 235,
+     draw_rfid_labels_between_sensors, False),
     ("print_self_test_272.bmp", 272, 282, 431, draw_self_test, True),
     ("print_sample_273.bmp", 273, 282, 431, draw_sample_print, True),
+    ("print_self_test_vx135_274.bmp", 274, 282, 431,
+     lambda: draw_self_test("VX-135-ZKQ"), True),
 ]
 ICON_FILE = "program_icon_10.ico"
 

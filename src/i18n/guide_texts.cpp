@@ -109,6 +109,11 @@ const TextRow<kLongCellUnits> kGuideTexts[BlockRowCount(TextBlock::GuideTexts)] 
       L"3. カバーを閉じ、キャリブレーションを開始してください。\n   キャリブレーションの終了まで3～4分かかります。",
       L"3. 合上打印机并开始校准。\n   校准需要3-4分钟完成。",
       L"3. 프린터를 닫고 보정을 시작하십시오.\n   보정이 끝날 때까지 3-4분이 걸립니다."}},
+    /* 20: the RFID guide's step 2, one line in every language */
+    {{L"2. Load the RFID label roll face up; leave the labels on the liner.",
+      L"2. RFIDラベルを台紙から剥がさずに、印字面を上にしてセットしてください。",
+      L"2. 装入RFID标签卷，打印面朝上，不要将标签从底纸上撕下。",
+      L"2. RFID 라벨 롤을 인쇄면이 위로 오게 넣고, 라벨을 떼지 마십시오."}},
 };
 // clang-format on
 

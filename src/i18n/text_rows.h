@@ -1,8 +1,9 @@
 #pragma once
 // The rows of the text table that the program addresses one by one, by
-// name: every row of the message and guide blocks, and the few label and
-// Print page rows that no control's entry (i18n/text_entries.h) covers.
-// Rows that a control shows are reached through its entry instead.
+// name: every row of the message block, and the label rows that no
+// control's entry (i18n/text_entries.h) covers; the guide block's rows are
+// named in i18n/guide_rows.h. Rows that a control shows are reached through
+// its entry instead.
 
 #include <cstdint>
 
@@ -34,32 +35,6 @@ enum class MessageRow : std::int32_t {
 };
 static_assert(static_cast<int>(MessageRow::kCount) == BlockRowCount(TextBlock::MessageTexts));
 
-// The GuideTexts block, every row.
-enum class GuideRow : std::int32_t {
-  kMediaPrompt = 0,  // "Please select the type of media being used:"
-  kGapStep1 = 1,
-  kGapStep1FrontSensor = 2,
-  kMarkStep1 = 3,
-  kMarkStep1FrontSensor = 4,
-  kGapStep2 = 5,
-  kMarkStep2 = 6,
-  kGapStep3 = 7,
-  kMarkStep3 = 8,
-  kCloseAndStart = 9,  // step 4 of either media
-  kSensorQuestion = 10,
-  kSensorSucceeded = 11,
-  kSensorFailed = 12,
-  kRfidQuestion = 13,
-  kRfidSucceeded = 14,
-  kRfidFailed = 15,
-  kNoRfid = 16,
-  kRfidStep1 = 17,
-  kRfidStep2 = 18,
-  kRfidStep3 = 19,
-  kCount
-};
-static_assert(static_cast<int>(GuideRow::kCount) == BlockRowCount(TextBlock::GuideTexts));
-
 // LabelTexts rows outside every control's entry.
 enum class LabelRow : std::int32_t {
   kAbsentPortMark = 130,  // follows a saved port's name that is not there now
@@ -67,7 +42,6 @@ enum class LabelRow : std::int32_t {
 static_assert(static_cast<int>(LabelRow::kAbsentPortMark) < BlockRowCount(TextBlock::LabelTexts));
 
 constexpr TextId Row(MessageRow row) { return {TextBlock::MessageTexts, static_cast<std::int32_t>(row)}; }
-constexpr TextId Row(GuideRow row) { return {TextBlock::GuideTexts, static_cast<std::int32_t>(row)}; }
 constexpr TextId Row(LabelRow row) { return {TextBlock::LabelTexts, static_cast<std::int32_t>(row)}; }
 
 }  // namespace vostrel

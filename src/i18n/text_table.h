@@ -48,7 +48,7 @@ struct TextEntry {
 constexpr int BlockRowCount(TextBlock block) {
   switch (block) {
     case TextBlock::LabelTexts: return 131;
-    case TextBlock::GuideTexts: return 20;
+    case TextBlock::GuideTexts: return 21;
     case TextBlock::PrintPageTexts: return 5;
     case TextBlock::ValueWords: return 3;
     case TextBlock::MessageTexts: return 18;

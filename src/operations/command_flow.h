@@ -17,7 +17,7 @@
 
 namespace vostrel {
 
-// Asks a question of the table (Row(MessageRow::...), Row(GuideRow::...))
+// Asks a question of the table (Row(MessageRow::...), GuideText(kGuide...))
 // with Yes and No; true for Yes (or OK).
 bool AskYes(CommandHost& host, TextId question);
 

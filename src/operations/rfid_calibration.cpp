@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "i18n/text_rows.h"
+#include "i18n/guide_rows.h"
 #include "operations/command_flow.h"
 #include "operations/printer_exchange.h"
 #include "pages/standard_page.h"
@@ -18,10 +18,10 @@
 namespace vostrel {
 namespace {
 
-constexpr TextId kAskStart = Row(GuideRow::kRfidQuestion);
-constexpr TextId kSucceeded = Row(GuideRow::kRfidSucceeded);
-constexpr TextId kFailed = Row(GuideRow::kRfidFailed);
-constexpr TextId kNoRfid = Row(GuideRow::kNoRfid);
+constexpr TextId kAskStart = GuideText(kGuideAskRfidCalibration);
+constexpr TextId kSucceeded = GuideText(kGuideRfidCalibrationDone);
+constexpr TextId kFailed = GuideText(kGuideRfidCalibrationFailed);
+constexpr TextId kNoRfid = GuideText(kGuideNoRfidSupport);
 
 constexpr std::wstring_view kStatusOk = L"iC:OK\r\n";
 constexpr std::wstring_view kStatusNg = L"iC:NG\r\n";

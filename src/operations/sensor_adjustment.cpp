@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "i18n/text_rows.h"
+#include "i18n/guide_rows.h"
 #include "operations/command_flow.h"
 #include "operations/prepare_script.h"
 #include "pages/standard_page.h"
@@ -13,9 +13,9 @@
 namespace vostrel {
 namespace {
 
-constexpr TextId kAskStart = Row(GuideRow::kSensorQuestion);
-constexpr TextId kSucceeded = Row(GuideRow::kSensorSucceeded);
-constexpr TextId kFailed = Row(GuideRow::kSensorFailed);
+constexpr TextId kAskStart = GuideText(kGuideAskSensorAdjustment);
+constexpr TextId kSucceeded = GuideText(kGuideSensorAdjustmentDone);
+constexpr TextId kFailed = GuideText(kGuideSensorAdjustmentFailed);
 
 // The answer is read from its first "A" within its first three bytes: a
 // printer may put an empty line in front of the result line.

@@ -1,5 +1,7 @@
 #include "pages/calibration_page.h"
 
+#include <windowsx.h>
+
 #include "i18n/text_entries.h"
 #include "ui/bitmap.h"
 #include "ui/controls.h"
@@ -17,6 +19,11 @@ constexpr SlotPicture kRolls[] = {{IDC_CAL_GAPS_SLOT, IDB_CAL_ROLL_GAPS},
 // The send button's second caption starts the adjustment; the sensor
 // adjustment entry's "choices" are the media labels.
 constexpr int kStartCaption = 1;
+
+// A click on a media picture is a click on its radio button.
+constexpr PictureChoice kMediaChoices[] = {{IDC_CAL_GAPS_SLOT, IDC_CAL_GAPS_RADIO},
+                                           {IDC_CAL_MARKS_SLOT, IDC_CAL_MARKS_RADIO},
+                                           {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO}};
 
 constexpr int kThirdChoice[] = {IDC_CAL_RFID_SLOT, IDC_CAL_RFID_RADIO, IDC_CAL_RFID_LABEL};
 constexpr int kThirdLabelIndex = 2;
@@ -51,17 +58,20 @@ void RepaintWithErase(HWND page) {
 
 }  // namespace
 
-GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int media, POINT firstText) {
+GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int guide, POINT firstText) {
+  const MediaGuide& steps = CalibrationGuide[static_cast<size_t>(guide)];
   const auto& h = sizes.textHeights;
   const auto& p = sizes.pictureHeights;
   const int x = firstText.x;
   const int y = firstText.y;
 
   int off = -3 * (h[0] / 4);
-  if ((language == Language::English || language == Language::Korean) && media == 0) off = -(h[0] / 2);
-  const int extra = language == Language::English ? 0 : -(h[2] / 2);
+  if ((language == Language::English || language == Language::Korean) && guide == 0) off = -(h[0] / 2);
+  const int extra = language == Language::English || !steps.thirdTextOneLineOutsideEnglish ? 0 : -(h[2] / 2);
 
   GuideLayout layout;
+  layout.texts.fill(firstText);
+  layout.pictures.fill(firstText);
   layout.texts[0] = firstText;
   layout.pictures[0] = {x, y + h[0] + off};
   const int gap = sizes.gap;
@@ -74,6 +84,10 @@ GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int media, P
   off += h[2] + extra;
   layout.pictures[2] = {x, y + off};
   off += p[2] + gap;
+  if (steps.stepCount == 3) {
+    layout.button = {x + (sizes.lastPictureWidth - sizes.buttonWidth) / 2, y + off};
+    return layout;
+  }
   layout.texts[3] = {x, y + off};
   off += h[3];
   layout.pictures[3] = {x, y + off};
@@ -110,9 +124,9 @@ void CDlgTabCalibration::RecordSizes() {
 void CDlgTabCalibration::ChangeDpi(int from, int to) {
   SettingsPage::ChangeDpi(from, to);
   RecordSizes();
-  const int media = calibMediaIndex_ == 1 ? 1 : 0;
-  LoadStepPictures(media);
-  LayOut(media);
+  const int guide = GuideIndex(calibMediaIndex_);
+  LoadStepPictures(guide);
+  LayOut(guide);
   RepaintWithErase(hwnd());
 }
 
@@ -144,9 +158,9 @@ void CDlgTabCalibration::ApplyTexts() {
   ui::Control(Item(IDC_CAL_RFID_LABEL))
       .SetText(thirdChoiceOffered_ ? GetText(adjustment.choices, kThirdLabelIndex) : L"");
   ui::Control(Item(IDC_CAL_START)).SetText(GetText(ControlTextEntry(kEntrySendOrStart).caption, kStartCaption));
-  const int media = calibMediaIndex_ == 1 ? 1 : 0;
-  ShowGuideTexts(media);
-  LayOut(media);
+  const int guide = GuideIndex(calibMediaIndex_);
+  ShowGuideTexts(guide);
+  LayOut(guide);
   RepaintWithErase(hwnd());
 }
 
@@ -164,12 +178,11 @@ void CDlgTabCalibration::ChooseMedia(int media) {
   if (calibMediaIndex_ == media) return;
   calibMediaIndex_ = media;
   CheckMediaRadios(media);
-  if (media <= 1) {
-    ShowGuideTexts(media);
-    LoadStepPictures(media);
-    LayOut(media);
-    RepaintWithErase(hwnd());
-  }
+  const int guide = GuideIndex(media);
+  ShowGuideTexts(guide);
+  LoadStepPictures(guide);
+  LayOut(guide);
+  RepaintWithErase(hwnd());
   UpdateValues(ui::ValueExchange::Direction::Push);
 }
 
@@ -179,18 +192,25 @@ void CDlgTabCalibration::CheckMediaRadios(int media) {
   ui::CheckBox(Item(IDC_CAL_RFID_RADIO)).SetChecked(media == kRfidMedia);
 }
 
-void CDlgTabCalibration::ShowGuideTexts(int media) {
-  ui::Control(Item(IDC_CAL_PROMPT)).SetText(GetText(TextId{TextBlock::GuideTexts, kGuidePromptRow}));
-  const auto& steps = CalibrationGuide[static_cast<size_t>(media)];
-  for (size_t i = 0; i < steps.size(); ++i) {
-    ui::Control(Item(kStepTexts[i])).SetText(GetText(TextId{TextBlock::GuideTexts, steps[i].textRow}));
+void CDlgTabCalibration::ShowGuideTexts(int guide) {
+  ui::Control(Item(IDC_CAL_PROMPT)).SetText(GetText(GuideText(kGuidePrompt)));
+  const MediaGuide& shown = CalibrationGuide[static_cast<size_t>(guide)];
+  for (size_t i = 0; i < shown.steps.size(); ++i) {
+    const bool used = static_cast<int>(i) < shown.stepCount;
+    const ui::Control text(Item(kStepTexts[i]));
+    text.SetText(used ? GetText(GuideText(shown.steps[i].textRow)) : L"");
+    text.Show(used);
   }
 }
 
-void CDlgTabCalibration::LoadStepPictures(int media) {
-  const auto& steps = CalibrationGuide[static_cast<size_t>(media)];
-  for (size_t i = 0; i < steps.size(); ++i) {
-    ScopedGdiObject image = ui::LoadPictureForDpi(instance_, steps[i].picture, ui::WindowDpi(hwnd()));
+void CDlgTabCalibration::LoadStepPictures(int guide) {
+  const MediaGuide& shown = CalibrationGuide[static_cast<size_t>(guide)];
+  for (size_t i = 0; i < shown.steps.size(); ++i) {
+    const bool used = static_cast<int>(i) < shown.stepCount;
+    ui::Control(Item(kStepPictures[i])).Show(used);
+    // A step the guide lacks keeps its last picture, hidden.
+    if (!used) continue;
+    ScopedGdiObject image = ui::LoadPictureForDpi(instance_, shown.steps[i].picture, ui::WindowDpi(hwnd()));
     const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
         ::SendMessageW(Item(kStepPictures[i]), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.get())));
     // The first time the control gives back the bitmap it loaded from the
@@ -203,13 +223,13 @@ void CDlgTabCalibration::LoadStepPictures(int media) {
   for (size_t i = 0; i < 4; ++i) {
     const SIZE size = ui::BitmapSize(static_cast<HBITMAP>(stepImages_[i].get()));
     if (size.cy > 0) sizes_.pictureHeights[i] = size.cy;
-    if (i == 3 && size.cx > 0) sizes_.lastPictureWidth = size.cx;
+    if (static_cast<int>(i) == shown.stepCount - 1 && size.cx > 0) sizes_.lastPictureWidth = size.cx;
   }
 }
 
-void CDlgTabCalibration::LayOut(int media) {
+void CDlgTabCalibration::LayOut(int guide) {
   const HWND page = hwnd();
-  const GuideLayout layout = LayOutGuide(sizes_, CurrentLanguage(), media, ControlPosition(page, Item(kStepTexts[0])));
+  const GuideLayout layout = LayOutGuide(sizes_, CurrentLanguage(), guide, ControlPosition(page, Item(kStepTexts[0])));
   for (size_t i = 0; i < 4; ++i) {
     MoveControl(Item(kStepTexts[i]), layout.texts[i]);
     MoveControl(Item(kStepPictures[i]), layout.pictures[i]);
@@ -243,6 +263,13 @@ std::optional<INT_PTR> CDlgTabCalibration::OnMessage(UINT message, WPARAM wParam
   if (message == WM_PAINT) {
     rolls_.OnPaint(hwnd());
     return TRUE;
+  }
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    // The slots let clicks through to the page: a click on a media picture
+    // chooses its media. The scrolling page takes the focus first (mouse
+    // activation), and the radio button takes it from there.
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (ClickChoiceAt(hwnd(), point, kMediaChoices, &rolls_)) return TRUE;
   }
   return SettingsPage::OnMessage(message, wParam, lParam);
 }

@@ -8,33 +8,54 @@
 
 #include <array>
 
+#include "i18n/guide_rows.h"
 #include "pages/page_pictures.h"
 #include "pages/settings_page.h"
 #include "res/calibration_page_ids.h"
 
 namespace vostrel {
 
-// One step of the guide: its picture and its GuideTexts row.
+// One step of a guide: its picture and its GuideTexts row.
 struct GuideStep {
   int picture;
-  int textRow;
+  GuideRow textRow;
 };
 
-// The four steps for each media type: 0 labels with gaps, 1 black marks on
-// back.
-inline constexpr std::array<std::array<GuideStep, 4>, 2> CalibrationGuide = {{
-    {{{IDB_CAL_OPEN_PRINTER, 1},
-      {IDB_CAL_LINER_SHOWN, 5},
-      {IDB_CAL_LINER_BETWEEN_SENSORS, 7},
-      {IDB_CAL_CLOSED_PRINTER_GAPS, 9}}},
-    {{{IDB_CAL_OPEN_PRINTER, 3},
-      {IDB_CAL_MARKS_ON_BACK, 6},
-      {IDB_CAL_MARKS_CLEAR_OF_SENSOR, 8},
-      {IDB_CAL_CLOSED_PRINTER_MARKS, 9}}},
-}};
+// The guide of one media choice: up to four steps; a guide of three leaves
+// the fourth place empty (hidden), and the button follows its third picture.
+struct MediaGuide {
+  std::array<GuideStep, 4> steps;
+  int stepCount;
+  // Outside English the third text holds one line, and its picture moves up
+  // into the blank half of it; where the third text holds two lines in every
+  // language, it does not.
+  bool thirdTextOneLineOutsideEnglish;
+};
 
-// The GuideTexts row of the prompt above the media choices.
-inline constexpr int kGuidePromptRow = 0;
+// The guides, by guide index (GuideIndex): 0 labels with gaps, 1 black marks
+// on back, 2 the RFID calibration (the RFID label roll, no label peeled off).
+inline constexpr int kGuideCount = 3;
+inline constexpr std::array<MediaGuide, kGuideCount> CalibrationGuide = {{
+    {{{{IDB_CAL_OPEN_PRINTER, kGuideGapsSensorsAligned},
+       {IDB_CAL_LINER_SHOWN, kGuideGapsShowLiner},
+       {IDB_CAL_LINER_BETWEEN_SENSORS, kGuideGapsLinerBetweenSensors},
+       {IDB_CAL_CLOSED_PRINTER_GAPS, kGuideCloseAndStartAdjustment}}},
+     4,
+     true},
+    {{{{IDB_CAL_OPEN_PRINTER, kGuideMarksLowerSensor},
+       {IDB_CAL_MARKS_ON_BACK, kGuideMarksFaceDown},
+       {IDB_CAL_MARKS_CLEAR_OF_SENSOR, kGuideMarksClearOfSensor},
+       {IDB_CAL_CLOSED_PRINTER_MARKS, kGuideCloseAndStartAdjustment}}},
+     4,
+     true},
+    {{{{IDB_CAL_OPEN_PRINTER, kGuideRfidSensorPosition},
+       {IDB_CAL_RFID_BETWEEN_SENSORS, kGuideRfidLoadLabelRoll},
+       {IDB_CAL_CLOSED_PRINTER_GAPS, kGuideRfidCloseAndStart},
+       {0, kGuidePrompt}}},
+     3,
+     false},
+}};
+inline constexpr int kRfidGuide = 2;
 
 // The sizes, in pixels, that the guide is laid out with: those of the
 // template's controls.
@@ -54,14 +75,15 @@ struct GuideLayout {
   POINT button{};
 };
 
-// Lays the steps out under the first text, which stays at `firstText`: each
-// picture right under its text, `sizes.gap` between a picture and the next
-// text and between the last picture and the button. The first picture moves up
-// into its text (by three quarters of its height; by half for labels with
-// gaps in English and Korean, whose first text runs longer), and outside
-// English the third picture by half of its text, which holds a single line
-// there.
-GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int media, POINT firstText);
+// Lays the steps of guide `guide` out under the first text, which stays at
+// `firstText`: each picture right under its text, `sizes.gap` between a
+// picture and the next text and between the last picture and the button. The
+// first picture moves up into its text (by three quarters of its height; by
+// half for labels with gaps in English and Korean, whose first text runs
+// longer), and outside English the third picture by half of its text where
+// that holds a single line. The places of a guide's missing steps are those
+// of the first text.
+GuideLayout LayOutGuide(const GuideSizes& sizes, Language language, int guide, POINT firstText);
 
 class CDlgTabCalibration : public SettingsPage {
  public:
@@ -85,6 +107,8 @@ class CDlgTabCalibration : public SettingsPage {
   // The media index of the third choice: the RFID calibration instead of
   // the sensor adjustment.
   static constexpr int kRfidMedia = 4;
+  // The guide shown for a media index.
+  static constexpr int GuideIndex(int media) { return media == kRfidMedia ? kRfidGuide : media == 1 ? 1 : 0; }
 
   // 0 labels with gaps, 1 black marks on back (kRfidMedia: the third choice,
   // when offered). The media that the sensor adjustment and Export hand on.
@@ -112,9 +136,10 @@ class CDlgTabCalibration : public SettingsPage {
   // already.
   void ChooseMedia(int media);
   void CheckMediaRadios(int media);
-  void ShowGuideTexts(int media);
-  void LoadStepPictures(int media);
-  void LayOut(int media);
+  // The guide of guide index `guide`: its texts, pictures and layout.
+  void ShowGuideTexts(int guide);
+  void LoadStepPictures(int guide);
+  void LayOut(int guide);
   void RecordSizes();
 
   HINSTANCE instance_;

@@ -1,5 +1,7 @@
 #include "pages/easy_page.h"
 
+#include <windowsx.h>
+
 #include "i18n/text_entries.h"
 #include "ui/controls.h"
 #include "ui/dpi.h"
@@ -11,6 +13,12 @@ namespace {
 constexpr SlotPicture kMediaPictures[] = {{IDC_EASY_GAPS_PICTURE, IDB_EASY_GAPS},
                                           {IDC_EASY_MARKS_PICTURE, IDB_EASY_MARKS},
                                           {IDC_EASY_CONTINUOUS_PICTURE, IDB_EASY_CONTINUOUS}};
+
+// The picture controls let clicks through to the page: a click on a picture
+// chooses its media.
+constexpr PictureChoice kMediaChoices[] = {{IDC_EASY_GAPS_PICTURE, IDC_EASY_GAPS_RADIO},
+                                           {IDC_EASY_MARKS_PICTURE, IDC_EASY_MARKS_RADIO},
+                                           {IDC_EASY_CONTINUOUS_PICTURE, IDC_EASY_CONTINUOUS_RADIO}};
 
 constexpr int kMediaLabels[] = {IDC_EASY_GAPS_LABEL, IDC_EASY_MARKS_LABEL, IDC_EASY_CONTINUOUS_LABEL};
 
@@ -66,6 +74,13 @@ void CDlgTabEasy::ApplyModel(PrinterModel model, Language language) {
   ResetRows(rows(), model);
   RepaintWithoutErase(hwnd());
   UpdateValues(ui::ValueExchange::Direction::Push);
+}
+
+std::optional<INT_PTR> CDlgTabEasy::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    if (ClickChoiceAt(hwnd(), {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, kMediaChoices)) return TRUE;
+  }
+  return SettingsPage::OnMessage(message, wParam, lParam);
 }
 
 MediaChoice CDlgTabEasy::TakeChoice() {

@@ -57,6 +57,8 @@ class CDlgTabEasy : public SettingsPage {
  protected:
   bool OnInitDialog() override;
   void ExchangeValues(ui::ValueExchange& exchange) override;
+  // A click on a media picture is a click on its radio button.
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   int mediaTypeIndex_ = 0;

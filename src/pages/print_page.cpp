@@ -14,6 +14,9 @@ namespace {
 constexpr SlotPicture kSamples[] = {{IDC_PRINT_SELF_TEST_SLOT, IDB_PRINT_SELF_TEST},
                                     {IDC_PRINT_SAMPLE_SLOT, IDB_PRINT_SAMPLE}};
 
+// The self-test printout of each model, in model order.
+constexpr std::array<int, 2> kSelfTestPrintout = {IDB_PRINT_SELF_TEST, IDB_PRINT_SELF_TEST_VX135};
+
 // The captions and their rows of the Print page's texts.
 struct Caption {
   int control;
@@ -29,7 +32,9 @@ constexpr Caption kCaptions[] = {{IDC_PRINT_SELF_TEST_RADIO, kPrintEntrySelfTest
 
 CDlgTabPrint::CDlgTabPrint(SettingsStore& store, PreferencesRecord& prefs, HINSTANCE instance)
     : SettingsPage(IDD_PAGE_PRINT, {}, store, PageLayout{0, 0, IDC_MAIN_PRINT_ACTION}, instance), prefs_(prefs) {
-  samples_.Load(instance, kSamples);
+  // The pictures are nearly as tall as the page: at another font or DPI they
+  // are made smaller to end inside it.
+  samples_.Load(instance, kSamples, PictureFit::InsidePage);
 }
 
 void CDlgTabPrint::ExchangeValues(ui::ValueExchange& exchange) {
@@ -56,8 +61,9 @@ void CDlgTabPrint::ApplyTexts() {
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void CDlgTabPrint::ApplyModel(PrinterModel, Language) {
+void CDlgTabPrint::ApplyModel(PrinterModel model, Language) {
   printModeIndex_ = 0;
+  samples_.SetPicture(IDC_PRINT_SELF_TEST_SLOT, kSelfTestPrintout[ModelSlot(model)]);
   UpdateValues(ui::ValueExchange::Direction::Push);
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -101,6 +107,8 @@ std::optional<INT_PTR> CDlgTabPrint::OnMessage(UINT message, WPARAM wParam, LPAR
     samples_.OnPaint(hwnd());
     return TRUE;
   }
+  // The pictures' size follows the page's.
+  if (message == WM_SIZE) ::InvalidateRect(hwnd(), nullptr, TRUE);
   return SettingsPage::OnMessage(message, wParam, lParam);
 }
 

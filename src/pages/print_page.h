@@ -25,7 +25,8 @@ class CDlgTabPrint : public SettingsPage {
 
   // The current language's captions, and a repaint.
   void ApplyTexts();
-  // Back to Self Test, and a repaint. The file path stays.
+  // Back to Self Test, the model's self-test printout beside it, and a
+  // repaint. The file path stays.
   void ApplyModel(PrinterModel model, Language language) override;
 
   // 0 Self Test, 1 Print Sample, 2 Send File.
@@ -40,8 +41,13 @@ class CDlgTabPrint : public SettingsPage {
   bool Browse();
 
   // Draws the two sample pictures into `dc` (the page's client coordinates),
-  // as every paint of the page does.
+  // as every paint of the page does: each at its size at the page's DPI, or
+  // smaller (aspect kept) where the page leaves less room below it.
   void PaintPictures(HDC dc) const { samples_.Paint(hwnd(), dc); }
+  // The picture beside Self Test or Print Sample (its slot) and where it is
+  // painted, in the page's client coordinates.
+  int PictureAt(int slot) const { return samples_.PictureAt(slot); }
+  RECT PictureRect(int slot) const { return samples_.PictureRect(hwnd(), slot); }
 
  protected:
   bool OnCommand(int id, int code, HWND control) override;

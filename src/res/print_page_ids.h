@@ -18,6 +18,8 @@
 #define IDC_PRINT_BROWSE 1109
 #define IDC_PRINT_EXECUTE 1108
 
-// Pictures: 282 x 431 pixels, pure red as their transparent colour.
+// Pictures: 282 x 431 pixels, pure red as their transparent colour. The
+// self-test printout of each model: 272 the VX-120-ZKQ, 274 the VX-135-ZKQ.
 #define IDB_PRINT_SELF_TEST 272
 #define IDB_PRINT_SAMPLE 273
+#define IDB_PRINT_SELF_TEST_VX135 274

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "ui/dpi.h"
 #include "ui/gdi.h"
@@ -44,21 +45,53 @@ int PictureScaleFor(int dpi) {
   return kPictureScales[std::size(kPictureScales) - 1];
 }
 
-ScopedGdiObject LoadPictureForDpi(HINSTANCE instance, int id, int dpi) {
-  ScopedGdiObject base = LoadBitmapResource(instance, id);
-  if (dpi == kBaseDpi || !base) return base;
-  const SIZE baseSize = BitmapSize(static_cast<HBITMAP>(base.get()));
-  const int width = ScaleToDpi(baseSize.cx, dpi);
-  const int height = ScaleToDpi(baseSize.cy, dpi);
-  const int percent = PictureScaleFor(dpi);
-  ScopedGdiObject drawn =
-      percent == 100 ? std::move(base) : LoadBitmapResource(instance, PictureResourceId(id, percent));
-  if (!drawn) drawn = LoadBitmapResource(instance, id);  // a build without the larger drawings
+namespace {
+
+// The drawing of picture `id` at `percent`, at `size`: as drawn when it has
+// that size, otherwise resampled.
+ScopedGdiObject LoadDrawingAt(HINSTANCE instance, int id, int percent, SIZE size) {
+  ScopedGdiObject drawn = LoadBitmapResource(instance, PictureResourceId(id, percent));
+  if (!drawn && percent != 100) drawn = LoadBitmapResource(instance, id);  // a build without the larger drawings
+  if (!drawn) return {};
   const SIZE drawnSize = BitmapSize(static_cast<HBITMAP>(drawn.get()));
-  if (drawnSize.cx == width && drawnSize.cy == height) return drawn;
+  if (drawnSize.cx == size.cx && drawnSize.cy == size.cy) return drawn;
   const Pixels pixels = ReadPixels(static_cast<HBITMAP>(drawn.get()));
   if (pixels.data.empty()) return {};
-  return MakeBitmap(ResamplePixels(pixels, width, height));
+  return MakeBitmap(ResamplePixels(pixels, size.cx, size.cy));
+}
+
+}  // namespace
+
+SIZE PictureBaseSize(HINSTANCE instance, int id) {
+  const HMODULE module = instance ? instance : ::GetModuleHandleW(nullptr);
+  const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2));  // RT_BITMAP
+  const HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+  const void* data = loaded ? ::LockResource(loaded) : nullptr;
+  if (!data || ::SizeofResource(module, found) < sizeof(BITMAPINFOHEADER)) return {0, 0};
+  // A bitmap resource is the file without its file header.
+  BITMAPINFOHEADER header{};
+  std::memcpy(&header, data, sizeof(header));
+  return {header.biWidth, header.biHeight < 0 ? -header.biHeight : header.biHeight};
+}
+
+ScopedGdiObject LoadPictureForDpi(HINSTANCE instance, int id, int dpi) {
+  if (dpi == kBaseDpi) return LoadBitmapResource(instance, id);
+  const SIZE base = PictureBaseSize(instance, id);
+  if (base.cx <= 0 || base.cy <= 0) return {};
+  return LoadDrawingAt(instance, id, PictureScaleFor(dpi), {ScaleToDpi(base.cx, dpi), ScaleToDpi(base.cy, dpi)});
+}
+
+ScopedGdiObject LoadPictureSized(HINSTANCE instance, int id, SIZE size) {
+  const SIZE base = PictureBaseSize(instance, id);
+  if (base.cx <= 0 || base.cy <= 0 || size.cx <= 0 || size.cy <= 0) return {};
+  int percent = kPictureScales[std::size(kPictureScales) - 1];
+  for (int scale : kPictureScales) {
+    if (::MulDiv(base.cx, scale, 100) >= size.cx && ::MulDiv(base.cy, scale, 100) >= size.cy) {
+      percent = scale;
+      break;
+    }
+  }
+  return LoadDrawingAt(instance, id, percent, size);
 }
 
 Pixels ResamplePixels(const Pixels& source, int width, int height, std::uint32_t key) {

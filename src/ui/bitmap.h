@@ -32,6 +32,13 @@ int PictureScaleFor(int dpi);
 // larger drawing resampled (ResamplePixels). A DIB section; empty when the
 // picture is missing.
 ScopedGdiObject LoadPictureForDpi(HINSTANCE instance, int id, int dpi);
+// Picture `id` at `size` (for a picture scaled to fit a place): the smallest
+// drawing at least that large (the largest when none is), resampled where it
+// is not that size already. A DIB section; empty when the picture is missing.
+ScopedGdiObject LoadPictureSized(HINSTANCE instance, int id, SIZE size);
+// The size of picture `id` at 100 %, read from its resource; 0 x 0 when it
+// is missing.
+SIZE PictureBaseSize(HINSTANCE instance, int id);
 
 // Pixels as 0x00RRGGBB, top row first.
 struct Pixels {

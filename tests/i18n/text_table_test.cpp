@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "i18n/guide_rows.h"
 #include "i18n/text_cells.h"
 #include "i18n/text_entries.h"
 #include "i18n/text_rows.h"
@@ -66,7 +68,7 @@ TEST(TextTable, BlocksHaveTheirRowCountsAndCellSizes) {
     int units;
   };
   const Case cases[] = {{TextBlock::LabelTexts, 131, 32},
-                        {TextBlock::GuideTexts, 20, 512},
+                        {TextBlock::GuideTexts, 21, 512},
                         {TextBlock::PrintPageTexts, 5, 32},
                         {TextBlock::ValueWords, 3, 32},
                         {TextBlock::MessageTexts, 18, 512}};
@@ -75,7 +77,7 @@ TEST(TextTable, BlocksHaveTheirRowCountsAndCellSizes) {
     EXPECT_EQ(BlockCellUnits(c.block), c.units);
   }
   EXPECT_EQ(sizeof(kLabelTexts), 131u * 4 * 32 * sizeof(wchar_t));
-  EXPECT_EQ(sizeof(kGuideTexts), 20u * 4 * 512 * sizeof(wchar_t));
+  EXPECT_EQ(sizeof(kGuideTexts), 21u * 4 * 512 * sizeof(wchar_t));
   EXPECT_EQ(sizeof(kMessageTexts), 18u * 4 * 512 * sizeof(wchar_t));
 }
 
@@ -379,6 +381,51 @@ TEST(TextTable, EnglishTextLetsTheLastMatchingRowWin) {
     std::wstring result = L"before";
     EnglishText(c.range, c.shown, result);
     EXPECT_EQ(result, c.expected);
+  }
+}
+
+// Each name of a guide row names the row that holds its text.
+TEST(GuideRows, EachNameAddressesItsText) {
+  struct Case {
+    GuideRow row;
+    std::wstring_view english;
+  };
+  const Case cases[] = {
+      {kGuidePrompt, L"Please select the type of media being used:"},
+      {kGuideGapsShowLiner, L"2. Remove the labels to show the backing paper (liner) only."},
+      {kGuideMarksFaceDown, L"2. Set the paper so that the black marks are facing downwards."},
+      {kGuideCloseAndStartAdjustment, L"4. Close the printer and click on the Start Sensor Adjustment."},
+      {kGuideAskSensorAdjustment, L"Are you sure to start sensor adjustment?"},
+      {kGuideSensorAdjustmentDone, L"Sensor adjustment done successfully."},
+      {kGuideSensorAdjustmentFailed, L"Sensor adjustment failed.\nPlease try again."},
+      {kGuideAskRfidCalibration, L"Are you sure to start RFID Calibration?"},
+      {kGuideRfidCalibrationDone, L"RFID Calibration done successfully."},
+      {kGuideRfidCalibrationFailed, L"RFID Calibration failed.\nPlease try again."},
+      {kGuideNoRfidSupport, L"This printer does not support RFID."},
+      {kGuideRfidSetUpMedia, L"2. Setup the media for calibration."},
+      {kGuideRfidLoadLabelRoll, L"2. Load the RFID label roll face up; leave the labels on the liner."},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(std::wstring_view(CellText(GuideText(c.row), Language::English)), c.english) << c.row;
+  }
+}
+
+// The RFID guide's steps fit their places on the Calibration page: the first
+// and the third have room for two lines, the second for one, in every
+// language.
+TEST(GuideRows, TheRfidStepsHoldAsManyLinesAsTheirPlaces) {
+  struct Case {
+    GuideRow row;
+    int lines;
+  };
+  for (const Case& c :
+       {Case{kGuideRfidSensorPosition, 2}, Case{kGuideRfidLoadLabelRoll, 1}, Case{kGuideRfidCloseAndStart, 2}}) {
+    for (const Language language : kLanguages) {
+      const std::wstring_view text = CellText(GuideText(c.row), language);
+      EXPECT_FALSE(text.empty()) << c.row;
+      EXPECT_EQ(static_cast<int>(std::count(text.begin(), text.end(), L'\n')) + 1, c.lines)
+          << c.row << " " << static_cast<int>(language);
+    }
   }
 }
 

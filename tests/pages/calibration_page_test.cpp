@@ -50,27 +50,39 @@ class CalibrationPage : public HostedPageTest<CDlgTabCalibration> {
     return {rect.left, rect.top};
   }
   // The guide that the page shows: its texts and pictures are those of
-  // `media`, laid out for Japanese.
-  void ExpectGuide(int media) {
-    const auto& steps = CalibrationGuide[static_cast<size_t>(media)];
-    const GuideLayout layout = LayOutGuide(page_.guideSizes(), Language::Japanese, media, Position(IDC_CAL_STEP1_TEXT));
+  // guide `guide` (0 labels with gaps, 1 black marks, 2 RFID), laid out for
+  // Japanese; the steps it lacks are hidden.
+  void ExpectGuide(int guide) {
+    const MediaGuide& shown = CalibrationGuide[static_cast<size_t>(guide)];
+    const GuideLayout layout = LayOutGuide(page_.guideSizes(), Language::Japanese, guide, Position(IDC_CAL_STEP1_TEXT));
     for (size_t i = 0; i < 4; ++i) {
+      const bool used = static_cast<int>(i) < shown.stepCount;
+      EXPECT_EQ(ui::Control(Item(CDlgTabCalibration::kStepTexts[i])).IsShown(), used) << guide << " " << i;
+      EXPECT_EQ(ui::Control(Item(CDlgTabCalibration::kStepPictures[i])).IsShown(), used) << guide << " " << i;
+      if (!used) continue;
       EXPECT_EQ(Text(CDlgTabCalibration::kStepTexts[i]),
-                CellText({TextBlock::GuideTexts, steps[i].textRow}, Language::Japanese))
-          << media << " " << i;
-      const std::vector<std::uint32_t> shown = Pixels(StepImage(i));
-      EXPECT_FALSE(shown.empty()) << media << " " << i;
-      EXPECT_TRUE(shown == ResourcePixels(steps[i].picture)) << media << " step " << i << " wants " << steps[i].picture;
+                CellText(GuideText(shown.steps[i].textRow), Language::Japanese))
+          << guide << " " << i;
+      const std::vector<std::uint32_t> picture = Pixels(StepImage(i));
+      EXPECT_FALSE(picture.empty()) << guide << " " << i;
+      EXPECT_TRUE(picture == ResourcePixels(shown.steps[i].picture))
+          << guide << " step " << i << " wants " << shown.steps[i].picture;
       const POINT text = Position(CDlgTabCalibration::kStepTexts[i]);
-      const POINT picture = Position(CDlgTabCalibration::kStepPictures[i]);
-      EXPECT_EQ(text.y, layout.texts[i].y) << media << " " << i;
-      EXPECT_EQ(picture.y, layout.pictures[i].y) << media << " " << i;
-      EXPECT_EQ(picture.x, text.x) << media << " " << i;
+      const POINT at = Position(CDlgTabCalibration::kStepPictures[i]);
+      EXPECT_EQ(text.y, layout.texts[i].y) << guide << " " << i;
+      EXPECT_EQ(at.y, layout.pictures[i].y) << guide << " " << i;
+      EXPECT_EQ(at.x, text.x) << guide << " " << i;
     }
-    EXPECT_EQ(Position(IDC_CAL_START).y, layout.button.y) << media;
+    EXPECT_EQ(Position(IDC_CAL_START).y, layout.button.y) << guide;
+    const int media = guide == kRfidGuide ? CDlgTabCalibration::kRfidMedia : guide;
     EXPECT_EQ(page_.calibMediaIndex(), media);
     EXPECT_EQ(ui::CheckBox(Item(IDC_CAL_GAPS_RADIO)).IsChecked(), media == 0);
     EXPECT_EQ(ui::CheckBox(Item(IDC_CAL_MARKS_RADIO)).IsChecked(), media == 1);
+    EXPECT_EQ(ui::CheckBox(Item(IDC_CAL_RFID_RADIO)).IsChecked(), media == CDlgTabCalibration::kRfidMedia);
+  }
+  void ShowPage() {
+    ::ShowWindow(host_.hwnd(), SW_SHOWNA);
+    ::ShowWindow(page_.hwnd(), SW_SHOWNA);
   }
 };
 
@@ -216,6 +228,92 @@ TEST_F(CalibrationPage, TheThirdChoiceIsNeverVisibleUntilOffered) {
   expectHidden("taken away");
   EXPECT_EQ(page_.calibMediaIndex(), 0);
   ExpectGuide(0);
+}
+
+// The RFID choice shows the RFID label roll's own three steps (the steps of
+// the media chosen before go), and choosing a media again brings its guide
+// back, fourth step included.
+TEST_F(CalibrationPage, TheRfidChoiceShowsItsOwnGuideAndAMediaBringsItsGuideBack) {
+  StartUp(0);
+  ShowPage();
+  page_.OfferThirdChoice(true);
+  struct Case {
+    int radio;
+    int guide;
+  };
+  const Case cases[] = {{IDC_CAL_MARKS_RADIO, 1}, {IDC_CAL_GAPS_RADIO, 0}};
+  for (const Case& c : cases) {
+    Click(c.radio);
+    ExpectGuide(c.guide);
+    Click(IDC_CAL_RFID_RADIO);
+    ExpectGuide(kRfidGuide);
+    // The words a Japanese user reads, and the picture of the RFID labels.
+    EXPECT_EQ(Text(IDC_CAL_STEP1_TEXT),
+              L"1. センサーが正しい位置にあることを確認してください。\n   詳細は取扱説明書をご参照ください。");
+    EXPECT_EQ(Text(IDC_CAL_STEP2_TEXT), L"2. RFIDラベルを台紙から剥がさずに、印字面を上にしてセットしてください。");
+    EXPECT_EQ(
+        Text(IDC_CAL_STEP3_TEXT),
+        L"3. カバーを閉じ、キャリブレーションを開始してください。\n   キャリブレーションの終了まで3～4分かかります。");
+    EXPECT_TRUE(Pixels(StepImage(1)) == ResourcePixels(IDB_CAL_RFID_BETWEEN_SENSORS));
+    // The button follows the third picture.
+    RECT picture{};
+    RECT button{};
+    ::GetWindowRect(Item(IDC_CAL_STEP3_PICTURE), &picture);
+    ::GetWindowRect(Item(IDC_CAL_START), &button);
+    EXPECT_EQ(button.top - picture.bottom, page_.guideSizes().gap);
+    Click(c.radio);
+    ExpectGuide(c.guide);
+  }
+  // A model change leaves the RFID guide for labels with gaps.
+  Click(IDC_CAL_RFID_RADIO);
+  page_.ApplyModel(ModelAt(1), Language::Japanese);
+  ExpectGuide(0);
+}
+
+// The RFID guide in every language: its third text holds two lines
+// everywhere, so its picture starts below both.
+TEST(CalibrationGuideLayout, TheRfidGuideKeepsTheThirdTextWholeAndEndsAfterThreeSteps) {
+  const GuideSizes sizes{.textHeights = {41, 15, 31, 15},
+                         .pictureHeights = {235, 235, 235, 235},
+                         .lastPictureWidth = 376,
+                         .buttonWidth = 100};
+  for (Language language : {Language::English, Language::Japanese, Language::SimplifiedChinese, Language::Korean}) {
+    const GuideLayout layout = LayOutGuide(sizes, language, kRfidGuide, {0, 100});
+    EXPECT_EQ(layout.pictures[0].y - 100, 41 - 30) << static_cast<int>(language);
+    EXPECT_EQ(layout.pictures[2].y - layout.texts[2].y, 31) << static_cast<int>(language);
+    EXPECT_EQ(layout.button.y, layout.pictures[2].y + 235 + 20) << static_cast<int>(language);
+    EXPECT_EQ(layout.button.x, 138);
+  }
+}
+
+// A click on a media picture is a click on its radio button: the media is
+// chosen and its guide shown, the radio button checked and focused. The RFID
+// picture only while its choice is offered.
+TEST_F(CalibrationPage, AClickOnAMediaPictureChoosesItsMedia) {
+  StartUp(0);
+  ShowPage();
+  struct Case {
+    int slot;
+    bool offered;
+    int guide;  // what the page shows afterwards
+    int focused;
+  };
+  const Case cases[] = {
+      {IDC_CAL_MARKS_SLOT, false, 1, IDC_CAL_MARKS_RADIO},
+      {IDC_CAL_GAPS_SLOT, false, 0, IDC_CAL_GAPS_RADIO},
+      {IDC_CAL_MARKS_SLOT, false, 1, IDC_CAL_MARKS_RADIO},
+      {IDC_CAL_RFID_SLOT, false, 1, IDC_CAL_MARKS_RADIO},  // not offered: hidden, no choice
+      {IDC_CAL_RFID_SLOT, true, kRfidGuide, IDC_CAL_RFID_RADIO},
+      {IDC_CAL_GAPS_SLOT, true, 0, IDC_CAL_GAPS_RADIO},
+  };
+  for (const Case& c : cases) {
+    page_.OfferThirdChoice(c.offered);
+    // The middle of the roll's picture (140 x 120 pixels at 96 dpi).
+    const POINT slot = Position(c.slot);
+    UserClick(page_.hwnd(), {slot.x + 70, slot.y + 60});
+    ExpectGuide(c.guide);
+    EXPECT_EQ(::GetFocus(), Item(c.focused)) << c.slot;
+  }
 }
 
 TEST_F(CalibrationPage, StartButtonClicksTheSendButton) {

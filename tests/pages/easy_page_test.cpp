@@ -143,6 +143,41 @@ TEST_F(EasyPage, ChoiceGoesToTheStandardPage) {
   EXPECT_EQ(store_.Entry(entry::kPrintMethod).value, L"DT");
 }
 
+// A click on a media picture is a click on its radio button: it is checked
+// (the others cleared) and focused, and the media goes to the Standard page
+// as a radio click's does.
+TEST_F(EasyPage, AClickOnAMediaPictureChoosesItsMedia) {
+  StartUp(1);
+  ::ShowWindow(host_.hwnd(), SW_SHOWNA);
+  ::ShowWindow(easy_.hwnd(), SW_SHOWNA);
+  struct Case {
+    int picture;
+    int media;
+    const wchar_t* standardSensor;
+  };
+  const Case cases[] = {{IDC_EASY_CONTINUOUS_PICTURE, 2, L"連続紙"},
+                        {IDC_EASY_GAPS_PICTURE, 0, L"透過"},
+                        {IDC_EASY_MARKS_PICTURE, 1, L"反射"},
+                        {IDC_EASY_GAPS_PICTURE, 0, L"透過"}};
+  for (const Case& c : cases) {
+    const RECT picture = ui::RectInParent(easy_.Item(c.picture), easy_.hwnd());
+    ASSERT_GT(picture.bottom - picture.top, 0) << c.picture;
+    UserClick(easy_.hwnd(), {(picture.left + picture.right) / 2, (picture.top + picture.bottom) / 2});
+    EXPECT_EQ(CheckedMedia(), c.media) << c.picture;
+    EXPECT_EQ(::GetFocus(), easy_.Item(IDC_EASY_GAPS_RADIO + c.media)) << c.picture;
+    standard_.PutShared(easy_.TakeChoice());
+    EXPECT_EQ(easy_.mediaTypeIndex(), c.media);
+    EXPECT_EQ(ui::Control(standard_.Item(IDC_STD_MEDIA_SENSOR_TEXT)).Text(), c.standardSensor) << c.picture;
+  }
+  // A click beside the pictures, on the page itself, chooses nothing.
+  const RECT gaps = ui::RectInParent(easy_.Item(IDC_EASY_GAPS_PICTURE), easy_.hwnd());
+  UserClick(easy_.hwnd(), {gaps.left - 8, gaps.top + 4});
+  EXPECT_EQ(CheckedMedia(), 0);
+  ClickMedia(1);
+  UserClick(easy_.hwnd(), {gaps.left - 8, gaps.top + 4});
+  EXPECT_EQ(CheckedMedia(), 1);
+}
+
 TEST_F(EasyPage, StandardValuesComeBackToThisPage) {
   StartUp(1);
   // As after a Receive of REFLECT and TT, both rows checked there.

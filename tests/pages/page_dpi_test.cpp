@@ -15,10 +15,12 @@
 #include "pages/easy_page.h"
 #include "pages/page_geometry.h"
 #include "pages/pages_host.h"
+#include "pages/print_page.h"
 #include "pages/standard_page.h"
 #include "res/easy_page_ids.h"
 #include "ui/bitmap.h"
 #include "ui/dpi.h"
+#include "ui/gdi.h"
 
 namespace vostrel::testing {
 namespace {
@@ -96,6 +98,7 @@ using StandardPageDpi = PageDpi<CDlgTabStandard>;
 using AdvancedPageDpi = PageDpi<CDlgTabAdvanced>;
 using CalibrationPageDpi = PageDpi<CDlgTabCalibration>;
 using EasyPageDpi = PageDpi<CDlgTabEasy>;
+using PrintPageDpi = PageDpi<CDlgTabPrint>;
 
 TEST_F(StandardPageDpi, ScrolledToItsEndShowsItsLastRows) { ExpectEndShowsEverything(CDlgTabStandard::kScrollMaximum); }
 
@@ -177,6 +180,85 @@ TEST_F(EasyPageDpi, PicturesHaveTheirSizeAtTheDpi) {
   }
 }
 
+// The Print page's printouts, nearly as tall as the page, end inside it at
+// every DPI: each at its size at the DPI, or made smaller to the height left
+// below its slot (or to the width before the next), its aspect kept; and the
+// page paints them there, down to their last rows and no further.
+TEST_F(PrintPageDpi, ThePicturesFitInsideThePageWithTheirAspectKept) {
+  RECT client{};
+  ::GetClientRect(page_.hwnd(), &client);
+  ASSERT_GE(client.bottom, S(kPageHeight, dpi_) - 1);
+  constexpr std::uint32_t kGround = 0x00010203;
+  for (int model : {0, 1}) {
+    page_.ApplyModel(ModelAt(model), Language::Japanese);
+    ui::Pixels ground{client.right, client.bottom, {}};
+    ground.data.assign(static_cast<size_t>(client.right) * static_cast<size_t>(client.bottom), kGround);
+    const ScopedGdiObject canvas = ui::MakeBitmap(ground);
+    {
+      const ui::MemoryDc dc(::CreateCompatibleDC(nullptr));
+      const ui::SelectedObject selected(dc.get(), canvas.get());
+      ASSERT_TRUE(selected.ok());
+      page_.PaintPictures(dc.get());
+    }
+    const ui::Pixels painted = ui::ReadPixels(static_cast<HBITMAP>(canvas.get()));
+    ASSERT_EQ(painted.width, client.right);
+    const auto at = [&](int x, int y) { return painted.data[static_cast<size_t>(y) * painted.width + x]; };
+    RECT previous{};
+    for (int slot : {IDC_PRINT_SELF_TEST_SLOT, IDC_PRINT_SAMPLE_SLOT}) {
+      SCOPED_TRACE(::testing::Message() << "model " << model << " slot " << slot << " at " << dpi_ << " dpi");
+      const RECT rect = page_.PictureRect(slot);
+      const RECT slotRect = ui::RectInParent(page_.Item(slot), page_.hwnd());
+      const int width = rect.right - rect.left;
+      const int height = rect.bottom - rect.top;
+      EXPECT_EQ(rect.left, slotRect.left);
+      EXPECT_EQ(rect.top, slotRect.top);
+      EXPECT_GE(rect.left, 0);
+      EXPECT_GE(rect.top, 0);
+      EXPECT_LE(rect.right, client.right);
+      EXPECT_LE(rect.bottom, client.bottom);
+      EXPECT_LE(rect.right - 1, rect.left + S(282, dpi_));
+      EXPECT_LE(height, S(431, dpi_));
+      EXPECT_GE(rect.left, previous.right);  // beside each other, not over
+      // As large as the room allows: its own size, or the full height left
+      // (or width, where that is scarcer).
+      const LONG rightLimit = slot == IDC_PRINT_SELF_TEST_SLOT
+                                  ? ui::RectInParent(page_.Item(IDC_PRINT_SAMPLE_SLOT), page_.hwnd()).left
+                                  : client.right;
+      EXPECT_TRUE(height == S(431, dpi_) || rect.bottom == client.bottom || rect.right >= rightLimit - 1) << height;
+      // The aspect of 282 x 431, to the pixel.
+      EXPECT_NEAR(width, height * 282.0 / 431.0, 1.0);
+      // The transparent red stays exact at the fitted size: where the
+      // picture is transparent the page's ground shows, never a reddish
+      // fringe.
+      int reddish = 0;
+      for (int y = rect.top; y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+          const std::uint32_t pixel = at(x, y);
+          reddish += ((pixel >> 16) & 0xFF) > 160 && ((pixel >> 8) & 0xFF) < 120 && (pixel & 0xFF) < 120;
+        }
+      }
+      EXPECT_EQ(reddish, 0);
+      EXPECT_EQ(at(rect.left, rect.top), kGround);  // outside the drawing: transparent
+      // Painted to its last rows (the printout's torn edge), nothing below.
+      int lastRows = 0;
+      for (int y = rect.bottom - S(12, dpi_); y < rect.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) lastRows += at(x, y) != kGround;
+      }
+      EXPECT_GT(lastRows, 0);
+      for (int y = rect.bottom; y < client.bottom; ++y) {
+        for (int x = rect.left; x < rect.right; ++x) {
+          if (at(x, y) != kGround) {
+            ADD_FAILURE() << "painted below the picture at " << x << "," << y;
+            y = client.bottom;
+            break;
+          }
+        }
+      }
+      previous = rect;
+    }
+  }
+}
+
 // Every picture for the test's DPI: its size scaled, and the transparent red
 // kept exact: a pixel is the red or clearly not red, and the red stays where
 // the drawing had it.
@@ -191,7 +273,8 @@ TEST(PicturesAtDpi, EveryPictureHasItsSizeAndAnExactTransparentRed) {
   const Case cases[] = {{103, 81, 109, false},  {104, 81, 109, false},  {106, 80, 109, false},  {250, 376, 235, false},
                         {251, 376, 235, false}, {252, 376, 235, false}, {253, 376, 235, false}, {254, 376, 235, false},
                         {256, 140, 120, true},  {257, 140, 120, true},  {258, 140, 120, true},  {266, 376, 235, false},
-                        {267, 376, 235, false}, {272, 282, 431, true},  {273, 282, 431, true}};
+                        {267, 376, 235, false}, {268, 376, 235, false}, {272, 282, 431, true},  {273, 282, 431, true},
+                        {274, 282, 431, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
     const ScopedGdiObject picture = ui::LoadPictureForDpi(nullptr, c.id, dpi);

@@ -1,5 +1,6 @@
 // The pictures that the Calibration and Print pages paint themselves: drawn
-// at their slots, at their own size, with the pure red left undrawn. They are
+// at their slots, at their own size (where the page has room for it, as at 96
+// dpi), with the pure red left undrawn. They are
 // painted into a memory bitmap through the pages' own paint routine (the
 // null display driver of the tests draws nothing on screen).
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "pages/calibration_page.h"
+#include "pages/page_geometry.h"
 #include "pages/pages_host.h"
 #include "pages/print_page.h"
 #include "ui/bitmap.h"
@@ -148,11 +150,33 @@ TEST(PagePictures, PrintSamplesAreDrawnWithRedLeftOut) {
   ASSERT_TRUE(host.CreateModeless(nullptr));
   CDlgTabPrint page(store, prefs);
   ASSERT_TRUE(page.CreateModeless(host.hwnd()));
-  Canvas canvas;
-  ASSERT_TRUE(canvas.ok());
-  page.PaintPictures(canvas.dc());
-  ExpectPainted(canvas, SlotOrigin(page.hwnd(), IDC_PRINT_SELF_TEST_SLOT), IDB_PRINT_SELF_TEST, 282, 431);
-  ExpectPainted(canvas, SlotOrigin(page.hwnd(), IDC_PRINT_SAMPLE_SLOT), IDB_PRINT_SAMPLE, 282, 431);
+  // The size the main window gives the page, which has room for both
+  // pictures at their own size at 96 dpi.
+  ::MoveWindow(page.hwnd(), 10, 60, kPageWidth, kPageHeight, FALSE);
+  // The self-test printout is the chosen model's; the page starts with the
+  // first model's.
+  struct Case {
+    std::optional<int> model;
+    int selfTest;
+  };
+  const Case cases[] = {{std::nullopt, IDB_PRINT_SELF_TEST},
+                        {1, IDB_PRINT_SELF_TEST_VX135},
+                        {0, IDB_PRINT_SELF_TEST},
+                        {1, IDB_PRINT_SELF_TEST_VX135}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.selfTest);
+    if (c.model) page.ApplyModel(ModelAt(*c.model), Language::Japanese);
+    Canvas canvas;
+    ASSERT_TRUE(canvas.ok());
+    page.PaintPictures(canvas.dc());
+    ExpectPainted(canvas, SlotOrigin(page.hwnd(), IDC_PRINT_SELF_TEST_SLOT), c.selfTest, 282, 431);
+    ExpectPainted(canvas, SlotOrigin(page.hwnd(), IDC_PRINT_SAMPLE_SLOT), IDB_PRINT_SAMPLE, 282, 431);
+  }
+}
+
+// The two printouts differ (or the case above could not tell them apart).
+TEST(PagePictures, TheModelsSelfTestPrintoutsDiffer) {
+  EXPECT_NE(ResourcePicture(IDB_PRINT_SELF_TEST).pixels, ResourcePicture(IDB_PRINT_SELF_TEST_VX135).pixels);
 }
 
 }  // namespace

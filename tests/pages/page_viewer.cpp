@@ -3,7 +3,7 @@
 // with the scroll page the main window gives it), for looking at it as a user
 // would.
 // Built and run by show_page.sh; not part of the tests.
-//   page_viewer.exe PAGE MODEL top|end
+//   page_viewer.exe PAGE MODEL top|middle|end
 // To show another page: one row in kPages.
 #include <windows.h>
 
@@ -160,6 +160,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   }
   ::ShowWindow(page->hwnd(), SW_SHOW);
   if (where == L"end") ::SendMessageW(page->hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+  // Three pages down: the Calibration page's second and third steps.
+  if (where == L"middle") {
+    for (int i = 0; i < 3; ++i) ::SendMessageW(page->hwnd(), WM_VSCROLL, SB_PAGEDOWN, 0);
+  }
   ::UpdateWindow(host);
 
   MSG message;

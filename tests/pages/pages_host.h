@@ -104,6 +104,26 @@ class HostedPageTest : public ::testing::Test {
   }
 };
 
+// The user's click with the left mouse button at `point` of `page` (its
+// client coordinates): the child control under the point takes it, or the
+// page itself where the control lets clicks through (a static control
+// without SS_NOTIFY answers the hit test with HTTRANSPARENT), as the system
+// routes a real click.
+inline void UserClick(HWND page, POINT point) {
+  HWND target = ::ChildWindowFromPointEx(page, point, CWP_SKIPINVISIBLE);
+  POINT screen = point;
+  ::ClientToScreen(page, &screen);
+  if (!target ||
+      (target != page && ::SendMessageW(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)) {
+    target = page;
+  }
+  POINT local = screen;
+  ::ScreenToClient(target, &local);
+  const LPARAM at = MAKELPARAM(local.x, local.y);
+  ::SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::SendMessageW(target, WM_LBUTTONUP, 0, at);
+}
+
 // Posts `keys` to control `target` of a page made by `make` inside a modal
 // host; the host's result: the id of the button clicked, or kNoClick.
 template <typename Page, typename Make>

@@ -95,6 +95,23 @@ TEST_F(PrintPage, TheRadioButtonsChooseTheActionAndAModelChangeGoesBackToSelfTes
   }
 }
 
+// The picture beside Self Test is the chosen model's self-test printout,
+// and follows every model change; the sample print's stays.
+TEST_F(PrintPage, TheSelfTestPictureFollowsTheModel) {
+  StartUp(0);
+  struct Case {
+    int model;
+    int selfTest;
+  };
+  EXPECT_EQ(page_.PictureAt(IDC_PRINT_SELF_TEST_SLOT), IDB_PRINT_SELF_TEST);
+  for (const Case& c :
+       {Case{1, IDB_PRINT_SELF_TEST_VX135}, Case{0, IDB_PRINT_SELF_TEST}, Case{1, IDB_PRINT_SELF_TEST_VX135}}) {
+    page_.ApplyModel(ModelAt(c.model), Language::Japanese);
+    EXPECT_EQ(page_.PictureAt(IDC_PRINT_SELF_TEST_SLOT), c.selfTest) << c.model;
+    EXPECT_EQ(page_.PictureAt(IDC_PRINT_SAMPLE_SLOT), IDB_PRINT_SAMPLE) << c.model;
+  }
+}
+
 TEST_F(PrintPage, ExecuteClicksThePrintActionNotTheSendButton) {
   StartUp(0);
   Click(IDC_PRINT_EXECUTE);

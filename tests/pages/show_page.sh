@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Shows a page under Xvfb with the Japanese locale and saves a screenshot, so
 # that anyone can look at the page as a user would.
-#   tests/pages/show_page.sh PAGE [MODEL] [top|end] [OUT.png]
+#   tests/pages/show_page.sh PAGE [MODEL] [top|middle|end] [OUT.png]
 # PAGE is a name of page_viewer.cpp's table (standard, advanced, ...); MODEL 0
-# (default) or 1; "end" shows the page scrolled to its end; OUT defaults to
+# (default) or 1; "end" shows the page scrolled to its end, "middle" three
+# pages down; OUT defaults to
 # $VOSTREL_BUILD_DIR/PAGE_page_MODEL_WHERE.png (PAGE_page_MODEL_WHERE_DPI.png
 # at another DPI). VOSTREL_SHOW_DPI=144 shows the page at 150 % (any DPI).
 # Needs the Windows tree built (scripts/test.sh) for the libraries and the
@@ -12,7 +13,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${VOSTREL_BUILD_DIR:-$root/build}
-page=${1:?usage: show_page.sh PAGE [MODEL] [top|end] [OUT.png]}
+page=${1:?usage: show_page.sh PAGE [MODEL] [top|middle|end] [OUT.png]}
 model=${2:-0}
 where=${3:-top}
 dpi=${VOSTREL_SHOW_DPI:-96}
@@ -30,7 +31,7 @@ mkdir -p "$work"
 resources=()
 for rc in "$root"/src/res/*.rc; do
   res="$work/$(basename "${rc%.rc}").res.o"
-  x86_64-w64-mingw32-windres -I "$root/src/res" "$rc" -O coff -o "$res"
+  x86_64-w64-mingw32-windres -I "$root/src/res" -I "$build/win/generated" "$rc" -O coff -o "$res"
   resources+=("$res")
 done
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
