@@ -72,7 +72,26 @@ ExchangeOutcome PrinterExchange::Failure(ResultCode code, std::wstring detail, L
   return ExchangeOutcome{code, status, std::move(detail)};
 }
 
-bool PrinterExchange::Open(TimeoutClass timeouts) { return link_.Open(timeouts); }
+ExchangeOutcome CancelledOutcome() { return {ResultCode::kCancelled, kLinkOk, L"the user cancelled the command"}; }
+
+ExchangeOutcome PrinterExchange::NotOpened() const {
+  if (clock_.WaitCancelled()) return CancelledOutcome();
+  return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
+}
+
+bool PrinterExchange::Open(TimeoutClass timeouts) {
+  bool opened = false;
+  {
+    const WaitScope wait(front_, CancellableWait::Connect);
+    opened = link_.Open(timeouts);
+  }
+  // Cancelled as the connect came through: nothing is written.
+  if (opened && clock_.WaitCancelled()) {
+    link_.Close();
+    return false;
+  }
+  return opened;
+}
 
 LinkStatus PrinterExchange::Write(std::string_view bytes) {
   std::uint32_t written = 0;
@@ -82,21 +101,23 @@ LinkStatus PrinterExchange::Write(std::string_view bytes) {
   return written == bytes.size() ? kLinkOk : kLinkWriteTimedOut;
 }
 
-void PrinterExchange::Pause() {
-  const int steps = PreRequestPauseSteps(prefs_.portKind);
-  for (int step = 0; step < steps; ++step) {
-    if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
-    clock_.Sleep(kPauseStepMs);
+bool PrinterExchange::Pause() {
+  {
+    const WaitScope wait(front_, CancellableWait::Pause);
+    const int steps = PreRequestPauseSteps(prefs_.portKind);
+    for (int step = 0; step < steps && !clock_.WaitCancelled(); ++step) {
+      if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
+      clock_.Sleep(kPauseStepMs);
+    }
   }
   front_.EndPause();
+  return !clock_.WaitCancelled();
 }
 
 ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string& reply) {
   reply.clear();
   ClosesLink closes(link_);
-  if (!Open(request.timeouts)) {
-    return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
-  }
+  if (!Open(request.timeouts)) return NotOpened();
   if (const LinkStatus status = Write(request.bytes); status != kLinkOk) {
     return Failure(ResultCode::kWriteFailed, request.notWritten + StatusText(status), status);
   }
@@ -132,14 +153,12 @@ ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, Receiv
   listing = {};
   {
     ClosesLink closes(link_);
-    if (!Open(TimeoutClass::kNormal)) {
-      return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
-    }
+    if (!Open(TimeoutClass::kNormal)) return NotOpened();
     if (const LinkStatus status = Write(kPreRequestCommand); status != kLinkOk) {
       return Failure(ResultCode::kWriteFailed, L"the pre-request was not written" + StatusText(status), status);
     }
   }
-  Pause();
+  if (!Pause()) return CancelledOutcome();
 
   std::string reply;
   ExchangeOutcome outcome =
