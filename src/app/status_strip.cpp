@@ -17,8 +17,8 @@ namespace {
 constexpr int kHeight = 26;
 constexpr int kMargin = 6;
 constexpr int kGap = 10;
-constexpr int kCancelWidth = 88;
-constexpr int kProgressWidth = 160;
+constexpr int kCancelWidth = 80;
+constexpr int kProgressWidth = 90;
 constexpr int kProgressHeight = 14;
 // The link part takes what its words need, but at most this share of the
 // width.
@@ -37,8 +37,10 @@ int TextWidth(HWND control, const std::wstring& text) {
   return size.cx;
 }
 
+// On top: the tab control reaches into the strip (its frame ends below the
+// client area), and the strip is drawn over it.
 void Place(HWND control, int x, int y, int width, int height) {
-  ::SetWindowPos(control, nullptr, x, y, std::max(width, 0), std::max(height, 0), SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(control, HWND_TOP, x, y, std::max(width, 0), std::max(height, 0), SWP_NOACTIVATE);
 }
 
 }  // namespace

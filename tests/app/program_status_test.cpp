@@ -111,8 +111,11 @@ TEST_F(ProgramStatusTest, SendExportAndALinkThatDoesNotOpenEachSayHowTheyEnded) 
   EXPECT_EQ(Strip(), kReady);
   EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_CANCEL)));
 
-  // Send from the Easy tab: the Easy page's choices, as many as went out.
-  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 0));
+  // Send from the Standard tab with every row ticked: as many settings as
+  // went out.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  Click(Item(IDC_MAIN_CHECK_ALL));
+  ASSERT_TRUE(WaitUntil([&] { return IsChecked(Item(IDC_MAIN_CHECK_ALL)); }, 5000));
   Click(Item(IDC_MAIN_SEND));
   EXPECT_EQ(AnswerBox(IDYES), L"プリンタへ設定データを送信しますか？");
   const std::wstring sent = WaitForStrip(LR"(\d\d:\d\d に \d+ 件の設定を TCP 127\.0\.0\.1:\d+ へ送信しました)");
@@ -123,7 +126,6 @@ TEST_F(ProgramStatusTest, SendExportAndALinkThatDoesNotOpenEachSayHowTheyEnded) 
   EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_CANCEL)));
 
   // Export from the Standard tab names the file.
-  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
   const std::wstring file = Folder() + L"line3.prn";
   Click(Item(IDC_MAIN_EXPORT));
   ASSERT_TRUE(SaveAs(file));
@@ -133,7 +135,8 @@ TEST_F(ProgramStatusTest, SendExportAndALinkThatDoesNotOpenEachSayHowTheyEnded) 
   // A port nobody listens on: code 30, and the strip keeps it after the box.
   TypeText(Item(IDC_MAIN_PORT_NUMBER_EDIT), L"1");
   EXPECT_EQ(TextOf(Item(IDC_MAIN_STATUS_LINK)), L"TCP 127.0.0.1:1  ·  VX-120-ZKQ");
-  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 0));
+  Click(Item(IDC_MAIN_CHECK_ALL));
+  ASSERT_TRUE(WaitUntil([&] { return IsChecked(Item(IDC_MAIN_CHECK_ALL)); }, 5000));
   Click(Item(IDC_MAIN_SEND));
   EXPECT_EQ(AnswerBox(IDYES), L"プリンタへ設定データを送信しますか？");
   EXPECT_EQ(AnswerBox(IDOK), L"code : 30\r\nポートのオープンに失敗しました。");
