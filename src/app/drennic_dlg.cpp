@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -384,7 +385,16 @@ void CDrennicDlg::OnStepTab(int steps) {
 void CDrennicDlg::OnSize(int cx, int cy) {
   if (!tabs_) return;
   strip_->Layout(cx, cy);
-  if (tabs_->Layout(cx, cy - strip_->Height())) {
+  const int above = cy - strip_->Height();
+  const bool moved = tabs_->Layout(cx, above);
+  // The tab control's frame reaches below the area it is laid out in (as it
+  // reached below the window before the strip came): it stops at the strip.
+  if (const HWND tabControl = Item(IDC_MAIN_TABS)) {
+    const RECT tabRect = ui::RectInParent(tabControl, hwnd());
+    ::SetWindowRgn(tabControl,
+                   ::CreateRectRgn(0, 0, tabRect.right - tabRect.left, std::max<int>(above - tabRect.top, 0)), FALSE);
+  }
+  if (moved) {
     ::UpdateWindow(hwnd());
     ::InvalidateRect(hwnd(), nullptr, TRUE);
   }

@@ -37,10 +37,8 @@ int TextWidth(HWND control, const std::wstring& text) {
   return size.cx;
 }
 
-// On top: the tab control reaches into the strip (its frame ends below the
-// client area), and the strip is drawn over it.
 void Place(HWND control, int x, int y, int width, int height) {
-  ::SetWindowPos(control, HWND_TOP, x, y, std::max(width, 0), std::max(height, 0), SWP_NOACTIVATE);
+  ::SetWindowPos(control, nullptr, x, y, std::max(width, 0), std::max(height, 0), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
