@@ -319,9 +319,12 @@ CDrennicDlg::Flow CDrennicDlg::MainFlow() const {
 }
 
 void CDrennicDlg::RunFlow(Flow flow) {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  host_->BeginCommand();
-  flow(*host_);
+  {
+    const ui::BusyWindow::Scope busy(host_->busy());
+    host_->BeginCommand();
+    flow(*host_);
+  }
+  // Once the strip's Cancel goes, the window takes input again.
   host_->EndCommand();
 }
 

@@ -63,7 +63,8 @@ class CDrennicDlg : public ui::Dialog {
   using Flow = void (*)(CommandHost&);
 
   // Runs a command flow with the window busy: painted, deaf to input but
-  // the Cancel of a wait, and followed by the status strip.
+  // the Cancel of a wait, and followed by the status strip, whose Cancel
+  // button goes once the window takes input again.
   void RunFlow(Flow flow);
   // The flow of button IDC_MAIN_SEND: the page's action (kPageButtons); on
   // the Sensor Adjustment tab the RFID calibration when its choice is made.

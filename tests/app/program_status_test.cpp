@@ -64,6 +64,11 @@ class ProgramStatusTest : public ProgramTest {
   }
 
   std::wstring Strip() const { return TextOf(Item(IDC_MAIN_STATUS_TEXT)); }
+  // The command is over and the window takes input again: the strip's
+  // Cancel is gone.
+  bool WaitUntilIdle() const {
+    return WaitUntil([&] { return !IsShown(Item(IDC_MAIN_STATUS_CANCEL)); }, 10000);
+  }
   // Waits until the strip's text matches `pattern`; its last text.
   std::wstring WaitForStrip(const std::wstring& pattern, std::uint32_t timeoutMs = 30000) const {
     const std::wregex wanted(pattern);
@@ -123,10 +128,11 @@ TEST_F(ProgramStatusTest, SendExportAndALinkThatDoesNotOpenEachSayHowTheyEnded) 
   EXPECT_EQ(sent.substr(8),
             std::to_wstring(SettingLines(Captured(1))) + L" 件の設定を TCP 127.0.0.1:" + port + L" へ送信しました")
       << WideToAnsi(sent);
-  EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_CANCEL)));
+  EXPECT_TRUE(WaitUntilIdle());
 
   // Export from the Standard tab names the file.
   const std::wstring file = Folder() + L"line3.prn";
+  ASSERT_TRUE(WaitUntilIdle());
   Click(Item(IDC_MAIN_EXPORT));
   ASSERT_TRUE(SaveAs(file));
   EXPECT_EQ(WaitForStrip(L".*にエクスポートしました"), file + L" にエクスポートしました");
@@ -135,10 +141,9 @@ TEST_F(ProgramStatusTest, SendExportAndALinkThatDoesNotOpenEachSayHowTheyEnded) 
   // A port nobody listens on: code 30, and the strip keeps it after the box.
   TypeText(Item(IDC_MAIN_PORT_NUMBER_EDIT), L"1");
   EXPECT_EQ(TextOf(Item(IDC_MAIN_STATUS_LINK)), L"TCP 127.0.0.1:1  ·  VX-120-ZKQ");
-  // Sent, not posted: the Export's busy state may still be ending, and it
-  // drops the input queued meanwhile.
-  ::SendMessageW(Item(IDC_MAIN_CHECK_ALL), BM_CLICK, 0, 0);
-  ASSERT_TRUE(IsChecked(Item(IDC_MAIN_CHECK_ALL)));
+  ASSERT_TRUE(WaitUntilIdle());
+  Click(Item(IDC_MAIN_CHECK_ALL));
+  ASSERT_TRUE(WaitUntil([&] { return IsChecked(Item(IDC_MAIN_CHECK_ALL)); }, 5000));
   Click(Item(IDC_MAIN_SEND));
   EXPECT_EQ(AnswerBox(IDYES), L"プリンタへ設定データを送信しますか？");
   EXPECT_EQ(AnswerBox(IDOK), L"code : 30\r\nポートのオープンに失敗しました。");
@@ -173,7 +178,7 @@ TEST_F(ProgramStatusTest, EscapeAndTheCancelButtonEndTheReceivePauseWithNothingM
     EXPECT_EQ(Captured(connections), std::string(kPreRequestCommand));
     EXPECT_FALSE(HasConnection(connections + 1));
     EXPECT_FALSE(program().HasMessageBox());
-    EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_CANCEL)));
+    EXPECT_TRUE(WaitUntilIdle());
     EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_PROGRESS)));
   }
   // The window takes input again: Receive asks, and No leaves it ready.
