@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "operations/rfid_calibration.h"
 #include "operations/send_configuration.h"
 #include "operations/sensor_adjustment.h"
+#include "operations/status_words.h"
 #include "pages/calibration_page.h"
 #include "pages/standard_page.h"
 #include "platform/module_path.h"
@@ -101,27 +103,39 @@ std::wstring FileVersionText() {
 
 }  // namespace
 
-// A control of the window and the command its click (or, for a list, its
-// selection) runs.
+// A control of the window and what its click (or, for a list, its
+// selection) runs: a command flow, busy work that talks to the printer or to
+// files (`flow`, or `flowOf` where the page decides which), or a step of the
+// window's own (`run`).
 struct CDrennicDlg::CommandRow {
   int id;
   int code;
+  Flow flow;
+  Flow (CDrennicDlg::*flowOf)() const;
   void (CDrennicDlg::*run)();
+
+  static constexpr CommandRow Command(int id, Flow flow) { return {id, BN_CLICKED, flow, nullptr, nullptr}; }
+  static constexpr CommandRow CommandOf(int id, Flow (CDrennicDlg::*flowOf)() const) {
+    return {id, BN_CLICKED, nullptr, flowOf, nullptr};
+  }
+  static constexpr CommandRow Step(int id, int code, void (CDrennicDlg::*run)()) {
+    return {id, code, nullptr, nullptr, run};
+  }
 };
 
 const CDrennicDlg::CommandRow CDrennicDlg::kCommands[] = {
-    {IDC_MAIN_SEND, BN_CLICKED, &CDrennicDlg::RunMainAction},
-    {IDC_MAIN_IMPORT, BN_CLICKED, &CDrennicDlg::RunImport},
-    {IDC_MAIN_EXPORT, BN_CLICKED, &CDrennicDlg::RunExport},
-    {IDC_MAIN_RECEIVE, BN_CLICKED, &CDrennicDlg::RunReceive},
-    {IDC_MAIN_PRINT_ACTION, BN_CLICKED, &CDrennicDlg::RunPrintAction},
-    {IDC_MAIN_COM_DETAIL, BN_CLICKED, &CDrennicDlg::RunSerialSettings},
-    {IDC_MAIN_CHECK_ALL, BN_CLICKED, &CDrennicDlg::OnCheckAll},
-    {IDC_MAIN_QUEUE_RADIO, BN_CLICKED, &CDrennicDlg::OnQueueRadio},
-    {IDC_MAIN_COM_RADIO, BN_CLICKED, &CDrennicDlg::OnComRadio},
-    {IDC_MAIN_USB_RADIO, BN_CLICKED, &CDrennicDlg::OnUsbRadio},
-    {IDC_MAIN_NET_RADIO, BN_CLICKED, &CDrennicDlg::OnNetRadio},
-    {IDC_MAIN_MODEL_LIST, CBN_SELCHANGE, &CDrennicDlg::OnModelChanged},
+    CommandRow::CommandOf(IDC_MAIN_SEND, &CDrennicDlg::MainFlow),
+    CommandRow::Command(IDC_MAIN_IMPORT, &ImportSettings),
+    CommandRow::Command(IDC_MAIN_EXPORT, &ExportSettings),
+    CommandRow::Command(IDC_MAIN_RECEIVE, &ReceiveConfiguration),
+    CommandRow::Command(IDC_MAIN_PRINT_ACTION, &RunPrintAction),
+    CommandRow::Step(IDC_MAIN_COM_DETAIL, BN_CLICKED, &CDrennicDlg::RunSerialSettings),
+    CommandRow::Step(IDC_MAIN_CHECK_ALL, BN_CLICKED, &CDrennicDlg::OnCheckAll),
+    CommandRow::Step(IDC_MAIN_QUEUE_RADIO, BN_CLICKED, &CDrennicDlg::OnQueueRadio),
+    CommandRow::Step(IDC_MAIN_COM_RADIO, BN_CLICKED, &CDrennicDlg::OnComRadio),
+    CommandRow::Step(IDC_MAIN_USB_RADIO, BN_CLICKED, &CDrennicDlg::OnUsbRadio),
+    CommandRow::Step(IDC_MAIN_NET_RADIO, BN_CLICKED, &CDrennicDlg::OnNetRadio),
+    CommandRow::Step(IDC_MAIN_MODEL_LIST, CBN_SELCHANGE, &CDrennicDlg::OnModelChanged),
 };
 
 CDrennicDlg::CDrennicDlg(CDrennicApp& app, Clock& clock) : ui::Dialog(IDD_MAIN_WINDOW), app_(app), clock_(clock) {}
@@ -133,8 +147,10 @@ int CDrennicDlg::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::Wi
 bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   SetIconAndTitle();
+  strip_ = std::make_unique<StatusStrip>(hwnd());
   host_ = std::make_unique<WindowCommandHost>(*this, app_, clock_);
 
+  MakeRoomForStrip();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   tabs_->CreatePages();
@@ -199,6 +215,20 @@ void CDrennicDlg::KeepRightColumnClear() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void CDrennicDlg::MakeRoomForStrip() {
+  RECT frame{};
+  ::GetWindowRect(hwnd(), &frame);
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + strip_->Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::wstring CDrennicDlg::QueuePortText() const { return ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text(); }
+
+void CDrennicDlg::ShowLinkInStrip() {
+  if (!links_ || !strip_) return;
+  strip_->ShowLink(LinkInWords(links_->Shown(), QueuePortText()) + L"  ·  " + app_.currentPrefs.model);
+}
+
 void CDrennicDlg::FillModelList() {
   const ui::ComboBox models(Item(IDC_MAIN_MODEL_LIST));
   models.Clear();
@@ -218,6 +248,8 @@ void CDrennicDlg::ApplyLanguage() {
   }
   ui::Control(Item(IDC_MAIN_SEND)).SetText(GetText(ButtonsOf(tabs_->SelectedTab()).sendCaption));
   tabs_->ApplyPageTexts();
+  strip_->ApplyLanguage();
+  strip_->ShowText(GetText(StatusText::kReady));
   OnModelChanged();
   ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
@@ -233,6 +265,7 @@ void CDrennicDlg::OnModelChanged() {
   if (ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Count() > 0) {
     modelTip_.SetText(ui::Control(Item(IDC_MAIN_MODEL_LIST)).Text());
   }
+  ShowLinkInStrip();
 }
 
 void CDrennicDlg::ClearCheckAll() { ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetChecked(false); }
@@ -272,62 +305,55 @@ void CDrennicDlg::OnClose() {
   EndModal(IDCANCEL);
 }
 
-void CDrennicDlg::RunMainAction() {
+CDrennicDlg::Flow CDrennicDlg::MainFlow() const {
   switch (ButtonsOf(tabs_->VisiblePage()).action) {
-    case MainAction::PrintAction: RunPrintAction(); break;
-    case MainAction::SensorAdjustment: RunSensorAdjustment(); break;
-    case MainAction::SendConfiguration: RunSendConfiguration(); break;
+    case MainAction::PrintAction: return &RunPrintAction;
+    case MainAction::SensorAdjustment: {
+      const CDlgTabCalibration* calibration = tabs_->calibration();
+      if (calibration && calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia) {
+        return &StartRfidCalibration;
+      }
+      return &StartSensorAdjustment;
+    }
+    case MainAction::SendConfiguration: return &SendConfiguration;
   }
+  return &SendConfiguration;
 }
 
-// Each command runs with the window busy: painted, but deaf to input.
-void CDrennicDlg::RunSendConfiguration() {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  SendConfiguration(*host_);
-}
-void CDrennicDlg::RunSensorAdjustment() {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  const CDlgTabCalibration* calibration = tabs_->calibration();
-  if (calibration && calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia) {
-    StartRfidCalibration(*host_);
-  } else {
-    StartSensorAdjustment(*host_);
+void CDrennicDlg::RunFlow(Flow flow) {
+  {
+    const ui::BusyWindow::Scope busy(host_->busy());
+    host_->BeginCommand();
+    flow(*host_);
   }
+  // Once the strip's Cancel goes, the window takes input again.
+  host_->EndCommand();
 }
-void CDrennicDlg::RunPrintAction() {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  vostrel::RunPrintAction(*host_);
-}
-void CDrennicDlg::RunReceive() {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  ReceiveConfiguration(*host_);
-}
-void CDrennicDlg::RunImport() {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  ImportSettings(*host_);
-}
-void CDrennicDlg::RunExport() {
-  const ui::BusyWindow::Scope busy(host_->busy());
-  ExportSettings(*host_);
-}
+
 void CDrennicDlg::RunSerialSettings() { CComSettingsDlg(app_.currentPrefs).RunModal(hwnd()); }
 
 bool CDrennicDlg::OnCommand(int id, int code, HWND) {
   for (const CommandRow& row : kCommands) {
-    if (row.id == id && row.code == code) {
+    if (row.id != id || row.code != code) continue;
+    if (row.run) {
       (this->*row.run)();
-      return true;
+    } else {
+      RunFlow(row.flowOf ? (this->*row.flowOf)() : row.flow);
     }
+    ShowLinkInStrip();
+    return true;
   }
+  bool handled = false;
   if (code == CBN_SELCHANGE && id == IDC_MAIN_QUEUE_LIST) {
     links_->OnQueueSelected();
-    return true;
-  }
-  if (code == CBN_SELCHANGE && id == IDC_MAIN_COM_LIST) {
+    handled = true;
+  } else if (code == CBN_SELCHANGE && id == IDC_MAIN_COM_LIST) {
     links_->OnComSelected();
-    return true;
+    handled = true;
   }
-  return false;
+  // A picker, the address or the port number changed: the strip says so.
+  ShowLinkInStrip();
+  return handled;
 }
 
 bool CDrennicDlg::OnNotify(const NMHDR& header, LRESULT* result) {
@@ -363,7 +389,17 @@ void CDrennicDlg::OnStepTab(int steps) {
 
 void CDrennicDlg::OnSize(int cx, int cy) {
   if (!tabs_) return;
-  if (tabs_->Layout(cx, cy)) {
+  strip_->Layout(cx, cy);
+  const int above = cy - strip_->Height();
+  const bool moved = tabs_->Layout(cx, above);
+  // The tab control's frame reaches below the area it is laid out in (as it
+  // reached below the window before the strip came): it stops at the strip.
+  if (const HWND tabControl = Item(IDC_MAIN_TABS)) {
+    const RECT tabRect = ui::RectInParent(tabControl, hwnd());
+    ::SetWindowRgn(tabControl,
+                   ::CreateRectRgn(0, 0, tabRect.right - tabRect.left, std::max<int>(above - tabRect.top, 0)), FALSE);
+  }
+  if (moved) {
     ::UpdateWindow(hwnd());
     ::InvalidateRect(hwnd(), nullptr, TRUE);
   }
@@ -371,7 +407,7 @@ void CDrennicDlg::OnSize(int cx, int cy) {
 
 void CDrennicDlg::OnMinMaxInfo(MINMAXINFO& info) {
   info.ptMinTrackSize.x = Scaled(kMinTrackWidth);
-  info.ptMinTrackSize.y = Scaled(kMinTrackHeight);
+  info.ptMinTrackSize.y = Scaled(kMinTrackHeight) + (strip_ ? strip_->Height() : 0);
   info.ptMaxTrackSize.x = Scaled(kMaxTrackWidth) + (tabs_ ? tabs_->ExtraWidth() : 0);
 }
 

@@ -12,6 +12,7 @@
 #include "app/dpi_change.h"
 #include "app/link_choice.h"
 #include "app/picker_tooltip.h"
+#include "app/status_strip.h"
 #include "app/tab_host.h"
 #include "app/window_command_host.h"
 #include "platform/clock.h"
@@ -40,6 +41,10 @@ class CDrennicDlg : public ui::Dialog {
   LinkChoice& linkChoice() { return *links_; }
   TabHost& tabs() { return *tabs_; }
   WindowCommandHost& commandHost() { return *host_; }
+  StatusStrip& statusStrip() { return *strip_; }
+  // The text of label IDC_MAIN_QUEUE_PORT_TEXT: the port the chosen queue
+  // stands on.
+  std::wstring QueuePortText() const;
 
  protected:
   bool OnInitDialog() override;
@@ -55,6 +60,19 @@ class CDrennicDlg : public ui::Dialog {
  private:
   struct CommandRow;
   static const CommandRow kCommands[];
+  using Flow = void (*)(CommandHost&);
+
+  // Runs a command flow with the window busy: painted, deaf to input but
+  // the Cancel of a wait, and followed by the status strip, whose Cancel
+  // button goes once the window takes input again.
+  void RunFlow(Flow flow);
+  // The flow of button IDC_MAIN_SEND: the page's action (kPageButtons); on
+  // the Sensor Adjustment tab the RFID calibration when its choice is made.
+  Flow MainFlow() const;
+  // The link and model in the status strip, as the pickers show them now.
+  void ShowLinkInStrip();
+  // The window grows by the status strip's height.
+  void MakeRoomForStrip();
 
   void SetIconAndTitle();
   // The tab area is laid out in pixels and the link choice and the buttons
@@ -75,14 +93,6 @@ class CDrennicDlg : public ui::Dialog {
   // WM_DPICHANGED: the window at `dpi` in the suggested rectangle.
   void OnDpiChanged(int dpi, const RECT& suggested);
 
-  // The commands of the buttons.
-  void RunMainAction();
-  void RunSendConfiguration();
-  void RunSensorAdjustment();
-  void RunPrintAction();
-  void RunReceive();
-  void RunImport();
-  void RunExport();
   void RunSerialSettings();
   void OnQueueRadio() { links_->OnRadio(0); }
   void OnComRadio() { links_->OnRadio(1); }
@@ -93,6 +103,7 @@ class CDrennicDlg : public ui::Dialog {
 
   CDrennicApp& app_;
   Clock& clock_;
+  std::unique_ptr<StatusStrip> strip_;
   std::unique_ptr<WindowCommandHost> host_;
   std::unique_ptr<TabHost> tabs_;
   std::unique_ptr<LinkChoice> links_;

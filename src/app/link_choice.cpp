@@ -282,6 +282,21 @@ void LinkChoice::Collect() {
   }
 }
 
+PreferencesRecord LinkChoice::Shown() const {
+  PreferencesRecord shown = prefs_;
+  switch (shown.portKind) {
+    case kPortKindPrt: shown.portName = PickedName(IDC_MAIN_QUEUE_LIST); break;
+    case kPortKindCom: shown.portName = PickedName(IDC_MAIN_COM_LIST); break;
+    case kPortKindUsb: shown.portName = PickedName(IDC_MAIN_USB_LIST); break;
+    case kPortKindNet:
+      shown.portName = IpAddressText();
+      shown.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
+      break;
+    default: break;
+  }
+  return shown;
+}
+
 bool LinkChoice::UseDirectPort() {
   const std::wstring queue = PickedName(IDC_MAIN_QUEUE_LIST);
   const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();

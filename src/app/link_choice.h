@@ -64,6 +64,9 @@ class LinkChoice {
   // Reads the pickers into the preferences and, for a queue, works out the
   // port behind it.
   void Collect();
+  // The preferences with the link the pickers show now, without taking it
+  // in (for the status strip's words).
+  PreferencesRecord Shown() const;
   // For a queue on a COM, USB or network port: switches to that port and
   // selects it. False when the queue's port cannot be reached directly (the
   // choice then stays on the queue).

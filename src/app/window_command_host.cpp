@@ -1,8 +1,13 @@
 #include "app/window_command_host.h"
 
+#include <cstdio>
+
 #include "app/drennic_app.h"
 #include "app/drennic_dlg.h"
+#include "app/status_strip.h"
 #include "app/tab_host.h"
+#include "operations/rfid_calibration.h"
+#include "operations/status_words.h"
 #include "pages/calibration_page.h"
 #include "res/main_window_ids.h"
 #include "ui/controls.h"
@@ -10,9 +15,25 @@
 
 namespace vostrel {
 
+namespace {
+
+// "10:42": the time of day a command ended.
+std::wstring TimeOfDay() {
+  SYSTEMTIME now{};
+  ::GetLocalTime(&now);
+  wchar_t text[8] = {};
+  std::swprintf(text, 8, L"%02u:%02u", static_cast<unsigned>(now.wHour), static_cast<unsigned>(now.wMinute));
+  return text;
+}
+
+constexpr int kRfidLimitSeconds = static_cast<int>(kRfidCalibrationLimitMs / 1000);
+
+}  // namespace
+
 WindowCommandHost::WindowCommandHost(CDrennicDlg& window, CDrennicApp& app, Clock& base)
     : window_(window), app_(app), busy_(window.hwnd(), base) {
   app_.linkClock.RelayTo(busy_);
+  busy_.SetCancelButton(window_.statusStrip().cancelButton());
 }
 
 WindowCommandHost::~WindowCommandHost() { app_.linkClock.RelayTo(SystemClock()); }
@@ -63,14 +84,81 @@ void WindowCommandHost::HandCalibrationMedia() {
 
 void WindowCommandHost::ClearCheckAll() { window_.ClearCheckAll(); }
 
-void WindowCommandHost::ShowPause(int secondsLeft) { busy_.ShowCountdown(secondsLeft); }
-void WindowCommandHost::EndPause() { busy_.EndCountdown(); }
-void WindowCommandHost::ShowElapsed(int secondsPassed) { busy_.ShowCountdown(secondsPassed); }
+void WindowCommandHost::BeginCommand() {
+  ended_ = false;
+  StatusStrip& strip = window_.statusStrip();
+  strip.ShowText(GetText(StatusText::kWorking));
+  strip.ShowProgress(0, 0);
+  strip.ShowCancel(true, false);
+  busy_.PaintPending();
+}
+
+void WindowCommandHost::EndCommand() {
+  StatusStrip& strip = window_.statusStrip();
+  strip.ShowProgress(0, 0);
+  strip.ShowCancel(false, false);
+  // A command that ended without a word (a question answered No).
+  if (!ended_) strip.ShowText(GetText(StatusText::kReady));
+}
+
+void WindowCommandHost::ShowEnd(const std::wstring& text) {
+  ended_ = true;
+  window_.statusStrip().ShowText(text);
+  busy_.PaintPending();
+}
+
+void WindowCommandHost::BeginWait(CancellableWait wait) {
+  busy_.AllowCancel(true);
+  StatusStrip& strip = window_.statusStrip();
+  strip.ShowCancel(true, busy_.cancelAllowed());
+  pauseSeconds_ = 0;
+  switch (wait) {
+    case CancellableWait::Connect:
+      strip.ShowText(
+          FillText(GetText(StatusText::kConnecting), {LinkInWords(app_.currentPrefs, window_.QueuePortText())}));
+      break;
+    case CancellableWait::Pause: break;  // ShowPause has the seconds
+    case CancellableWait::RfidPolls:
+      strip.ShowText(FillText(GetText(StatusText::kRfidRunning), {DurationInWords(0)}));
+      strip.ShowProgress(0, kRfidLimitSeconds);
+      break;
+  }
+  busy_.PaintPending();
+}
+
+void WindowCommandHost::EndWait() {
+  busy_.AllowCancel(false);
+  StatusStrip& strip = window_.statusStrip();
+  strip.ShowCancel(true, false);
+  strip.ShowProgress(0, 0);
+  if (!busy_.WaitCancelled()) strip.ShowText(GetText(StatusText::kTalking));
+  busy_.PaintPending();
+}
+
+void WindowCommandHost::ShowPause(int secondsLeft) {
+  // The first second shown is the whole pause.
+  if (pauseSeconds_ == 0) pauseSeconds_ = secondsLeft;
+  StatusStrip& strip = window_.statusStrip();
+  strip.ShowText(FillText(GetText(StatusText::kPause), {std::to_wstring(secondsLeft)}));
+  strip.ShowProgress(pauseSeconds_ - secondsLeft, pauseSeconds_);
+  busy_.PaintPending();
+}
+
+void WindowCommandHost::ShowElapsed(int secondsPassed) {
+  StatusStrip& strip = window_.statusStrip();
+  strip.ShowText(FillText(GetText(StatusText::kRfidRunning), {DurationInWords(secondsPassed)}));
+  strip.ShowProgress(secondsPassed, kRfidLimitSeconds);
+  busy_.PaintPending();
+}
 
 void WindowCommandHost::ShowOutcome(const ExchangeOutcome& outcome) {
-  busy_.EndCountdown();
   busy_.DropQueuedInput();
+  if (!outcome.done()) ShowEnd(FailureInWords(outcome.code));
   ReportCode(outcome.code, Owner());
+}
+
+void WindowCommandHost::ReportDone(const CommandDone& done) {
+  ShowEnd(DoneInWords(done, LinkInWords(app_.currentPrefs, window_.QueuePortText()), TimeOfDay()));
 }
 
 }  // namespace vostrel

@@ -26,6 +26,10 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
 
   // The window is busy for the life of the scope (one per command).
   ui::BusyWindow& busy() { return busy_; }
+  // A command begins and ends: the status strip follows it, and keeps how
+  // it ended until the next one.
+  void BeginCommand();
+  void EndCommand();
 
   HWND Owner() override;
   SettingsStore& Store() override;
@@ -51,19 +55,25 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   void HandStandardToEasy() override;
   void HandCalibrationMedia() override;
   void ClearCheckAll() override;
+  void ReportDone(const CommandDone& done) override;
 
  private:
-  // The pause's countdown in the title; the outcome as its numbered message,
-  // after the input that came in meanwhile is gone.
+  // The waits in the status strip, with Cancel enabled while one lasts; the
+  // outcome as its numbered message, after the input that came in meanwhile
+  // is gone, and in the strip.
+  void BeginWait(CancellableWait wait) override;
+  void EndWait() override;
   void ShowPause(int secondsLeft) override;
-  void EndPause() override;
-  // The seconds of the RFID calibration's polls in the title, like a pause's.
   void ShowElapsed(int secondsPassed) override;
   void ShowOutcome(const ExchangeOutcome& outcome) override;
+  // How the command ended, in the strip until the next one.
+  void ShowEnd(const std::wstring& text);
 
   CDrennicDlg& window_;
   CDrennicApp& app_;
   ui::BusyWindow busy_;
+  int pauseSeconds_ = 0;
+  bool ended_ = false;
 };
 
 }  // namespace vostrel

@@ -14,6 +14,7 @@ namespace vostrel {
 // The codes of the numbered messages; kDone is no message at all.
 enum class ResultCode : int {
   kDone = 0,
+  kCancelled = -1,        // the user ended a wait of the command: no message either
   kImportFailed = 20,     // a settings file did not open or does not start like one
   kInvalidData = 21,      // has a message, but nothing reports it
   kExportFailed = 22,     // a settings file cannot be written

@@ -17,5 +17,6 @@ extern const TextRow<kLongCellUnits> kGuideTexts[BlockRowCount(TextBlock::GuideT
 extern const TextRow<kShortCellUnits> kPrintPageTexts[BlockRowCount(TextBlock::PrintPageTexts)];
 extern const TextRow<kShortCellUnits> kValueWords[BlockRowCount(TextBlock::ValueWords)];
 extern const TextRow<kLongCellUnits> kMessageTexts[BlockRowCount(TextBlock::MessageTexts)];
+extern const TextRow<kLongCellUnits> kStatusTexts[BlockRowCount(TextBlock::StatusTexts)];
 
 }  // namespace vostrel

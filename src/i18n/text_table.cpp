@@ -25,11 +25,29 @@ const wchar_t* CellText(TextId id, Language language) {
     case TextBlock::PrintPageTexts: return CellOf(kPrintPageTexts, id.row, language);
     case TextBlock::ValueWords: return CellOf(kValueWords, id.row, language);
     case TextBlock::MessageTexts: return CellOf(kMessageTexts, id.row, language);
+    case TextBlock::StatusTexts: return CellOf(kStatusTexts, id.row, language);
   }
   return L"";
 }
 
 const wchar_t* GetText(TextId id) { return CellText(id, CurrentLanguage()); }
+
+const wchar_t* GetText(StatusText row) { return GetText(StatusTextId(row)); }
+
+std::wstring FillText(std::wstring_view text, std::initializer_list<std::wstring_view> values) {
+  std::wstring filled;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const wchar_t next = at + 1 < text.size() ? text[at + 1] : L'\0';
+    if (text[at] == L'%' && next >= L'1' && next <= L'3') {
+      const auto index = static_cast<std::size_t>(next - L'1');
+      if (index < values.size()) filled += values.begin()[index];
+      ++at;
+      continue;
+    }
+    filled += text[at];
+  }
+  return filled;
+}
 
 const wchar_t* GetText(const TextRange& range, std::int32_t index) {
   if (index < 0 || index >= range.count) return L"";

@@ -9,6 +9,7 @@
 // lists are in i18n/text_entries.h.
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -22,9 +23,10 @@ enum class TextBlock : std::int32_t {
   PrintPageTexts = 2,  // captions of the Print page
   ValueWords = 3,      // "MM", "OFF", "ON"
   MessageTexts = 4,    // numbered messages, questions, the file filter
+  StatusTexts = 5,     // the main window's status strip (StatusText names its rows)
 };
 
-inline constexpr int kTextBlockCount = 5;
+inline constexpr int kTextBlockCount = 6;
 inline constexpr int kShortCellUnits = 32;
 inline constexpr int kLongCellUnits = 512;
 
@@ -32,6 +34,43 @@ struct TextId {
   TextBlock block = TextBlock::LabelTexts;
   std::int32_t row = 0;
 };
+
+// The rows of the StatusTexts block, by name. "%1", "%2", "%3" stand for the
+// values FillText puts in.
+enum class StatusText : std::int32_t {
+  kQueueLink,             // %1 the queue, %2 its port
+  kQueueLinkWithoutPort,  // %1 the queue
+  kNoLink,
+  kReady,
+  kWorking,
+  kConnecting,  // %1 the link
+  kTalking,
+  kPause,                // %1 seconds left
+  kRfidRunning,          // %1 the time passed
+  kMinutesAndSeconds,    // %1 minutes, %2 seconds
+  kSeconds,              // %1 seconds
+  kSent,                 // %1 settings, %2 the link, %3 the time of day
+  kReceived,             // %1 settings, %2 the time of day
+  kInformationReceived,  // %1 the time of day
+  kImported,             // %1 settings, %2 the file
+  kExported,             // %1 the file
+  kSelfTestSent,
+  kSampleSent,
+  kFileSent,  // %1 the file
+  kSensorAdjusted,
+  kSensorNotAdjusted,
+  kRfidCalibrated,
+  kRfidNotCalibrated,
+  kNoRfid,
+  kFailed,  // %1 the code, %2 its message
+  kCancelled,
+  kCancelButton,
+  kInformationHint,
+  kCount,
+};
+inline constexpr int kStatusTextCount = static_cast<int>(StatusText::kCount);
+
+constexpr TextId StatusTextId(StatusText row) { return {TextBlock::StatusTexts, static_cast<std::int32_t>(row)}; }
 
 // Rows first.row .. first.row + count - 1 of first.block; count 0: no rows.
 struct TextRange {
@@ -52,12 +91,15 @@ constexpr int BlockRowCount(TextBlock block) {
     case TextBlock::PrintPageTexts: return 5;
     case TextBlock::ValueWords: return 3;
     case TextBlock::MessageTexts: return 18;
+    case TextBlock::StatusTexts: return kStatusTextCount;
   }
   return 0;
 }
 
 constexpr int BlockCellUnits(TextBlock block) {
-  return block == TextBlock::GuideTexts || block == TextBlock::MessageTexts ? kLongCellUnits : kShortCellUnits;
+  return block == TextBlock::GuideTexts || block == TextBlock::MessageTexts || block == TextBlock::StatusTexts
+             ? kLongCellUnits
+             : kShortCellUnits;
 }
 
 constexpr bool RowExists(TextId id) { return id.row >= 0 && id.row < BlockRowCount(id.block); }
@@ -68,6 +110,11 @@ const wchar_t* CellText(TextId id, Language language);
 
 // The cell of a row in the current language.
 const wchar_t* GetText(TextId id);
+const wchar_t* GetText(StatusText row);
+
+// `text` with "%1", "%2" and "%3" replaced by the values in that order; a
+// mark without a value is left out.
+std::wstring FillText(std::wstring_view text, std::initializer_list<std::wstring_view> values);
 // The cell of row first + index of the range in the current language; an
 // index outside 0 .. count - 1 gives an empty text.
 const wchar_t* GetText(const TextRange& range, std::int32_t index);

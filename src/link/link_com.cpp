@@ -138,7 +138,7 @@ LinkStatus PrinterLink::ReadCom(char* reply, std::uint32_t capacity, ReplyRule r
     COMSTAT state{};
     if (!::ClearCommError(handle.get(), &errors, &state)) return ::GetLastError();
     if (state.cbInQue == 0) {
-      if (earlyEnd || Elapsed(start) > comReadTimeout) break;
+      if (earlyEnd || Elapsed(start) > comReadTimeout || clock_.WaitCancelled()) break;
     } else {
       // The last byte of the buffer stays zero; a full buffer ends the reply.
       if (total >= capacity - 1) break;

@@ -35,7 +35,9 @@ int PrinterLink::WaitSocket(bool forWrite, std::uint64_t limitMs) {
     const int ready = ::select(0, forWrite ? nullptr : &set, forWrite ? &set : nullptr, nullptr, &now);
     if (ready != 0) return ready;
     const std::uint32_t elapsed = Elapsed(start);
-    if (elapsed >= limitMs) return 0;
+    // A write that has started is never ended half-way; a read ends as if
+    // nothing came.
+    if (elapsed >= limitMs || (!forWrite && clock_.WaitCancelled())) return 0;
     clock_.Sleep(static_cast<std::uint32_t>(std::min<std::uint64_t>(kSocketPollMs, limitMs - elapsed)));
   }
 }
@@ -66,7 +68,7 @@ bool PrinterLink::Connect(SOCKET candidate, const sockaddr_in& address) {
       }
       if (ready > 0) break;
       const std::uint32_t elapsed = Elapsed(start);
-      if (elapsed >= kConnectLimitMs) {
+      if (elapsed >= kConnectLimitMs || clock_.WaitCancelled()) {
         openError = kLinkTimedOut;
         return false;
       }
@@ -187,7 +189,7 @@ LinkStatus PrinterLink::ReadNet(char* reply, std::uint32_t capacity, ReplyRule r
     const std::uint64_t wait = earlyEnd ? kEarlyEndWaitMs : 2ull * netReadTimeout;
     if (WaitSocket(false, wait) == 0) {
       if (earlyEnd) return kLinkOk;
-      if (retries == 2) return kLinkTimedOut;
+      if (retries == 2 || clock_.WaitCancelled()) return kLinkTimedOut;
       clock_.Sleep(kReadRetrySleepMs);
       ++retries;
       continue;

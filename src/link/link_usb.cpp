@@ -44,7 +44,7 @@ bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
       usbPortName = match.portName;
       break;
     }
-    if (Elapsed(start) > kFindLimitMs) {
+    if (Elapsed(start) > kFindLimitMs || clock_.WaitCancelled()) {
       kind = 0;
       portName.clear();
       return false;
@@ -180,7 +180,7 @@ LinkStatus PrinterLink::ReadUsb(char* reply, std::uint32_t capacity, ReplyRule r
       // The last byte of the buffer stays zero; a full buffer ends the reply.
       if (total >= capacity - 1) break;
     }
-    if (Elapsed(start) > usbReadTimeout) {
+    if (Elapsed(start) > usbReadTimeout || clock_.WaitCancelled()) {
       // A read that is merely still pending has timed out.
       const DWORD error = ::GetLastError();
       const bool stillPending = error == ERROR_IO_INCOMPLETE || error == ERROR_IO_PENDING;

@@ -59,6 +59,25 @@ ScriptPreparation PreparationOf(CommandHost& host) {
                            host.Owner()};
 }
 
+int ScriptSettingCount(std::wstring_view script) {
+  int count = 0;
+  for (std::size_t start = 0; start < script.size();) {
+    std::size_t end = script.find(L'\n', start);
+    if (end == std::wstring_view::npos) end = script.size();
+    if (script.substr(start, end - start).find(L"\t:\t") != std::wstring_view::npos) ++count;
+    start = end + 1;
+  }
+  return count;
+}
+
+int ReadSettingCount(const SettingsStore& store) {
+  int count = 0;
+  for (const ScriptEntry& entry : store.scriptEntries) {
+    if (entry.item && entry.item->selected == 1) ++count;
+  }
+  return count;
+}
+
 std::wstring LinkName(const PreferencesRecord& prefs) {
   switch (prefs.portKind) {
     case kPortKindPrt: return L"queue:" + prefs.portName;

@@ -32,6 +32,11 @@ void UncheckSettingsPages(CommandHost& host);
 // the caller has checked that the Standard page exists.
 ScriptPreparation PreparationOf(CommandHost& host);
 
+// The settings a script sets: its lines of the form "KEY\t:\tVALUE".
+int ScriptSettingCount(std::wstring_view script);
+// The settings the store holds as read (selected).
+int ReadSettingCount(const SettingsStore& store);
+
 // The link of the current preferences in words, for the outcome's details:
 // "net:192.168.0.10:9100", "com:COM3", "usb:USB001", "queue:Name".
 std::wstring LinkName(const PreferencesRecord& prefs);

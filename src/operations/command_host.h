@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
+
 #include "i18n/language.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
@@ -36,6 +39,32 @@ struct CommandPages {
 
 // The tab whose page is shown, as far as the flows tell them apart.
 enum class CommandTab { Easy, Standard, Information, Calibration, Print, Advanced, None };
+
+// What a command that went through did, for the window's status strip. A
+// failed or cancelled one says so through its outcome (ExchangeFront).
+enum class CommandDoneKind {
+  Sent,                 // `settings` to the link
+  Received,             // `settings` read from the listing
+  InformationReceived,  // the serial number and counters
+  Imported,             // `settings` from the file `where`
+  Exported,             // to the file `where`
+  SelfTestSent,
+  SampleSent,
+  FileSent,  // the file `where`
+  SensorAdjusted,
+  SensorNotAdjusted,
+  RfidCalibrated,
+  RfidNotCalibrated,
+  NoRfid,
+};
+struct CommandDone {
+  explicit CommandDone(CommandDoneKind what, int count = 0, std::wstring path = {})
+      : kind(what), settings(count), where(std::move(path)) {}
+
+  CommandDoneKind kind;
+  int settings;
+  std::wstring where;
+};
 
 class CommandHost {
  public:
@@ -80,6 +109,9 @@ class CommandHost {
   virtual void HandStandardToEasy() = 0;
   virtual void HandCalibrationMedia() = 0;
   virtual void ClearCheckAll() = 0;
+
+  // The command went through: what it did, for the status strip.
+  virtual void ReportDone(const CommandDone& done) = 0;
 };
 
 }  // namespace vostrel

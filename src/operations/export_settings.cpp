@@ -8,7 +8,6 @@
 #include "pages/standard_page.h"
 #include "platform/unique_handle.h"
 #include "protocol/command_set.h"
-#include "ui/message_box.h"
 
 namespace vostrel {
 namespace {
@@ -90,19 +89,20 @@ void ExportSettings(CommandHost& host) {
 
   const std::optional<std::wstring> path = AskSettingsFileToSave(host);
   if (!path) return;
+  bool written = false;
   if (rfid) {
-    if (!ReplaceFileWith(std::filesystem::path(*path), kRfidCalibrationStart)) {
-      ReportCode(ResultCode::kExportFailed, host.Owner());
-    }
+    written = ReplaceFileWith(std::filesystem::path(*path), kRfidCalibrationStart);
+  } else {
+    SendBuffer buffer;
+    const Outgoing outgoing = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
+    written = outgoing.status == OutgoingStatus::Ready &&
+              ReplaceFileWith(std::filesystem::path(*path), std::string_view(buffer.data(), outgoing.byteCount));
+  }
+  if (!written) {
+    host.Front().ShowOutcome({ResultCode::kExportFailed, kLinkOk, L"the file '" + *path + L"' was not written"});
     return;
   }
-
-  SendBuffer buffer;
-  const Outgoing outgoing = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
-  if (outgoing.status != OutgoingStatus::Ready ||
-      !ReplaceFileWith(std::filesystem::path(*path), std::string_view(buffer.data(), outgoing.byteCount))) {
-    ReportCode(ResultCode::kExportFailed, host.Owner());
-  }
+  host.ReportDone(CommandDone(CommandDoneKind::Exported, 0, *path));
 }
 
 }  // namespace vostrel

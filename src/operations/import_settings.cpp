@@ -4,7 +4,6 @@
 #include "pages/advanced_page.h"
 #include "pages/standard_page.h"
 #include "protocol/settings_file.h"
-#include "ui/message_box.h"
 
 namespace vostrel {
 
@@ -17,9 +16,10 @@ void ImportSettings(CommandHost& host) {
   store.ClearValues();
   if (LoadSettingsText(store, std::filesystem::path(*path)) != LoadResult::Read) {
     // The pages keep what they showed.
-    ReportCode(ResultCode::kImportFailed, host.Owner());
+    host.Front().ShowOutcome({ResultCode::kImportFailed, kLinkOk, L"the file '" + *path + L"' was not read"});
     return;
   }
+  const int settings = ReadSettingCount(store);
 
   const CommandPages pages = host.Pages();
   UncheckSettingsPages(host);
@@ -30,7 +30,11 @@ void ImportSettings(CommandHost& host) {
   if (pages.advanced) pages.advanced->ShowReceived();
   host.HandStandardToEasy();
   if (pages.standard) pages.standard->ShowMediaSensorText();
-  if (!shown) ReportCode(ResultCode::kRejectedValue, host.Owner());
+  if (!shown) {
+    host.Front().ShowOutcome({ResultCode::kRejectedValue, kLinkOk, L"a value of the file cannot be shown"});
+    return;
+  }
+  host.ReportDone(CommandDone(CommandDoneKind::Imported, settings, *path));
 }
 
 }  // namespace vostrel

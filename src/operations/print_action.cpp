@@ -64,10 +64,10 @@ LinkStatus SendPieces(HANDLE file, std::uint64_t length, const std::function<Lin
 
 bool OpenForPrint(CommandHost& host, DirectPortScope& direct, PrinterExchange::Session& session) {
   if (session.Open(TimeoutClass::kNormal)) return true;
+  const ExchangeOutcome outcome = session.NotOpened();
   session.Close();
   direct.Restore();
-  host.Front().ShowOutcome(
-      {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkName(host.CurrentPrefs()) + L" did not open"});
+  host.Front().ShowOutcome(outcome);
   return false;
 }
 
@@ -88,6 +88,7 @@ void RunPrintAction(CommandHost& host) {
   if (!OpenForPrint(host, direct, session)) return;
 
   ExchangeOutcome outcome;
+  bool printed = false;
   const EmulationCode code = AskEmulation(store, session, outcome);
   if (outcome.done()) {
     const std::wstring_view command = page->printModeIndex() == kSelfTest ? SelfTestText(code) : SamplePrintText(code);
@@ -96,10 +97,15 @@ void RunPrintAction(CommandHost& host) {
     const Outgoing built = BuildOutgoing(buffer, command, PrefixUse::WithoutPrefix);
     const LinkStatus status = WritePlain(session, std::string_view(buffer.data(), built.byteCount));
     if (status != kLinkOk) outcome = WriteFailure(status, L"the print command");
+    printed = status == kLinkOk && built.byteCount > 0;
   }
   session.Close();
   direct.Restore();
   host.Front().ShowOutcome(outcome);
+  if (printed) {
+    host.ReportDone(
+        CommandDone(page->printModeIndex() == kSelfTest ? CommandDoneKind::SelfTestSent : CommandDoneKind::SampleSent));
+  }
 }
 
 void SendPrintFile(CommandHost& host) {
@@ -136,6 +142,7 @@ void SendPrintFile(CommandHost& host) {
   session.Close();
   direct.Restore();
   host.Front().ShowOutcome(outcome);
+  if (outcome.done()) host.ReportDone(CommandDone(CommandDoneKind::FileSent, 0, store.printFilePath));
 }
 
 }  // namespace vostrel

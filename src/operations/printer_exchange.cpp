@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kStepsPerSecond = 1000 / static_cast<int>(kPauseStepMs);
 
-std::wstring StatusText(LinkStatus status) { return L" (status " + std::to_wstring(status) + L")"; }
+std::wstring StatusSuffix(LinkStatus status) { return L" (status " + std::to_wstring(status) + L")"; }
 
 // Closes the link on every path out of a command.
 class ClosesLink {
@@ -72,7 +72,26 @@ ExchangeOutcome PrinterExchange::Failure(ResultCode code, std::wstring detail, L
   return ExchangeOutcome{code, status, std::move(detail)};
 }
 
-bool PrinterExchange::Open(TimeoutClass timeouts) { return link_.Open(timeouts); }
+ExchangeOutcome CancelledOutcome() { return {ResultCode::kCancelled, kLinkOk, L"the user cancelled the command"}; }
+
+ExchangeOutcome PrinterExchange::NotOpened() const {
+  if (clock_.WaitCancelled()) return CancelledOutcome();
+  return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
+}
+
+bool PrinterExchange::Open(TimeoutClass timeouts) {
+  bool opened = false;
+  {
+    const WaitScope wait(front_, CancellableWait::Connect);
+    opened = link_.Open(timeouts);
+  }
+  // Cancelled as the connect came through: nothing is written.
+  if (opened && clock_.WaitCancelled()) {
+    link_.Close();
+    return false;
+  }
+  return opened;
+}
 
 LinkStatus PrinterExchange::Write(std::string_view bytes) {
   std::uint32_t written = 0;
@@ -82,23 +101,25 @@ LinkStatus PrinterExchange::Write(std::string_view bytes) {
   return written == bytes.size() ? kLinkOk : kLinkWriteTimedOut;
 }
 
-void PrinterExchange::Pause() {
-  const int steps = PreRequestPauseSteps(prefs_.portKind);
-  for (int step = 0; step < steps; ++step) {
-    if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
-    clock_.Sleep(kPauseStepMs);
+bool PrinterExchange::Pause() {
+  {
+    const WaitScope wait(front_, CancellableWait::Pause);
+    const int steps = PreRequestPauseSteps(prefs_.portKind);
+    for (int step = 0; step < steps && !clock_.WaitCancelled(); ++step) {
+      if (step % kStepsPerSecond == 0) front_.ShowPause((steps - step) / kStepsPerSecond);
+      clock_.Sleep(kPauseStepMs);
+    }
   }
   front_.EndPause();
+  return !clock_.WaitCancelled();
 }
 
 ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string& reply) {
   reply.clear();
   ClosesLink closes(link_);
-  if (!Open(request.timeouts)) {
-    return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
-  }
+  if (!Open(request.timeouts)) return NotOpened();
   if (const LinkStatus status = Write(request.bytes); status != kLinkOk) {
-    return Failure(ResultCode::kWriteFailed, request.notWritten + StatusText(status), status);
+    return Failure(ResultCode::kWriteFailed, request.notWritten + StatusSuffix(status), status);
   }
   if (!request.readsReply) return {};
 
@@ -109,7 +130,7 @@ ExchangeOutcome PrinterExchange::Run(const ExchangeRequest& request, std::string
   link_.Close();
   const std::wstring replyName(request.replyName);
   if (status != kLinkOk) {
-    return Failure(ResultCode::kReadFailed, L"the " + replyName + L" was not read" + StatusText(status), status);
+    return Failure(ResultCode::kReadFailed, L"the " + replyName + L" was not read" + StatusSuffix(status), status);
   }
   // A lost connection reports a count that is no count at all.
   if (count == 0 || count > request.room) {
@@ -132,14 +153,12 @@ ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, Receiv
   listing = {};
   {
     ClosesLink closes(link_);
-    if (!Open(TimeoutClass::kNormal)) {
-      return Failure(ResultCode::kLinkNotOpened, L"the link " + linkName_ + L" did not open");
-    }
+    if (!Open(TimeoutClass::kNormal)) return NotOpened();
     if (const LinkStatus status = Write(kPreRequestCommand); status != kLinkOk) {
-      return Failure(ResultCode::kWriteFailed, L"the pre-request was not written" + StatusText(status), status);
+      return Failure(ResultCode::kWriteFailed, L"the pre-request was not written" + StatusSuffix(status), status);
     }
   }
-  Pause();
+  if (!Pause()) return CancelledOutcome();
 
   std::string reply;
   ExchangeOutcome outcome =

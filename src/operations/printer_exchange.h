@@ -38,9 +38,17 @@ struct ExchangeOutcome {
   bool done() const { return code == ResultCode::kDone; }
 };
 
+// The waits the user may end with Cancel: nothing is cut half-way in them,
+// and after one was ended nothing more is written.
+enum class CancellableWait { Connect, Pause, RfidPolls };
+
 class ExchangeFront {
  public:
   virtual ~ExchangeFront() = default;
+  // A wait that the user may end begins, and ends. Whether the user ended
+  // it is the clock's WaitCancelled.
+  virtual void BeginWait(CancellableWait wait) { static_cast<void>(wait); }
+  virtual void EndWait() {}
   // Once a second during the pause after the pre-request: the whole seconds
   // left, from 20 (TCP) or 5 (COM, USB) down to 1.
   virtual void ShowPause(int secondsLeft) = 0;
@@ -53,6 +61,21 @@ class ExchangeFront {
   // closed and the link choice put back), for a done command too.
   virtual void ShowOutcome(const ExchangeOutcome& outcome) = 0;
 };
+
+// A cancellable wait of `front` for the life of the object.
+class WaitScope {
+ public:
+  WaitScope(ExchangeFront& front, CancellableWait wait) : front_(front) { front_.BeginWait(wait); }
+  ~WaitScope() { front_.EndWait(); }
+  WaitScope(const WaitScope&) = delete;
+  WaitScope& operator=(const WaitScope&) = delete;
+
+ private:
+  ExchangeFront& front_;
+};
+
+// The outcome of a command whose wait the user ended: no message.
+ExchangeOutcome CancelledOutcome();
 
 // The room of a reply that is not a listing: the link's reply buffer less
 // its closing zero.
@@ -135,6 +158,9 @@ class PrinterExchange {
 
     bool Open(TimeoutClass timeouts);
     bool opened() const { return opened_; }
+    // The outcome of an Open that failed: the link did not open, or the
+    // user ended the connect.
+    ExchangeOutcome NotOpened() const { return exchange_.NotOpened(); }
     // Writes all of `bytes`: kLinkOk, or the status of a write that failed
     // or left bytes behind.
     LinkStatus Write(std::string_view bytes);
@@ -155,9 +181,13 @@ class PrinterExchange {
  private:
   ExchangeOutcome Failure(ResultCode code, std::wstring detail, LinkStatus status = kLinkOk) const;
   ExchangeOutcome RoomFilled(const std::wstring& replyName, std::uint32_t room) const;
+  ExchangeOutcome NotOpened() const;
+  // The connect is a wait the user may end; an ended one leaves the link
+  // closed.
   bool Open(TimeoutClass timeouts);
   LinkStatus Write(std::string_view bytes);
-  void Pause();
+  // False when the user ended it.
+  bool Pause();
 
   PrinterLink& link_;
   const PreferencesRecord& prefs_;

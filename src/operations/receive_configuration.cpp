@@ -21,11 +21,12 @@ ExchangeOutcome ShowInformation(CommandHost& host, const std::string& reply) {
 }
 
 // The listing onto the Standard, Advanced and Easy pages, the Standard
-// page's rows ticked.
-ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing) {
+// page's rows ticked; `settings` the number read.
+ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing, int& settings) {
   SettingsStore& store = host.Store();
   store.textBuffer = ListingText(listing);
   ReadListing(store, ListingMode::Read);
+  settings = ReadSettingCount(store);
 
   const CommandPages pages = host.Pages();
   UncheckSettingsPages(host);
@@ -75,8 +76,12 @@ void ReceiveConfiguration(CommandHost& host) {
     }
     // The link is closed; the queue is chosen again before anything is shown.
   }
-  if (outcome.done()) outcome = information ? ShowInformation(host, reply) : ShowListing(host, listing);
+  int settings = 0;
+  if (outcome.done()) outcome = information ? ShowInformation(host, reply) : ShowListing(host, listing, settings);
   host.Front().ShowOutcome(outcome);
+  if (!outcome.done()) return;
+  host.ReportDone(information ? CommandDone(CommandDoneKind::InformationReceived)
+                              : CommandDone(CommandDoneKind::Received, settings));
 }
 
 }  // namespace vostrel

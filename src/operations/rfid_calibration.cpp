@@ -26,10 +26,6 @@ constexpr TextId kNoRfid = GuideText(kGuideNoRfidSupport);
 constexpr std::wstring_view kStatusOk = L"iC:OK\r\n";
 constexpr std::wstring_view kStatusNg = L"iC:NG\r\n";
 
-ExchangeOutcome NotOpened(CommandHost& host) {
-  return {ResultCode::kLinkNotOpened, kLinkOk, L"the link " + LinkName(host.CurrentPrefs()) + L" did not open"};
-}
-
 ExchangeOutcome NotWritten(LinkStatus status, const wchar_t* what) {
   return {ResultCode::kWriteFailed, status,
           std::wstring(what) + L" was not written (status " + std::to_wstring(status) + L")"};
@@ -44,7 +40,7 @@ RfidSupport CheckRfidSupport(CommandHost& host, ExchangeOutcome& outcome) {
   PrinterExchange exchange = ExchangeOf(host);
   PrinterExchange::Session session(exchange);
   if (!session.Open(TimeoutClass::kNormal)) {
-    outcome = NotOpened(host);
+    outcome = session.NotOpened();
     return RfidSupport::Unknown;
   }
   BuildRequest(store, RequestKind::Configuration);
@@ -93,7 +89,7 @@ RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
   PrinterExchange exchange = ExchangeOf(host);
   PrinterExchange::Session session(exchange);
   if (!session.Open(TimeoutClass::kNormal)) {
-    outcome = NotOpened(host);
+    outcome = session.NotOpened();
     return RfidResult::Failed;
   }
   if (const LinkStatus status = session.Write(kRfidCalibrationStart); status != kLinkOk) {
@@ -101,10 +97,17 @@ RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
     return RfidResult::Failed;
   }
   Clock& clock = host.CommandClock();
+  // The polls only wait for the printer: the user may end them between two
+  // writes.
+  const WaitScope wait(host.Front(), CancellableWait::RfidPolls);
   Gathered gathered;
   const std::uint32_t start = clock.TickCount();
   int shownSeconds = -1;
   for (int countdown = kRfidReadsPerPoll;; --countdown) {
+    if (clock.WaitCancelled()) {
+      outcome = CancelledOutcome();
+      return RfidResult::Failed;
+    }
     if (countdown == 0) {
       countdown = kRfidReadsPerPoll;
       if (const LinkStatus status = session.Write(kRfidStatusPoll); status != kLinkOk) {
@@ -156,10 +159,19 @@ void StartRfidCalibration(CommandHost& host) {
   }
   host.Front().ShowOutcome(outcome);
   switch (result) {
-    case RfidResult::Ok: ShowText(host, kSucceeded, MB_ICONINFORMATION); break;
+    case RfidResult::Ok:
+      host.ReportDone(CommandDone(CommandDoneKind::RfidCalibrated));
+      ShowText(host, kSucceeded, MB_ICONINFORMATION);
+      break;
     case RfidResult::Ng:
-    case RfidResult::TimedOut: ShowText(host, kFailed, MB_ICONERROR); break;
-    case RfidResult::NoRfid: ShowText(host, kNoRfid, MB_ICONEXCLAMATION); break;
+    case RfidResult::TimedOut:
+      host.ReportDone(CommandDone(CommandDoneKind::RfidNotCalibrated));
+      ShowText(host, kFailed, MB_ICONERROR);
+      break;
+    case RfidResult::NoRfid:
+      host.ReportDone(CommandDone(CommandDoneKind::NoRfid));
+      ShowText(host, kNoRfid, MB_ICONEXCLAMATION);
+      break;
     case RfidResult::Failed: break;
   }
   if (pages.standard) pages.standard->UncheckAll();

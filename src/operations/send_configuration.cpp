@@ -35,6 +35,7 @@ void SendConfiguration(CommandHost& host) {
   if (!AskYes(host, Row(MessageRow::kSendQuestion))) return;
   host.CollectLinkChoice();
 
+  const int settings = ScriptSettingCount(store.textBuffer);
   SendBuffer buffer;
   const Outgoing outgoing = BuildOutgoing(buffer, store.textBuffer, PrefixUse::WithPrefix);
   ExchangeOutcome outcome;
@@ -45,6 +46,7 @@ void SendConfiguration(CommandHost& host) {
     outcome = ExchangeOf(host).Send(std::string_view(buffer.data(), outgoing.byteCount));
   }
   host.Front().ShowOutcome(outcome);
+  if (outcome.done()) host.ReportDone(CommandDone(CommandDoneKind::Sent, settings));
 }
 
 }  // namespace vostrel

@@ -80,8 +80,10 @@ void RunSensorAdjustment(CommandHost& host) {
   host.Front().ShowOutcome(outcome);
   if (!outcome.done()) return;
   if (AdjustmentSucceeded(store.calibrationResult())) {
+    host.ReportDone(CommandDone(CommandDoneKind::SensorAdjusted));
     ShowText(host, kSucceeded, MB_ICONINFORMATION);
   } else {
+    host.ReportDone(CommandDone(CommandDoneKind::SensorNotAdjusted));
     ShowText(host, kFailed, MB_ICONERROR);
   }
 }

@@ -31,18 +31,27 @@ void CDlgTabInformation::ApplyTexts() {
   for (const Caption& caption : kCaptions) {
     ui::Control(Item(caption.control)).SetText(GetText(ControlTextEntry(caption.entry).caption, 0));
   }
+  ui::Control(Item(IDC_INFO_HINT)).SetText(GetText(StatusText::kInformationHint));
 }
 
 void CDlgTabInformation::ApplyModel(PrinterModel, Language) {
   for (int id : kValueLabels) ui::Control(Item(id)).SetText(L"");
   for (SettingItem* item : InfoItems()) item->value.clear();
+  ShowHintIfEmpty();
 }
 
 bool CDlgTabInformation::ShowStored() {
   const std::array<SettingItem*, 4> items = InfoItems();
   for (size_t i = 0; i < kValueLabels.size(); ++i) ui::Control(Item(kValueLabels[i])).SetText(items[i]->value);
+  ShowHintIfEmpty();
   RepaintWithoutErase(hwnd());
   return true;
+}
+
+void CDlgTabInformation::ShowHintIfEmpty() {
+  bool empty = true;
+  for (int id : kValueLabels) empty = empty && ui::Control(Item(id)).Text().empty();
+  ui::Control(Item(IDC_INFO_HINT)).Show(empty);
 }
 
 }  // namespace vostrel

@@ -27,6 +27,8 @@ class CDlgTabInformation : public SettingsPage {
 
  private:
   std::array<SettingItem*, 4> InfoItems();
+  // The hint IDC_INFO_HINT, shown while every value is empty.
+  void ShowHintIfEmpty();
 };
 
 }  // namespace vostrel

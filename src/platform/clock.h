@@ -14,6 +14,10 @@ class Clock {
   // Milliseconds since some start; wraps around after about 49.7 days.
   virtual std::uint32_t TickCount() = 0;
   virtual void Sleep(std::uint32_t milliseconds) = 0;
+  // Whether the user ended the wait in progress (the main window's Cancel):
+  // a wait that may be ended stops at its next look, one that may not (a
+  // write) goes on. Never for a clock without a user.
+  virtual bool WaitCancelled() { return false; }
 };
 
 // Milliseconds from `start` to `now`, correct across one wrap of the counter.

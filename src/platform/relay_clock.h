@@ -16,6 +16,7 @@ class RelayClock final : public Clock {
 
   std::uint32_t TickCount() override { return target_->TickCount(); }
   void Sleep(std::uint32_t milliseconds) override { target_->Sleep(milliseconds); }
+  bool WaitCancelled() override { return target_->WaitCancelled(); }
 
   void RelayTo(Clock& target) { target_ = &target; }
   Clock& target() const { return *target_; }

@@ -16,3 +16,5 @@
 #define IDC_INFO_PRINT_VALUE 3007
 #define IDC_INFO_SERVICE_VALUE 3008
 #define IDC_INFO_CUT_VALUE 3009
+// In the values' place while they are all empty: what to press to get them.
+#define IDC_INFO_HINT 3010

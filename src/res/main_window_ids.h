@@ -28,3 +28,11 @@
 #define IDC_MAIN_RECEIVE 177
 #define IDC_MAIN_TABS 180
 #define IDC_MAIN_CHECK_ALL 190
+// The status strip along the bottom, placed in pixels by the window: a rule,
+// the link and model, what a command does or how it ended, the progress of
+// a wait and the Cancel that ends it.
+#define IDC_MAIN_STATUS_RULE 191
+#define IDC_MAIN_STATUS_LINK 192
+#define IDC_MAIN_STATUS_TEXT 193
+#define IDC_MAIN_STATUS_PROGRESS 194
+#define IDC_MAIN_STATUS_CANCEL 195

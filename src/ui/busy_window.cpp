@@ -12,14 +12,6 @@ constexpr UINT_PTR kSubclassId = 0x6275;  // "bu"
 // forever.
 constexpr int kMostPaintsPerLook = 64;
 
-std::wstring WindowText(HWND window) {
-  const int length = ::GetWindowTextLengthW(window);
-  std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-  const int copied = ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-  return text;
-}
-
 // Removes every queued message of [first, last] for the thread's windows;
 // `keep` may take one instead (true: it was handled).
 template <typename Keep>
@@ -48,9 +40,9 @@ BusyWindow::~BusyWindow() {
 
 void BusyWindow::Begin() {
   if (depth_++ > 0) return;
-  title_ = WindowText(window_);
-  countdownShown_ = false;
   closeRequested_ = false;
+  cancellable_ = false;
+  cancelled_ = false;
   if (window_) ::SetWindowSubclass(window_, &BusyWindow::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
 }
@@ -58,7 +50,7 @@ void BusyWindow::Begin() {
 void BusyWindow::End() {
   if (depth_ == 0 || --depth_ > 0) return;
   DropQueuedInput();
-  EndCountdown();
+  cancellable_ = false;
   if (window_) ::RemoveWindowSubclass(window_, &BusyWindow::Subclass, kSubclassId);
   ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
   if (closeRequested_ && window_) ::PostMessageW(window_, WM_CLOSE, 0, 0);
@@ -68,6 +60,10 @@ void BusyWindow::End() {
 void BusyWindow::Sleep(std::uint32_t milliseconds) {
   if (depth_ == 0) {
     base_.Sleep(milliseconds);
+    return;
+  }
+  if (cancelled_ && cancellable_) {
+    Pump();
     return;
   }
   const std::uint32_t most = milliseconds <= kSliceMs ? kSliceMs : kLongSliceMs;
@@ -81,18 +77,8 @@ void BusyWindow::Sleep(std::uint32_t milliseconds) {
   Pump();
 }
 
-void BusyWindow::ShowCountdown(int secondsLeft) {
-  if (!window_) return;
-  if (!countdownShown_) title_ = WindowText(window_);
-  countdownShown_ = true;
-  ::SetWindowTextW(window_, (title_ + L" - " + std::to_wstring(secondsLeft)).c_str());
-  PaintPending();
-}
-
-void BusyWindow::EndCountdown() {
-  if (!countdownShown_) return;
-  countdownShown_ = false;
-  if (window_) ::SetWindowTextW(window_, title_.c_str());
+void BusyWindow::Cancel() {
+  if (cancellable_) cancelled_ = true;
 }
 
 void BusyWindow::DropQueuedInput() {
@@ -112,9 +98,13 @@ void BusyWindow::PaintPending() {
 }
 
 void BusyWindow::Pump() {
-  const auto drop = [](const MSG&) {};
-  DropRange(WM_KEYFIRST, WM_KEYLAST, drop);
-  DropRange(WM_MOUSEFIRST, WM_MOUSELAST, drop);
+  // Escape is the keyboard's Cancel; the Cancel button takes its own clicks.
+  DropRange(WM_KEYFIRST, WM_KEYLAST, [this](const MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) Cancel();
+  });
+  DropRange(WM_MOUSEFIRST, WM_MOUSELAST, [this](const MSG& message) {
+    if (cancellable_ && cancelButton_ && message.hwnd == cancelButton_) ::DispatchMessageW(&message);
+  });
   // A press on the caption starts the system's move loop, which paints the
   // window as it goes; every other press outside the client area is dropped.
   DropRange(WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, [this](const MSG& message) {
@@ -122,7 +112,9 @@ void BusyWindow::Pump() {
       ::DispatchMessageW(&message);
     }
   });
-  DropRange(BM_CLICK, BM_CLICK, drop);
+  DropRange(BM_CLICK, BM_CLICK, [this](const MSG& message) {
+    if (cancelButton_ && message.hwnd == cancelButton_) Cancel();
+  });
   PaintPending();
 }
 
@@ -131,9 +123,18 @@ LRESULT CALLBACK BusyWindow::Subclass(HWND window, UINT message, WPARAM wParam, 
   auto* busy = reinterpret_cast<BusyWindow*>(data);
   switch (message) {
     case WM_SETCURSOR:
-      // The children ask their parent first, so this covers the pages too.
-      ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+      // The children ask their parent first, so this covers the pages too;
+      // the Cancel button that may be pressed has the arrow.
+      ::SetCursor(::LoadCursorW(
+          nullptr, busy->cancellable_ && reinterpret_cast<HWND>(wParam) == busy->cancelButton_ ? IDC_ARROW : IDC_WAIT));
       return TRUE;
+    case WM_COMMAND:
+      if (busy->cancelButton_ && reinterpret_cast<HWND>(lParam) == busy->cancelButton_ &&
+          HIWORD(wParam) == BN_CLICKED) {
+        busy->Cancel();
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       // Closing now would end the window under the command: later.
       busy->closeRequested_ = true;

@@ -7,13 +7,13 @@
 // so that a click made during a wait cannot start a second command once the
 // first is over. A close request is kept and handed back at the end.
 //
-// The title carries the seconds left of a pause ("ZKQ_Vostrel 1.0.0.0 - 18")
-// and gets its old text back afterwards.
+// While the command only waits (AllowCancel), Escape and a click on the
+// window's Cancel button end the wait: WaitCancelled is true from then on,
+// and the sleeps of that wait return at once.
 
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 
 #include "platform/clock.h"
 
@@ -36,14 +36,19 @@ class BusyWindow final : public Clock {
 
   std::uint32_t TickCount() override { return base_.TickCount(); }
   // Outside a busy state: the base clock's sleep. Inside: in slices, with the paint messages handled and the input
-  // dropped between them.
+  // dropped between them; none once the user ended a wait that may be ended.
   void Sleep(std::uint32_t milliseconds) override;
+  // The user ended a wait of this busy state.
+  bool WaitCancelled() override { return cancelled_; }
 
   bool busy() const { return depth_ > 0; }
-  // The seconds left of a pause, after the window's own title.
-  void ShowCountdown(int secondsLeft);
-  // The window's own title again.
-  void EndCountdown();
+  // The button that ends a wait (a child of the window).
+  void SetCancelButton(HWND button) { cancelButton_ = button; }
+  // Whether the command only waits now, so that the user may end it.
+  void AllowCancel(bool allowed) { cancellable_ = allowed && depth_ > 0; }
+  bool cancelAllowed() const { return cancellable_; }
+  // The user's Cancel: ends the wait when it may be ended.
+  void Cancel();
   // Throws away the keyboard and mouse input and the posted button clicks
   // queued for the thread's windows.
   void DropQueuedInput();
@@ -74,9 +79,10 @@ class BusyWindow final : public Clock {
   HWND window_;
   Clock& base_;
   int depth_ = 0;
-  std::wstring title_;
-  bool countdownShown_ = false;
   bool closeRequested_ = false;
+  HWND cancelButton_ = nullptr;
+  bool cancellable_ = false;
+  bool cancelled_ = false;
 };
 
 }  // namespace vostrel::ui

@@ -1,5 +1,5 @@
 // The main window while a command waits, in this process: the pause's
-// seconds in the title and its own title back afterwards, the wait cursor,
+// seconds in the status strip (the title stays as it is), the wait cursor,
 // paint messages handled during the wait, input thrown away (a click made
 // during the wait does not run a second command), a close request kept
 // until the command is over.
@@ -15,7 +15,7 @@ using cli::testing_support::SimulatorProcess;
 
 std::wstring TitleOf(HWND window) { return ui::Control(window).Text(); }
 
-TEST(FlowsBusyTest, TheWindowCountsThePauseDownStaysPaintedAndDropsInputWhileReceiveWaits) {
+TEST(FlowsBusyTest, TheStripCountsThePauseDownTheWindowStaysPaintedAndDropsInputWhileReceiveWaits) {
   FlowWindow ui;
   ASSERT_TRUE(ui.created);
   SimulatorProcess sim(4);
@@ -26,6 +26,7 @@ TEST(FlowsBusyTest, TheWindowCountsThePauseDownStaysPaintedAndDropsInputWhileRec
   const HWND page = ui.window->tabs().Page(kPageStandard)->hwnd();
 
   std::vector<std::wstring> titles;
+  std::vector<std::wstring> strip;
   int steps = 0;
   bool paintPending = false;
   bool paintedDuringTheWait = false;
@@ -33,7 +34,10 @@ TEST(FlowsBusyTest, TheWindowCountsThePauseDownStaysPaintedAndDropsInputWhileRec
   ui.clock.onSleep = [&](std::uint32_t ms) {
     if (ms != FlowClock::kPauseStep) return;
     if (paintPending) paintedDuringTheWait = !::GetUpdateRect(page, nullptr, FALSE);
-    if (++steps % 10 == 1) titles.push_back(TitleOf(ui.hwnd()));
+    if (++steps % 10 == 1) {
+      titles.push_back(TitleOf(ui.hwnd()));
+      strip.push_back(ui::Control(ui.Item(IDC_MAIN_STATUS_TEXT)).Text());
+    }
     if (steps == 5) {
       // The user clicks Receive and Send again, and the window is uncovered.
       ::PostMessageW(ui.Item(IDC_MAIN_RECEIVE), BM_CLICK, 0, 0);
@@ -51,9 +55,13 @@ TEST(FlowsBusyTest, TheWindowCountsThePauseDownStaysPaintedAndDropsInputWhileRec
   ui.clock.onSleep = nullptr;
   EXPECT_EQ(boxes.size(), 1u);
 
-  // 20 s: 20, 19, ... 1 after the window's own title.
-  ASSERT_EQ(titles.size(), 20u);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(titles[static_cast<size_t>(i)], title + L" - " + std::to_wstring(20 - i));
+  // 20 s: 20, 19, ... 1 in the strip; the title never changes.
+  ASSERT_EQ(strip.size(), 20u);
+  for (int i = 0; i < 20; ++i) {
+    EXPECT_EQ(strip[static_cast<size_t>(i)],
+              L"プリンタが設定データを準備しています… あと " + std::to_wstring(20 - i) + L" 秒");
+    EXPECT_EQ(titles[static_cast<size_t>(i)], title);
+  }
   EXPECT_EQ(TitleOf(ui.hwnd()), title);
   EXPECT_TRUE(paintedDuringTheWait);
   EXPECT_EQ(cursor, ::LoadCursorW(nullptr, IDC_WAIT));

@@ -3,11 +3,12 @@
 //   gui_step wait          wait (up to 60 s) for the main window
 //   gui_step tab N         click tab N
 //   gui_step ask-tab N     click tab N and wait for the box it opens
-//   gui_step answer yes|no press Yes or No in the open message box
+//   gui_step answer yes|no|ok  press Yes, No or OK in the open message box
 //   gui_step model N       choose model N in the model list
 //   gui_step receive       click Receive, answer its question Yes and wait
 //                          (up to 60 s) until the exchange has ended; a box
 //                          then open (a failure) is left for the screenshot
+//   gui_step click ID      click the main window's control ID (posted)
 //   gui_step close         close the window and answer the exit question Yes
 // Exit status 0 done, 1 no main window, 2 the step failed, 64 usage.
 #include <windows.h>
@@ -64,20 +65,25 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (step == L"answer") {
     if (argc < 3) return 2;
-    return AnswerNextBox(program, std::wstring(argv[2]) == L"yes" ? IDYES : IDNO, 5000) ? 0 : 2;
+    const std::wstring answer = argv[2];
+    return AnswerNextBox(program, answer == L"yes" ? IDYES : answer == L"ok" ? IDOK : IDNO, 5000) ? 0 : 2;
   }
   if (step == L"model") {
     SelectComboEntry(window, IDC_MAIN_MODEL_LIST, number);
     return 0;
   }
   if (step == L"receive") {
-    const std::wstring title = TextOf(window);
+    const HWND strip = ControlOf(window, IDC_MAIN_STATUS_TEXT);
     Click(ControlOf(window, IDC_MAIN_RECEIVE));
     if (!AnswerNextBox(program, IDYES, 10000)) return 2;
-    // The title counts the pause down while the exchange runs.
-    WaitUntil([&] { return TextOf(window) != title || program.HasMessageBox(); }, 10000);
-    WaitUntil([&] { return TextOf(window) == title || program.HasMessageBox(); }, 60000);
-    return TextOf(window) == title && !program.HasMessageBox() ? 0 : 2;
+    // The status strip counts the pause down while the exchange runs, and
+    // then says how many settings came.
+    WaitUntil([&] { return TextOf(strip).ends_with(L"受信しました") || program.HasMessageBox(); }, 60000);
+    return TextOf(strip).ends_with(L"受信しました") && !program.HasMessageBox() ? 0 : 2;
+  }
+  if (step == L"click") {
+    Click(ControlOf(window, number));
+    return 0;
   }
   if (step == L"close") {
     RequestClose(window);

@@ -417,11 +417,22 @@ TEST_F(MainWindowTest, SerialSettingsOpenCentredOnTheWindow) {
 
 TEST_F(MainWindowTest, TrackingLimitsAndFixedPageWidth) {
   ASSERT_NE(Start(), nullptr);
+  // The status strip below the tab area: from its rule to the bottom.
+  const auto stripHeight = [&] {
+    RECT client{};
+    ::GetClientRect(window(), &client);
+    RECT rule{};
+    ::GetWindowRect(Item(IDC_MAIN_STATUS_RULE), &rule);
+    ::MapWindowPoints(HWND_DESKTOP, window(), reinterpret_cast<POINT*>(&rule), 2);
+    return static_cast<int>(client.bottom - rule.top);
+  };
+  const int strip = stripHeight();
+  EXPECT_GT(strip, 16);
   MINMAXINFO limits{};
   limits.ptMaxTrackSize = {5000, 5000};
   ::SendMessageW(window(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
   EXPECT_EQ(limits.ptMinTrackSize.x, 350);
-  EXPECT_EQ(limits.ptMinTrackSize.y, 300);
+  EXPECT_EQ(limits.ptMinTrackSize.y, 300 + strip);
   EXPECT_EQ(limits.ptMaxTrackSize.x, 840);
   EXPECT_EQ(limits.ptMaxTrackSize.y, 5000);
 
@@ -434,7 +445,9 @@ TEST_F(MainWindowTest, TrackingLimitsAndFixedPageWidth) {
     EXPECT_EQ(page.right - page.left, 600) << width;
     RECT client{};
     ::GetClientRect(window(), &client);
-    EXPECT_EQ(page.bottom - page.top, client.bottom - 82) << width;
+    EXPECT_EQ(page.bottom - page.top, client.bottom - strip - 82) << width;
+    // The strip stays along the bottom, as high as before.
+    EXPECT_EQ(stripHeight(), strip) << width;
   }
 }
 

@@ -1,11 +1,14 @@
 // Receive in the real program over TCP with the real clock: the 20-second
-// pause is counted down in the title while the window keeps answering, and
-// the simulator's listing ends up on the Standard page.
+// pause is counted down in the status strip (the title stays as it is)
+// while the window keeps answering, and the simulator's listing ends up on
+// the Standard page, the strip saying how many settings came.
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 
 #include "app/program_fixture.h"
+#include "platform/ansi_text.h"
 #include "protocol/command_set.h"
 #include "tools/vostrel-cli/printer_sim_process.h"
 
@@ -16,7 +19,7 @@ using cli::testing_support::SimulatorProcess;
 
 using ProgramReceiveTest = ProgramTest;
 
-TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownAnswersMeanwhileAndShowsTheListing) {
+TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownInTheStripAnswersMeanwhileAndShowsTheListing) {
   SimulatorProcess sim(2);
   ASSERT_NE(sim.port(), 0);
   WriteIni(L"PORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=" + std::to_wstring(sim.port()) + L"\r\n");
@@ -24,27 +27,39 @@ TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownAnswersMeanwhileAndSh
   ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
   const std::wstring title = TextOf(window());
   ASSERT_FALSE(title.empty());
+  const HWND strip = Item(IDC_MAIN_STATUS_TEXT);
+  EXPECT_EQ(TextOf(Item(IDC_MAIN_STATUS_LINK)), L"TCP 127.0.0.1:" + std::to_wstring(sim.port()) + L"  ·  VX-120-ZKQ");
+  EXPECT_EQ(TextOf(strip), L"待機中");
 
   Click(Item(IDC_MAIN_RECEIVE));
   const HWND question = program().WaitForMessageBox();
   ASSERT_NE(question, nullptr);
   Answer(question, IDYES);
 
-  // Until the title has its own text again: every second of the pause shows,
-  // and the window answers within a second all along.
+  // Until the strip says how it ended: every second of the pause shows,
+  // with its bar, and the window answers within a second all along.
+  const std::wstring before = L"プリンタが設定データを準備しています… あと ";
   std::set<std::wstring> countdown;
+  bool barShown = false;
   const DWORD start = ::GetTickCount();
   bool answered = true;
+  std::wstring now;
   for (;;) {
     DWORD_PTR ignored = 0;
     answered = answered && ::SendMessageTimeoutW(window(), WM_NULL, 0, 0, SMTO_NORMAL, 1000, &ignored) != 0;
-    const std::wstring now = TextOf(window());
-    if (now.starts_with(title + L" - ")) countdown.insert(now.substr(title.size() + 3));
-    if (now == title && !countdown.empty()) break;
+    EXPECT_EQ(TextOf(window()), title);
+    now = TextOf(strip);
+    if (now.starts_with(before) && now.ends_with(L" 秒")) {
+      countdown.insert(now.substr(before.size(), now.size() - before.size() - 2));
+      barShown = barShown || IsShown(Item(IDC_MAIN_STATUS_PROGRESS));
+      EXPECT_TRUE(IsEnabled(Item(IDC_MAIN_STATUS_CANCEL)));
+    }
+    if (now.ends_with(L"件の設定を受信しました")) break;
     ASSERT_LT(::GetTickCount() - start, 60000u) << "still busy";
     ::Sleep(200);
   }
   EXPECT_TRUE(answered);
+  EXPECT_TRUE(barShown);
   // 20 down to 1, each read at least once at this pace.
   EXPECT_EQ(countdown.size(), 20u);
   EXPECT_TRUE(countdown.contains(L"20"));
@@ -56,6 +71,12 @@ TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownAnswersMeanwhileAndSh
   const HWND standard = PageWith(IDC_STD_HOST_NAME_EDIT);
   ASSERT_TRUE(WaitUntil([&] { return TextOf(ControlOf(standard, IDC_STD_HOST_NAME_EDIT)) == L"VX120ZKQ"; }, 5000));
   EXPECT_TRUE(IsChecked(ControlOf(standard, IDC_STD_HOST_NAME_CHECK)));
+  // "HH:MM に N 件の設定を受信しました", kept after the command: the bar and
+  // Cancel are gone.
+  EXPECT_TRUE(std::regex_match(now, std::wregex(LR"(\d\d:\d\d に \d+ 件の設定を受信しました)"))) << WideToAnsi(now);
+  EXPECT_GT(std::stoi(now.substr(now.find(L" に ") + 3)), 20);
+  EXPECT_TRUE(WaitUntil([&] { return !IsShown(Item(IDC_MAIN_STATUS_CANCEL)); }, 10000));
+  EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_PROGRESS)));
   EXPECT_FALSE(program().HasMessageBox());
   EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
 }

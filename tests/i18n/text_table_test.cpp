@@ -16,8 +16,8 @@
 namespace vostrel {
 namespace {
 
-constexpr TextBlock kBlocks[] = {TextBlock::LabelTexts, TextBlock::GuideTexts, TextBlock::PrintPageTexts,
-                                 TextBlock::ValueWords, TextBlock::MessageTexts};
+constexpr TextBlock kBlocks[] = {TextBlock::LabelTexts, TextBlock::GuideTexts,   TextBlock::PrintPageTexts,
+                                 TextBlock::ValueWords, TextBlock::MessageTexts, TextBlock::StatusTexts};
 constexpr Language kLanguages[] = {Language::English, Language::Japanese, Language::SimplifiedChinese,
                                    Language::Korean};
 
@@ -79,6 +79,47 @@ TEST(TextTable, BlocksHaveTheirRowCountsAndCellSizes) {
   EXPECT_EQ(sizeof(kLabelTexts), 131u * 4 * 32 * sizeof(wchar_t));
   EXPECT_EQ(sizeof(kGuideTexts), 21u * 4 * 512 * sizeof(wchar_t));
   EXPECT_EQ(sizeof(kMessageTexts), 18u * 4 * 512 * sizeof(wchar_t));
+  EXPECT_EQ(sizeof(kStatusTexts), static_cast<std::size_t>(kStatusTextCount) * 4 * 512 * sizeof(wchar_t));
+}
+
+// The marks of a status text, in every language: the same values go in.
+std::multiset<wchar_t> MarksOf(std::wstring_view text) {
+  std::multiset<wchar_t> marks;
+  for (std::size_t at = text.find(L'%'); at != std::wstring_view::npos; at = text.find(L'%', at + 1)) {
+    if (at + 1 < text.size()) marks.insert(text[at + 1]);
+  }
+  return marks;
+}
+
+TEST(TextTable, EveryLanguageOfAStatusTextTakesTheSameValues) {
+  for (int row = 0; row < kStatusTextCount; ++row) {
+    const std::multiset<wchar_t> english = MarksOf(Cell(TextBlock::StatusTexts, row, Language::English));
+    for (const Language language : kLanguages) {
+      EXPECT_EQ(MarksOf(Cell(TextBlock::StatusTexts, row, language)), english)
+          << "row " << row << " language " << static_cast<int>(language);
+    }
+  }
+}
+
+TEST(TextTable, FillTextPutsTheValuesInTheirMarks) {
+  struct Case {
+    const wchar_t* text;
+    std::initializer_list<std::wstring_view> values;
+    const wchar_t* filled;
+  };
+  const Case cases[] = {
+      {L"Sent %1 settings to %2 at %3",
+       {L"12", L"TCP 10.0.0.5:9100", L"10:42"},
+       L"Sent 12 settings to TCP 10.0.0.5:9100 at 10:42"},
+      {L"%3 に %1 件の設定を %2 へ送信しました",
+       {L"12", L"COM3", L"10:42"},
+       L"10:42 に 12 件の設定を COM3 へ送信しました"},
+      {L"%1 min %2 s", {L"1", L"40"}, L"1 min 40 s"},
+      {L"Failed: code %1 %2", {L"30"}, L"Failed: code 30 "},
+      {L"100% done %", {}, L"100% done %"},
+      {L"%2%1", {L"a", L"%1"}, L"%1a"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FillText(c.text, c.values), c.filled) << c.text;
 }
 
 TEST(TextTable, LongestTextsAreTheKnownOnes) {

@@ -77,8 +77,12 @@ class HurriedClock final : public Clock {
     fake_.Sleep(milliseconds);
     if (!hurry && milliseconds > 0) ::Sleep(std::max<std::uint32_t>(1, milliseconds / 10));
   }
+  // The user's Cancel: at once, or from fake time `cancelAt` on (0: never).
+  bool WaitCancelled() override { return cancelled || (cancelAt != 0 && fake_.now() >= cancelAt); }
   std::uint32_t now() const { return fake_.now(); }
   std::atomic<bool> hurry{false};
+  std::atomic<bool> cancelled{false};
+  std::atomic<std::uint32_t> cancelAt{0};
 
  private:
   FakeClock fake_{1000};
@@ -214,6 +218,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
     easy.PutChoice(choice);
   }
   void ClearCheckAll() override { ++checkAllCleared; }
+  void ReportDone(const CommandDone& done) override { reports.push_back(done); }
 
   void ShowPause(int secondsLeft) override { pauses.push_back(secondsLeft); }
   void ShowElapsed(int secondsPassed) override { elapsed.push_back(secondsPassed); }
@@ -255,6 +260,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   bool linkOpenAtEnd = false;
   std::vector<int> pauses, elapsed;
   std::vector<ExchangeOutcome> outcomes;
+  std::vector<CommandDone> reports;
 
  private:
   Clock& clock_;

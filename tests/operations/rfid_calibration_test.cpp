@@ -143,5 +143,31 @@ TEST_F(RfidCalibration, APrinterThatNeverAnswersFailsAfterSixMinutes) {
   host.ExpectLinkPutBack(false);
 }
 
+TEST_F(RfidCalibration, CancelDuringThePollsWritesNoPollShowsNoBoxAndChoosesTheQueueAgain) {
+  TcpPeer peer;
+  host.ChooseNet(peer.port(), true);
+  std::string calibration;
+  std::thread printer([&] {
+    if (!peer.Accept()) return;
+    peer.Receive(kRequest.size());
+    peer.Send(std::string(kReplyHeader) + "RFID SETTINGS\r\nRFID CALIB POWER\t:\t18\r\nEND\r\n");
+    peer.SeesClosed(5000);
+    peer.CloseConnection();
+    if (!peer.Accept()) return;
+    calibration = peer.Receive(kStart.size());
+    // The user's Cancel while the polls wait; then whatever still comes.
+    clock.cancelled = true;
+    for (std::string got; !(got = peer.Receive(1, 2000)).empty();) calibration += got;
+  });
+  const auto texts = Run();
+  printer.join();
+  EXPECT_EQ(texts, std::vector<std::wstring>{kAsk});
+  EXPECT_EQ(calibration, kStart);
+  ASSERT_FALSE(host.outcomes.empty());
+  EXPECT_EQ(host.outcomes.back().code, ResultCode::kCancelled);
+  EXPECT_TRUE(host.reports.empty());
+  host.ExpectLinkPutBack(true);
+}
+
 }  // namespace
 }  // namespace vostrel::testing

@@ -45,6 +45,23 @@ TEST_F(InformationPage, ShowStoredShowsTheStoredTextsExactly) {
   for (size_t i = 0; i < values.size(); ++i) EXPECT_EQ(Text(CDlgTabInformation::kValueLabels[i]), values[i]) << i;
 }
 
+TEST_F(InformationPage, UntilValuesCameTheHintSaysWhatToPressInTheirPlace) {
+  StartUp(0);
+  const auto hintShown = [&] { return ui::Control(page_.Item(IDC_INFO_HINT)).IsShown(); };
+  EXPECT_EQ(Text(IDC_INFO_HINT), L"「受信」を押すと、プリンタのシリアル番号とカウンタを読み込みます。");
+  EXPECT_TRUE(hintShown());
+  // One value that came is enough to drop it; a model change empties the
+  // values and brings it back.
+  InfoItems()[1]->value = L"001234";
+  page_.ShowStored();
+  EXPECT_FALSE(hintShown());
+  page_.ApplyModel(ModelAt(1), Language::Japanese);
+  EXPECT_TRUE(hintShown());
+  // A reply that brought none of the four leaves it.
+  page_.ShowStored();
+  EXPECT_TRUE(hintShown());
+}
+
 TEST_F(InformationPage, AModelChangeEmptiesTheValuesAndTheirSlots) {
   StartUp(0);
   for (SettingItem* item : InfoItems()) item->value = L"12";
