@@ -198,7 +198,7 @@ if [ "$headless" -eq 0 ]; then
 fi
 
 # No display: a short scripted look at the program, a screenshot per step.
-step() { "$wine" "$win/tests/app/gui_step.exe" "$@" </dev/null 2>/dev/null; }
+step() { "$wine" "$win/tests/devtools/gui_step.exe" "$@" </dev/null 2>/dev/null; }
 # A screenshot once the window is idle: the screen grabbed every quarter of a
 # second until it has not changed for a second (the busy window counts its
 # pause's seconds in the title), at most some 20 s, so that no row is caught

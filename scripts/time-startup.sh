@@ -2,7 +2,7 @@
 # How long ZKQ_Vostrel.exe takes to start, and how much memory it takes,
 # against two programs built the same way and started under the same Wine in
 # the same run (not a test; the figures vary with the machine): an empty
-# dialog program, and the floor (tests/app/floor_dialog.cpp: the sockets, the
+# dialog program, and the floor (tests/devtools/floor_dialog.cpp: the sockets, the
 # mutex, the common controls, the spooler's queues and ports, and the
 # program's own main and six page templates with procedures that do
 # nothing, which any program showing this window must pay for).
@@ -37,8 +37,8 @@ rm -rf "$work"
 mkdir -p "$work/program" "$work/empty" "$work/floor"
 cp -a "$win/wine/golden" "$WINEPREFIX"
 cp "$win/src/ZKQ_Vostrel.exe" "$work/program/"
-cp "$win/tests/app/empty_dialog.exe" "$work/empty/"
-cp "$win/tests/app/floor_dialog.exe" "$work/floor/"
+cp "$win/tests/devtools/empty_dialog.exe" "$work/empty/"
+cp "$win/tests/devtools/floor_dialog.exe" "$work/floor/"
 cleanup() {
   # Only this script's own prefix.
   "$wineserver" -k >/dev/null 2>&1 || true
@@ -50,9 +50,9 @@ trap cleanup EXIT
 
 # One start of each first, so that none pays for what Wine loads once.
 programs=("Z:$work/empty/empty_dialog.exe" "Z:$work/floor/floor_dialog.exe" "Z:$work/program/ZKQ_Vostrel.exe")
-"$wine" "$win/tests/app/startup_timer.exe" 1 "${programs[@]}" >/dev/null 2>&1 </dev/null
+"$wine" "$win/tests/devtools/startup_timer.exe" 1 "${programs[@]}" >/dev/null 2>&1 </dev/null
 load_before=$(cut -d' ' -f1 /proc/loadavg)
-"$wine" "$win/tests/app/startup_timer.exe" "$runs" "${programs[@]}" </dev/null 2>"$work/timer.err" |
+"$wine" "$win/tests/devtools/startup_timer.exe" "$runs" "${programs[@]}" </dev/null 2>"$work/timer.err" |
   tr -d '\r' >"$work/timer.out" || {
   cat "$work/timer.err" >&2
   exit 1

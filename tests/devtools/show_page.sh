@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows a page under Xvfb with the Japanese locale and saves a screenshot, so
 # that anyone can look at the page as a user would.
-#   tests/pages/show_page.sh PAGE [MODEL] [top|end] [OUT.png]
+#   tests/devtools/show_page.sh PAGE [MODEL] [top|end] [OUT.png]
 # PAGE is a name of page_viewer.cpp's table (standard, advanced, ...); MODEL 0
 # (default) or 1; "end" shows the page scrolled to its end; OUT defaults to
 # $VOSTREL_BUILD_DIR/PAGE_page_MODEL_WHERE.png (PAGE_page_MODEL_WHERE_DPI.png
@@ -34,7 +34,7 @@ for rc in "$root"/src/res/*.rc; do
   resources+=("$res")
 done
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
-  -I "$root/src" -municode -mwindows "$root/tests/pages/page_viewer.cpp" "${resources[@]}" \
+  -I "$root/src" -municode -mwindows "$root/tests/devtools/page_viewer.cpp" "${resources[@]}" \
   -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
   -lcomctl32 -lcomdlg32 -lgdi32 -luser32 -lws2_32 -luxtheme -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows the serial settings dialog under Xvfb with the Japanese locale and
 # saves a screenshot, so that anyone can look at it as a user would.
-#   tests/ui/show_com_settings_dialog.sh [OUT.png]
+#   tests/devtools/show_com_settings_dialog.sh [OUT.png]
 # OUT defaults to $VOSTREL_BUILD_DIR/com_settings_dialog.png. Needs the
 # Windows tree built (scripts/test.sh) for the libraries and the golden Wine
 # prefix; uses its own copy of that prefix with the X11 driver.
@@ -20,7 +20,7 @@ mkdir -p "$work"
 
 x86_64-w64-mingw32-windres -I "$root/src/res" "$root/src/res/com_settings_dialog.rc" -O coff -o "$work/dialog.res"
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
-  -I "$root/src" -municode -mwindows "$root/tests/ui/com_settings_viewer.cpp" "$work/dialog.res" \
+  -I "$root/src" -municode -mwindows "$root/tests/devtools/com_settings_viewer.cpp" "$work/dialog.res" \
   -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
   -lcomctl32 -lgdi32 -luser32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
