@@ -26,27 +26,19 @@ cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$win" --target ZKQ_Vostrel empty_dialog floor_dialog startup_timer >/dev/null
 "$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 work="$build/timing"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
+wine_env "$work/prefix"
+wine_stop
 rm -rf "$work"
 mkdir -p "$work/program" "$work/empty" "$work/floor"
-cp -a "$win/wine/golden" "$WINEPREFIX"
+wine_copy_golden "$win/wine/golden"
 cp "$win/src/ZKQ_Vostrel.exe" "$work/program/"
 cp "$win/tests/devtools/empty_dialog.exe" "$work/empty/"
 cp "$win/tests/devtools/floor_dialog.exe" "$work/floor/"
-cleanup() {
-  # Only this script's own prefix.
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-"$wineserver" -p >/dev/null 2>&1 </dev/null
-"$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+# Only this script's own prefix.
+trap wine_stop EXIT
+wine_start
 
 # One start of each first, so that none pays for what Wine loads once.
 programs=("Z:$work/empty/empty_dialog.exe" "Z:$work/floor/floor_dialog.exe" "Z:$work/program/ZKQ_Vostrel.exe")

@@ -11,8 +11,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${VOSTREL_BUILD_DIR:-$root/build}
 out=${1:-$build/com_settings_dialog.png}
 work="$build/com-settings-viewer"
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 display=:${VIEWER_DISPLAY:-96}
 
 [ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
@@ -25,21 +24,16 @@ x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWI
   -lcomctl32 -lgdi32 -luser32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
 # A prefix of our own that draws through X11.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
-rm -rf "$WINEPREFIX"
-cp -a "$build/win/wine/golden" "$WINEPREFIX"
-sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
+wine_env "$work/prefix"
+wine_copy_golden "$build/win/wine/golden"
+wine_draw_on_x11
 
 Xvfb "$display" -screen 0 400x300x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
+  wine_stop
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT

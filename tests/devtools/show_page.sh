@@ -20,8 +20,7 @@ suffix=""
 [ "$dpi" = 96 ] || suffix="_$dpi"
 out=${4:-$build/${page}_page_${model}_${where}${suffix}.png}
 work="$build/page-viewer"
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 
 [ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
 mkdir -p "$work"
@@ -39,15 +38,9 @@ x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWI
   -lcomctl32 -lcomdlg32 -lgdi32 -luser32 -lws2_32 -luxtheme -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
 # A prefix of our own that draws through X11.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
-rm -rf "$WINEPREFIX"
-cp -a "$build/win/wine/golden" "$WINEPREFIX"
-sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
-# Marlett (fonts-wine), as scripts/run.sh gives it.
-cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+wine_env "$work/prefix"
+wine_copy_golden "$build/win/wine/golden"
+wine_draw_on_x11
 
 # A free display of its own (Xvfb picks the number and writes it to fd 3).
 rm -f "$work/display"
@@ -61,8 +54,7 @@ display=:$(head -n1 "$work/display")
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
+  wine_stop
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
