@@ -137,21 +137,5 @@ TEST_F(PrintPage, AChosenFileIsShownKeptAndItsFolderStartsTheNextDialog) {
   EXPECT_EQ(store_.printFilePath, files.File(L"second"));
 }
 
-TEST(PrintPageKeys, EscapeDoesNothingAndEnterStartsThePrintAction) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  struct Case {
-    WPARAM key;
-    INT_PTR result;
-  };
-  for (const Case& c : {Case{VK_ESCAPE, PagesHost::kNoClick}, Case{VK_RETURN, IDC_PAGES_HOST_PRINT_ACTION}}) {
-    SettingsStore store;
-    PreferencesRecord prefs;
-    const INT_PTR result = RunKeys<CDlgTabPrint>(
-        [&](std::optional<CDlgTabPrint>& page) -> CDlgTabPrint& { return page.emplace(store, prefs); },
-        IDC_PRINT_FILE_PATH, {c.key});
-    EXPECT_EQ(result, c.result) << c.key;
-  }
-}
-
 }  // namespace
 }  // namespace vostrel::testing
