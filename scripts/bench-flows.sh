@@ -25,12 +25,13 @@ fleet=${3:-10}
 cmake --build "$win" --target vostrel-cli vx-printer-sim >/dev/null
 [ -d "$win/wine/prefix" ] || "$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
 run="$win/wine-run.sh"
+. "$root/scripts/lib/wine.sh"
 cli="$win/tools/vostrel-cli/vostrel-cli.exe"
 sim="$win/tools/vx-printer-sim/vx-printer-sim.exe"
 work=$(mktemp -d /tmp/vostrel-bench-flows.XXXXXX)
 sim_pid=""
 cleanup() {
-  if [ -n "$sim_pid" ] && kill -0 "$sim_pid" 2>/dev/null; then kill "$sim_pid"; fi
+  wine_stop_sim
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -38,15 +39,10 @@ trap cleanup EXIT
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# A simulator for `connections` connections; sets sim_port.
+# A simulator with the arguments given; sets sim_port.
 start_sim() {
-  "$run" "$sim" --quiet --listen 127.0.0.1:0 --connections "$1" >"$work/sim.out" 2>&1 &
-  sim_pid=$!
-  for _ in $(seq 100); do
-    if grep -q '^listening on' "$work/sim.out" 2>/dev/null; then break; fi
-    sleep 0.1
-  done
-  sim_port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/sim.out" | head -1)
+  wine_start_sim "$run" "$sim" "$work/sim.out" --quiet "$@"
+  sim_port=$port
   [ -n "$sim_port" ] || { echo "bench-flows: the simulator did not start" >&2; exit 1; }
 }
 
@@ -70,7 +66,7 @@ for _ in $(seq "$send_runs"); do
 done
 start_ms=$(printf '%s\n' "${starts[@]}" | median)
 
-start_sim "$((send_runs + 2 * receive_runs))"
+start_sim --connections "$((send_runs + 2 * receive_runs))"
 sends=()
 for _ in $(seq "$send_runs"); do sends+=("$(time_cli send --link "net:127.0.0.1:$sim_port" "$file_arg")"); done
 receives=()
@@ -103,10 +99,7 @@ done
 fleet_ms=$(time_cli receive --jobs "$fleet" --links "Z:${work//\//\\}\\links.txt")
 wait "$sim_pid" || true
 sim_pid=""
-"$run" "$sim" --quiet --strict --listen 127.0.0.1:0 --connections 2 >"$work/sim.out" 2>&1 &
-sim_pid=$!
-for _ in $(seq 100); do grep -q '^listening on' "$work/sim.out" 2>/dev/null && break; sleep 0.1; done
-sim_port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/sim.out" | head -1)
+start_sim --strict --connections 2
 single_ms=$(time_cli receive --link "net:127.0.0.1:$sim_port")
 wait "$sim_pid" || true
 sim_pid=""

@@ -37,35 +37,17 @@ fi
 cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 sim="$win/tools/vx-printer-sim/vx-printer-sim.exe"
 work=$(mktemp -d)
 sim_pid=""
-stop_sim() {
-  if [ -n "$sim_pid" ] && kill -0 "$sim_pid" 2>/dev/null; then
-    kill "$sim_pid" 2>/dev/null || true
-    wait "$sim_pid" 2>/dev/null || true
-  fi
-  sim_pid=""
-}
 
 # Starts the simulator through `$1` (a launcher) with the rest as its
 # arguments; sets port once it listens.
 start_sim() {
   local launcher=$1
   shift
-  "$launcher" "$sim" --listen 127.0.0.1:0 "$@" >"$work/sim.out" 2>&1 &
-  sim_pid=$!
-  port=""
-  for _ in $(seq 300); do
-    line=$(head -n 1 "$work/sim.out" 2>/dev/null | tr -d '\r')
-    case "$line" in
-      "listening on 127.0.0.1:"*) port=${line##*:}; break ;;
-    esac
-    kill -0 "$sim_pid" 2>/dev/null || break
-    sleep 0.1
-  done
+  wine_start_sim "$launcher" "$sim" "$work/sim.out" "$@"
   if [ -z "$port" ]; then
     echo "run: the printer simulator did not start:" >&2
     cat "$work/sim.out" >&2
@@ -84,7 +66,7 @@ run_cli() {
   cmake --build "$win" --target vostrel-cli vx-printer-sim
   "$root/scripts/wine-prefix.sh" prepare "$win"
   "$root/scripts/wine-prefix.sh" start "$win"
-  trap 'stop_sim; "$root/scripts/wine-prefix.sh" stop "$win"; rm -rf "$work"' EXIT
+  trap 'wine_stop_sim; "$root/scripts/wine-prefix.sh" stop "$win"; rm -rf "$work"' EXIT
   local run="$win/wine-run.sh" cli="$win/tools/vostrel-cli/vostrel-cli.exe"
   # Three connections: the pre-request and the configuration request of
   # receive, the information request of info. The simulator ends after them.
@@ -126,18 +108,12 @@ prefix="$runs/prefix"
 program="$runs/program"
 shots="$runs/screenshots"
 mkdir -p "$runs"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
-rm -rf "$prefix"
-cp -a "$win/wine/golden" "$prefix"
-sed -i '/^"Graphics"="null"$/d' "$prefix/user.reg"
-# Marlett (fonts-wine) draws the caption buttons; a prefix made before it was
-# installed lacks it. Only Marlett: Wine's Tahoma has no Japanese and, unlike
+wine_env "$prefix"
+wine_copy_golden "$win/wine/golden"
+# Of Wine's fonts only Marlett: Wine's Tahoma has no Japanese and, unlike
 # Windows, finds no linked font for it, so the main window's texts would
 # turn to boxes (without it Wine draws them with a Japanese font).
-cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+wine_draw_on_x11
 
 xvfb_pid=""
 headless=1
@@ -164,20 +140,15 @@ cleanup() {
   # Only what this script started: the program, the simulator, the run
   # prefix's wine server and the Xvfb.
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-  stop_sim
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
+  wine_stop_sim
+  wine_stop
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-"$wineserver" -p >/dev/null 2>&1 </dev/null
 # VOSTREL_RUN_DPI=144 shows the program at 150 %.
-if [ -n "${VOSTREL_RUN_DPI:-}" ]; then
-  "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VOSTREL_RUN_DPI" /f >/dev/null 2>&1 </dev/null
-fi
-"$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+wine_start "${VOSTREL_RUN_DPI:-}"
 
 start_sim "$wine" "$@"
 
@@ -198,7 +169,7 @@ if [ "$headless" -eq 0 ]; then
 fi
 
 # No display: a short scripted look at the program, a screenshot per step.
-step() { "$wine" "$win/tests/app/gui_step.exe" "$@" </dev/null 2>/dev/null; }
+step() { "$wine" "$win/tests/devtools/gui_step.exe" "$@" </dev/null 2>/dev/null; }
 # A screenshot once the window is idle: the screen grabbed every quarter of a
 # second until it has not changed for a second (the busy window counts its
 # pause's seconds in the title), at most some 20 s, so that no row is caught

@@ -11,7 +11,7 @@ packages=(
   binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine64 xvfb xauth x11-utils socat imagemagick fonts-ipafont-gothic locales
   # Wine's own fonts: Marlett draws the caption buttons (scripts/run.sh and
-  # tests/pages/show_page.sh put it into their prefixes).
+  # tests/devtools/show_page.sh put it into their prefixes).
   fonts-wine
   clang-format ccache
   python3-pil fonts-dejavu-core

@@ -37,5 +37,14 @@ trap '"$root/scripts/wine-prefix.sh" stop "$build/win"' EXIT
 cd "$build"
 # A test that fails is run once more, and fails the run only if it fails
 # again: now and then Wine ends a process at its start, before the test's
-# first line, without a word. The first failure still shows in the output.
-ctest --output-on-failure --timeout 300 --repeat until-pass:2 -j "$(nproc)" "$@"
+# first line, without a word. The first failure still shows in the output,
+# and the run ends by naming every test that passed only on its retry and
+# every Windows run that printed nothing (its exit status and Wine's error
+# output, from wine-run.sh), so that a flaky test is seen.
+export VOSTREL_SILENT_RUNS="$build/silent-runs.log"
+: >"$VOSTREL_SILENT_RUNS"
+status=0
+ctest --output-on-failure --timeout 300 --repeat until-pass:2 -j "$(nproc)" "$@" 2>&1 |
+  tee "$build/ctest-output.log" || status=$?
+"$root/scripts/lib/retried-tests.sh" "$build/ctest-output.log" "$VOSTREL_SILENT_RUNS"
+exit "$status"

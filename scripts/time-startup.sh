@@ -2,7 +2,7 @@
 # How long ZKQ_Vostrel.exe takes to start, and how much memory it takes,
 # against two programs built the same way and started under the same Wine in
 # the same run (not a test; the figures vary with the machine): an empty
-# dialog program, and the floor (tests/app/floor_dialog.cpp: the sockets, the
+# dialog program, and the floor (tests/devtools/floor_dialog.cpp: the sockets, the
 # mutex, the common controls, the spooler's queues and ports, and the
 # program's own main and six page templates with procedures that do
 # nothing, which any program showing this window must pay for).
@@ -26,33 +26,25 @@ cmake -S "$root" -B "$win" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$win" --target ZKQ_Vostrel empty_dialog floor_dialog startup_timer >/dev/null
 "$root/scripts/wine-prefix.sh" prepare "$win" >/dev/null
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 work="$build/timing"
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
+wine_env "$work/prefix"
+wine_stop
 rm -rf "$work"
 mkdir -p "$work/program" "$work/empty" "$work/floor"
-cp -a "$win/wine/golden" "$WINEPREFIX"
+wine_copy_golden "$win/wine/golden"
 cp "$win/src/ZKQ_Vostrel.exe" "$work/program/"
-cp "$win/tests/app/empty_dialog.exe" "$work/empty/"
-cp "$win/tests/app/floor_dialog.exe" "$work/floor/"
-cleanup() {
-  # Only this script's own prefix.
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-"$wineserver" -p >/dev/null 2>&1 </dev/null
-"$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+cp "$win/tests/devtools/empty_dialog.exe" "$work/empty/"
+cp "$win/tests/devtools/floor_dialog.exe" "$work/floor/"
+# Only this script's own prefix.
+trap wine_stop EXIT
+wine_start
 
 # One start of each first, so that none pays for what Wine loads once.
 programs=("Z:$work/empty/empty_dialog.exe" "Z:$work/floor/floor_dialog.exe" "Z:$work/program/ZKQ_Vostrel.exe")
-"$wine" "$win/tests/app/startup_timer.exe" 1 "${programs[@]}" >/dev/null 2>&1 </dev/null
+"$wine" "$win/tests/devtools/startup_timer.exe" 1 "${programs[@]}" >/dev/null 2>&1 </dev/null
 load_before=$(cut -d' ' -f1 /proc/loadavg)
-"$wine" "$win/tests/app/startup_timer.exe" "$runs" "${programs[@]}" </dev/null 2>"$work/timer.err" |
+"$wine" "$win/tests/devtools/startup_timer.exe" "$runs" "${programs[@]}" </dev/null 2>"$work/timer.err" |
   tr -d '\r' >"$work/timer.out" || {
   cat "$work/timer.err" >&2
   exit 1

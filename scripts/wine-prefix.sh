@@ -10,28 +10,22 @@ set -euo pipefail
 
 cmd=${1:?usage: wine-prefix.sh prepare|start|stop BUILD_DIR}
 build=$(cd "${2:?usage: wine-prefix.sh prepare|start|stop BUILD_DIR}" && pwd)
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$(dirname "$0")/lib/wine.sh"
 golden="$build/wine/golden"
 prefix="$build/wine/prefix"
-
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
 make_golden() {
   echo "wine-prefix: preparing the golden prefix (once per build tree)"
   rm -rf "$golden" "$golden.tmp"
   mkdir -p "$golden.tmp"
   (
-    export WINEPREFIX="$golden.tmp"
+    wine_env "$golden.tmp"
     "$wine" wineboot -i >/dev/null 2>&1 </dev/null
     # Written before any window exists; the server is stopped right after, so
     # the next start reads the value fresh.
     "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 </dev/null
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-    "$wineserver" -k >/dev/null 2>&1 || true
-    "$wineserver" -w >/dev/null 2>&1 || true
+    wine_stop
   )
   mv "$golden.tmp" "$golden"
   touch "$golden/.vostrel-ready"
@@ -40,17 +34,14 @@ make_golden() {
 case "$cmd" in
   prepare)
     [ -f "$golden/.vostrel-ready" ] || make_golden
-    WINEPREFIX="$prefix" "$wineserver" -k >/dev/null 2>&1 || true
-    WINEPREFIX="$prefix" "$wineserver" -w >/dev/null 2>&1 || true
-    rm -rf "$prefix"
-    cp -a "$golden" "$prefix"
+    wine_env "$prefix"
+    wine_copy_golden "$golden"
     ;;
   start)
-    export WINEPREFIX="$prefix"
+    wine_env "$prefix"
     # A persistent server, started before the tests, spares every test the
     # start of Wine's services. Its output must not reach the test runner.
-    "$wineserver" -p >/dev/null 2>&1 </dev/null
-    "$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+    wine_start
     # The desktop process and the services the tests use are started here, with
     # their output going nowhere, rather than from inside a test (where they
     # would hold the test's output pipe open).
@@ -60,9 +51,8 @@ case "$cmd" in
     fi
     ;;
   stop)
-    export WINEPREFIX="$prefix"
-    "$wineserver" -k >/dev/null 2>&1 || true
-    "$wineserver" -w >/dev/null 2>&1 || true
+    wine_env "$prefix"
+    wine_stop
     ;;
   *)
     echo "usage: wine-prefix.sh prepare|start|stop BUILD_DIR" >&2

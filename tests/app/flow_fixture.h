@@ -22,43 +22,22 @@
 #include "res/information_page_ids.h"
 #include "res/main_window_ids.h"
 #include "res/standard_page_ids.h"
-#include "support/fake_clock.h"
+#include "support/file_bytes.h"
+#include "support/loopback_clock.h"
 #include "support/message_box_catcher.h"
-#include "tools/vostrel-cli/printer_sim_process.h"
+#include "support/scratch_folder.h"
+#include "support/simulator_process.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 
 namespace vostrel::testing {
 
-using cli::testing_support::ScratchFolder;
 using testing_support::CaughtBox;
 using testing_support::MessageBoxCatcher;
 
 inline const std::wstring kCode30 = L"code : 30";
 inline const std::wstring kCode31 = L"code : 31";
 inline const std::wstring kCode32 = L"code : 32";
-
-// The fake clock, except that the link's polls also pass on the wall clock,
-// so that a printer in another process or on another thread has time to
-// answer. The pause's steps of 100 ms pass at once, or in `pauseStepMs` of
-// real time where a stand-in needs a moment between two opens.
-class FlowClock final : public Clock {
- public:
-  static constexpr std::uint32_t kPauseStep = 100;
-  std::uint32_t TickCount() override { return fake_.TickCount(); }
-  void Sleep(std::uint32_t milliseconds) override {
-    if (onSleep) onSleep(milliseconds);
-    fake_.Sleep(milliseconds);
-    ::Sleep(milliseconds == kPauseStep ? pauseStepMs : milliseconds);
-  }
-  const FakeClock& fake() const { return fake_; }
-  DWORD pauseStepMs = 0;
-  // Runs at every sleep, before it: what a user does meanwhile.
-  std::function<void(std::uint32_t)> onSleep;
-
- private:
-  FakeClock fake_{1000};
-};
 
 class FlowWindow {
  public:
@@ -144,7 +123,7 @@ class FlowWindow {
   }
 
   CDrennicApp app;
-  FlowClock clock;
+  LoopbackClock clock;
   std::unique_ptr<CDrennicDlg> window;
   bool created = false;
 };

@@ -11,14 +11,12 @@
 namespace vostrel::testing {
 namespace {
 
-using cli::testing_support::SimulatorProcess;
-
 std::wstring TitleOf(HWND window) { return ui::Control(window).Text(); }
 
 TEST(FlowsBusyTest, TheStripCountsThePauseDownTheWindowStaysPaintedAndDropsInputWhileReceiveWaits) {
   FlowWindow ui;
   ASSERT_TRUE(ui.created);
-  SimulatorProcess sim(4);
+  Simulator sim(4);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   ui.SelectTab(kPageStandard);
@@ -32,7 +30,7 @@ TEST(FlowsBusyTest, TheStripCountsThePauseDownTheWindowStaysPaintedAndDropsInput
   bool paintedDuringTheWait = false;
   HCURSOR cursor = nullptr;
   ui.clock.onSleep = [&](std::uint32_t ms) {
-    if (ms != FlowClock::kPauseStep) return;
+    if (ms != kPauseStepMs) return;
     if (paintPending) paintedDuringTheWait = !::GetUpdateRect(page, nullptr, FALSE);
     if (++steps % 10 == 1) {
       titles.push_back(TitleOf(ui.hwnd()));

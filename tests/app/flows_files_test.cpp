@@ -13,7 +13,6 @@
 namespace vostrel::testing {
 namespace {
 
-using cli::testing_support::FileBytes;
 using testing_support::FileDialogDriver;
 
 const std::string kPrefix(kCommandPrefix);
@@ -62,7 +61,7 @@ TEST_F(FlowsFilesTest, ExportFromTheStandardTabWritesEveryAvailableSettingAndUnt
   const std::filesystem::path file = folder / "standard.prn";
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, file.wstring()).empty());
 
-  const std::string bytes = FileBytes(file);
+  const std::string bytes = ReadFileBytes(file);
   ASSERT_TRUE(bytes.starts_with(kPrefix + "PRINT SPEED\t:\t"));
   EXPECT_NE(bytes.find("\r\nPRINT DARKNESS\t:\t17\r\n"), std::string::npos);
   for (const char* keyword : {"\r\nMEDIA SENSOR\t:\t", "\r\nHOST NAME\t:\t", "\r\nIPV4 ADDRESS\t:\t",
@@ -89,7 +88,7 @@ TEST_F(FlowsFilesTest, ExportFromTheSensorAdjustmentTabWritesTheAdjustmentScript
   ui.SelectTab(kPageCalibration);
   const std::filesystem::path file = folder / "adjust.prn";
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, file.wstring()).empty());
-  const std::string bytes = FileBytes(file);
+  const std::string bytes = ReadFileBytes(file);
   EXPECT_TRUE(bytes.starts_with(kPrefix + "MEDIA SENSOR\t:\tSEE THROUGH\r\n")) << bytes;
   EXPECT_TRUE(bytes.ends_with("\r\nAUTO CALIBRATION\r\nSAVE\r\nEND\r\n")) << bytes;
   EXPECT_FALSE(StandardRowTicked(IDC_STD_MEDIA_SENSOR_CHECK));
@@ -124,8 +123,8 @@ TEST_F(FlowsFilesTest, AnExportThatCannotReplaceTheFileGives22AndLeavesItAsItWas
     EXPECT_EQ(boxes.back().icon, MessageBoxCatcher::IconOf(IDI_EXCLAMATION));
   }
   ::CloseHandle(holder);
-  EXPECT_EQ(FileBytes(readOnly), old);
-  EXPECT_EQ(FileBytes(locked), old);
+  EXPECT_EQ(ReadFileBytes(readOnly), old);
+  EXPECT_EQ(ReadFileBytes(locked), old);
   // Nothing of the failed writes stays behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2);
   ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -201,11 +200,11 @@ TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsThe
   for (const bool received : {true, false}) {
     SCOPED_TRACE(received ? "received" : "imported");
     if (received) {
-      cli::testing_support::SimulatorProcess sim(2);
+      Simulator sim(2);
       ASSERT_NE(sim.port(), 0);
       ui.ChooseNet(sim.port());
       ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
-      EXPECT_EQ(sim.Finish(), 0u);
+      EXPECT_EQ(sim.ExitCode(), 0u);
       EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
     } else {
       ASSERT_TRUE(ClickWithFile(IDC_MAIN_IMPORT, source.wstring()).empty());
@@ -214,7 +213,7 @@ TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsThe
     const std::wstring name = received ? L"received" : L"imported";
     const std::filesystem::path untouched = folder.path() / (name + L"-untouched.prn");
     ASSERT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, untouched.wstring()).empty());
-    const std::string plain = FileBytes(untouched);
+    const std::string plain = ReadFileBytes(untouched);
     EXPECT_NE(plain.find("\r\nPRINT DARKNESS\t:\t"), std::string::npos);
     for (const char* keyword : untickedLines) {
       EXPECT_EQ(plain.find(std::string("\r\n") + keyword + "\t:"), std::string::npos) << keyword;
@@ -223,7 +222,7 @@ TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsThe
     ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, true);
     const std::filesystem::path ticked = folder.path() / (name + L"-ticked.prn");
     ASSERT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, ticked.wstring()).empty());
-    const std::string withTicked = FileBytes(ticked);
+    const std::string withTicked = ReadFileBytes(ticked);
     const std::string tearLine = "\r\nMACH TEAR POS\t:\t" + std::string(received ? "0" : "8") + "\tDOTS\r\n";
     EXPECT_NE(withTicked.find(tearLine), std::string::npos) << withTicked;
     for (const char* keyword : untickedLines) {

@@ -16,7 +16,6 @@
 namespace vostrel::testing {
 namespace {
 
-using cli::testing_support::FileBytes;
 using testing_support::CapturedPort;
 using testing_support::PtyPair;
 using testing_support::SpoolerTurn;
@@ -52,16 +51,14 @@ class FlowsLinksTest : public ::testing::Test {
 TEST_F(FlowsLinksTest, OverComTheSimulatorTakesTheSettingsAndSendsThemBackThroughAQueueOnThePort) {
   PtyPair pty;
   ASSERT_TRUE(pty.started());
-  ScratchFolder capture;
-  SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(),
-                       L"--com " + pty.peerName() + L" --capture \"" + capture.path().wstring() + L"\"");
+  Simulator sim(0, L"--com " + pty.peerName());
   ASSERT_TRUE(sim.firstLine().starts_with("serving COM")) << sim.firstLine();
 
   ui.ChoosePort(IDC_MAIN_COM_RADIO, IDC_MAIN_COM_LIST, pty.linkPort());
   TickDarkness(L"19");
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
   ::Sleep(1500);  // a second of quiet ends the simulator's first "connection"
-  EXPECT_EQ(FileBytes(capture.path() / "conn-0001-in.bin"), kPrefix + "PRINT DARKNESS\t:\t19\r\nEND\r\n");
+  EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t19\r\nEND\r\n");
 
   // A queue on that COM port: Receive goes to the port and comes back.
   std::wstring comName = pty.linkPort();
@@ -70,7 +67,7 @@ TEST_F(FlowsLinksTest, OverComTheSimulatorTakesTheSettingsAndSendsThemBackThroug
   ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   EXPECT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? std::string(boxes[1].text.begin(), boxes[1].text.end()) : "")
-                              << FileBytes(capture.path() / "sim.log");
+                              << sim.Log();
   EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"19");
   EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
   // The pause on a COM port: 5 s in steps of 100 ms.
@@ -81,7 +78,7 @@ TEST_F(FlowsLinksTest, OverComTheSimulatorTakesTheSettingsAndSendsThemBackThroug
   ::Sleep(1500);
   // The pre-request may be purged with the port's close before it left the
   // pty; the request came whole.
-  EXPECT_TRUE(FileBytes(capture.path() / "conn-0002-in.bin").ends_with(kConfigRequest));
+  EXPECT_TRUE(sim.Captured(2, "in").ends_with(kConfigRequest));
 }
 
 TEST_F(FlowsLinksTest, OverUsbReceiveReadsTheListingAndAQueueOnAMissingPortGets30) {

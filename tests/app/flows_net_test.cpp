@@ -15,7 +15,6 @@
 namespace vostrel::testing {
 namespace {
 
-using cli::testing_support::SimulatorProcess;
 using testing_support::TcpPeer;
 
 const std::string kPrefix(kCommandPrefix);
@@ -53,7 +52,7 @@ class FlowsNetTest : public ::testing::Test {
 };
 
 TEST_F(FlowsNetTest, SendFromTheStandardTabWritesTheTickedRowsButNeverMediaSensor) {
-  SimulatorProcess sim(1);
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   ui.SelectTab(kPageStandard);
@@ -63,7 +62,7 @@ TEST_F(FlowsNetTest, SendFromTheStandardTabWritesTheTickedRowsButNeverMediaSenso
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].buttons, (std::vector<int>{IDYES, IDNO}));
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
   EXPECT_EQ(sim.Captured(1, "out"), "");
   // The Media Sensor row is ticked again, as the user left it.
@@ -72,7 +71,7 @@ TEST_F(FlowsNetTest, SendFromTheStandardTabWritesTheTickedRowsButNeverMediaSenso
 }
 
 TEST_F(FlowsNetTest, SendFromTheEasyTabWritesOnlyWhatTheEasyPageShows) {
-  SimulatorProcess sim(2);
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   // A Standard row ticked earlier is not part of an Easy send.
@@ -91,13 +90,13 @@ TEST_F(FlowsNetTest, SendFromTheEasyTabWritesOnlyWhatTheEasyPageShows) {
   ui.SetPageChecked(kPageEasy, IDC_EASY_METHOD_CHECK, true);
   ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Select(1);
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "MEDIA SENSOR\t:\tREFLECT\r\nEND\r\n");
   EXPECT_EQ(sim.Captured(2, "in"), kPrefix + "PRINT METHOD\t:\tDT\r\nMEDIA SENSOR\t:\tREFLECT\r\nEND\r\n");
 }
 
 TEST_F(FlowsNetTest, AQuestionAnsweredNoOpensNothing) {
-  SimulatorProcess sim(1);
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   ui.SelectTab(kPageStandard);
@@ -110,7 +109,7 @@ TEST_F(FlowsNetTest, AQuestionAnsweredNoOpensNothing) {
 }
 
 TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPages) {
-  SimulatorProcess sim(3);
+  Simulator sim(3);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   ui.SelectTab(kPageStandard);
@@ -122,7 +121,7 @@ TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPa
 
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   ASSERT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? std::string(boxes[1].text.begin(), boxes[1].text.end()) : "");
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(2, "in"), std::string(kPreRequestCommand));
   EXPECT_EQ(sim.Captured(3, "in"), kConfigRequest);
   // The pause between the two connections: 20 s in steps of 100 ms.
@@ -179,7 +178,7 @@ TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveBu
 // Easy tab, the Standard page shows the chosen model's defaults, and a Send
 // carries those.
 TEST_F(FlowsNetTest, AModelChangeAfterAReceiveShowsAndSendsTheNewModelsDefaults) {
-  SimulatorProcess sim(3, L"--model VX-120-ZKQ");
+  Simulator sim(3, L"--model VX-120-ZKQ");
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   ui.SelectTab(kPageStandard);
@@ -196,14 +195,14 @@ TEST_F(FlowsNetTest, AModelChangeAfterAReceiveShowsAndSendsTheNewModelsDefaults)
   ui.SetPageChecked(kPageStandard, IDC_STD_HOST_NAME_CHECK, true);
   ui.SetPageChecked(kPageStandard, IDC_STD_TIMEOUT_CHECK, true);
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(3, "in"), kPrefix + "HOST NAME\t:\tVX-135/125 Print Server\r\nTIMEOUT\t:\t60\tSEC\r\nEND\r\n");
 }
 
 // The Advanced tab sends as the Standard tab does: the Standard page's ticked
 // rows, never its Media Sensor row, and nothing of the Advanced page.
 TEST_F(FlowsNetTest, SendFromTheAdvancedTabTakesTheStandardTabsWay) {
-  SimulatorProcess sim(1);
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   AcceptAdvancedTab(ui);
@@ -215,18 +214,18 @@ TEST_F(FlowsNetTest, SendFromTheAdvancedTabTakesTheStandardTabsWay) {
 
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
   EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK));
 }
 
 TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {
-  SimulatorProcess sim(1);
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   ui.SelectTab(kPageInformation);
   EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kInfoRequest);
   EXPECT_EQ(ui.PageText(kPageInformation, IDC_INFO_SERIAL_VALUE), L"4A1203578");
   for (int id : {IDC_INFO_PRINT_VALUE, IDC_INFO_SERVICE_VALUE, IDC_INFO_CUT_VALUE}) {
@@ -253,10 +252,10 @@ constexpr Fault kFaults[] = {
 TEST_F(FlowsNetTest, ReceiveThroughAQueueOnATcpPortGivesEachFaultItsCodeAndChoosesTheQueueAgain) {
   for (const Fault& fault : kFaults) {
     SCOPED_TRACE(fault.name);
-    std::unique_ptr<SimulatorProcess> sim;
+    std::unique_ptr<Simulator> sim;
     int port = 0;
     if (fault.flags) {
-      sim = std::make_unique<SimulatorProcess>(2, fault.flags);
+      sim = std::make_unique<Simulator>(2, fault.flags);
       port = sim->port();
     } else {
       port = TcpPeer().port();  // closed again: refused

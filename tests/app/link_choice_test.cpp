@@ -9,8 +9,9 @@
 
 #include "link/link_fixtures.h"
 #include "link/port_fixtures.h"
-#include "prefs/temp_folder.h"
 #include "res/main_window_ids.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 
@@ -425,10 +426,10 @@ TEST(LinkChoiceDiscovery, ASavedPortThatIsAwayStaysInThePreferencesFile) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
-    testing_support::TempFolder folder;
-    const std::wstring ini = folder.path() + L"Vostrel.ini";
-    ASSERT_TRUE(testing_support::WriteUtf16File(
-        ini, L"[Vostrel]\r\nPORT_TYPE=" + std::wstring(c.type) + L"\r\nPORT_NAME=" + c.saved + L"\r\n"));
+    ScratchFolder folder;
+    const std::wstring ini = folder.File(L"Vostrel.ini");
+    ASSERT_TRUE(
+        WriteUtf16File(ini, L"[Vostrel]\r\nPORT_TYPE=" + std::wstring(c.type) + L"\r\nPORT_NAME=" + c.saved + L"\r\n"));
     const auto portName = [&ini] {
       wchar_t value[256] = {};
       ::GetPrivateProfileStringW(L"Vostrel", L"PORT_NAME", L"<none>", value, 256, ini.c_str());

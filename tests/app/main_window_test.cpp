@@ -480,7 +480,7 @@ TEST_F(MainWindowTest, CloseAnsweredYesEndsWithTwoAndWritesOnlyChangedKeys) {
   for (const wchar_t* key : {L"PORT_NAME", L"PORT_NUMBER", L"COM_SET", L"DEFAULT_FOLDER", L"REGION"}) {
     EXPECT_EQ(IniValue(key), L"<none>") << key;
   }
-  const std::string recent = testing_support::ReadFileBytes(RecentPath());
+  const std::string recent = ReadFileBytes(RecentPath());
   ASSERT_GE(recent.size(), 17u);
   EXPECT_EQ(recent.substr(0, 17), std::string("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\n"));
   EXPECT_TRUE(recent.ends_with("END\r\n"));
@@ -498,7 +498,7 @@ TEST_F(MainWindowTest, RestartShowsTheStandardSettingsOfTheLastRun) {
   SelectComboEntry(standard, IDC_STD_PRINT_SPEED_LIST, 2);
   const std::wstring speed = TextOf(ControlOf(standard, IDC_STD_PRINT_SPEED_LIST));
   EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
-  EXPECT_NE(testing_support::ReadFileBytes(RecentPath()).find("PRINT DARKNESS\t:\t12\r\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes(RecentPath()).find("PRINT DARKNESS\t:\t12\r\n"), std::string::npos);
 
   ASSERT_NE(Start(), nullptr);
   const HWND again = PageWith(IDC_STD_PRINT_DARKNESS_EDIT);

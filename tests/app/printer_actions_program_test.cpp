@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "app/program_fixture.h"
@@ -17,13 +16,6 @@
 
 namespace vostrel::testing {
 namespace {
-
-std::string Captured(const std::filesystem::path& folder, int connection) {
-  char name[32];
-  std::snprintf(name, sizeof name, "conn-%04d-in.bin", connection);
-  std::ifstream file(folder / name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 class PrinterActionsProgramTest : public ProgramTest {
  protected:
@@ -40,10 +32,7 @@ class PrinterActionsProgramTest : public ProgramTest {
 };
 
 TEST_F(PrinterActionsProgramTest, CalibrationAndPrintTabsRunTheirCommands) {
-  const std::filesystem::path capture = std::filesystem::path(Folder()) / "capture";
-  std::filesystem::create_directories(capture);
-  SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(),
-                       L"--capture \"" + capture.wstring() + L"\" --emulation CODE_EPL");
+  Simulator sim(0, L"--emulation CODE_EPL");
   ASSERT_NE(sim.port(), 0) << sim.firstLine();
   WriteIni(L"PORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=" + std::to_wstring(sim.port()) + L"\r\n");
   ASSERT_NE(Start(), nullptr);
@@ -61,7 +50,7 @@ TEST_F(PrinterActionsProgramTest, CalibrationAndPrintTabsRunTheirCommands) {
   Click(ControlOf(calibration, IDC_CAL_START));
   EXPECT_EQ(AnswerBox(IDYES), L"センサー調整を開始してよろしいですか？");
   EXPECT_EQ(AnswerBox(IDOK), L"センサー調整に成功しました。");
-  EXPECT_EQ(Captured(capture, 1),
+  EXPECT_EQ(sim.Captured(1, "in"),
             std::string(kCommandPrefix) + "MEDIA SENSOR\t:\tSEE THROUGH\r\nAUTO CALIBRATION\r\nSAVE\r\nEND\r\n");
 
   // With the RFID choice, button 172 asks about the RFID calibration. The
@@ -79,11 +68,11 @@ TEST_F(PrinterActionsProgramTest, CalibrationAndPrintTabsRunTheirCommands) {
   Click(ControlOf(print, IDC_PRINT_EXECUTE));
   EXPECT_EQ(AnswerBox(IDYES), L"印刷を実行しますか？");
   const std::string request = std::string(kCommandPrefix) + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
-  EXPECT_TRUE(WaitUntil([&] { return Captured(capture, 2) == request + "U\n"; }, 10000)) << Captured(capture, 2);
+  EXPECT_TRUE(WaitUntil([&] { return sim.Captured(2, "in") == request + "U\n"; }, 10000)) << sim.Captured(2, "in");
   // Button 172 on this tab is the same action.
   Click(Item(IDC_MAIN_SEND));
   EXPECT_EQ(AnswerBox(IDYES), L"印刷を実行しますか？");
-  EXPECT_TRUE(WaitUntil([&] { return Captured(capture, 3) == request + "U\n"; }, 10000)) << Captured(capture, 3);
+  EXPECT_TRUE(WaitUntil([&] { return sim.Captured(3, "in") == request + "U\n"; }, 10000)) << sim.Captured(3, "in");
   EXPECT_FALSE(program().HasMessageBox());
   EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
 }
@@ -92,7 +81,7 @@ TEST_F(PrinterActionsProgramTest, SendFileToAPrinterThatStoppedReadingEndsWithCo
   // More than the socket buffers of both ends hold.
   const std::filesystem::path job = std::filesystem::path(Folder()) / "big.prn";
   std::ofstream(job, std::ios::binary) << std::string(8u << 20, 'B');
-  SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(), L"--never-read");
+  Simulator sim(0, L"--never-read");
   ASSERT_NE(sim.port(), 0) << sim.firstLine();
   WriteIni(L"PORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=" + std::to_wstring(sim.port()) + L"\r\n");
   ASSERT_NE(Start(), nullptr);

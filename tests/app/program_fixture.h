@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "prefs/temp_folder.h"
 #include "res/advanced_page_ids.h"
 #include "res/calibration_page_ids.h"
 #include "res/easy_page_ids.h"
@@ -17,7 +18,9 @@
 #include "res/main_window_ids.h"
 #include "res/print_page_ids.h"
 #include "res/standard_page_ids.h"
+#include "support/file_bytes.h"
 #include "support/gui_driver.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel::testing {
 
@@ -36,17 +39,17 @@ class ProgramTest : public ::testing::Test {
 
  protected:
   void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
+    ASSERT_TRUE(std::filesystem::is_directory(folder_.path()));
     ASSERT_TRUE(::CopyFileW(std::filesystem::path(ZKQ_VOSTREL_EXE).wstring().c_str(), Exe().c_str(), FALSE));
   }
 
-  std::wstring Folder() const { return folder_.path(); }
-  std::wstring Exe(const std::wstring& name = kProgramName) const { return folder_.path() + name + L".exe"; }
-  std::wstring IniPath() const { return folder_.path() + L"Vostrel.ini"; }
-  std::wstring RecentPath() const { return folder_.path() + L"Recent.dat"; }
+  std::wstring Folder() const { return folder_.Folder(); }
+  std::wstring Exe(const std::wstring& name = kProgramName) const { return folder_.Folder() + name + L".exe"; }
+  std::wstring IniPath() const { return folder_.File(L"Vostrel.ini"); }
+  std::wstring RecentPath() const { return folder_.File(L"Recent.dat"); }
 
   void WriteIni(std::wstring_view keys) {
-    ASSERT_TRUE(testing_support::WriteUtf16File(IniPath(), L"[Vostrel]\r\n" + std::wstring(keys)));
+    ASSERT_TRUE(WriteUtf16File(IniPath(), L"[Vostrel]\r\n" + std::wstring(keys)));
   }
   // The value of a key of the preferences file; "<none>" when it is missing.
   std::wstring IniValue(const wchar_t* key) const {
@@ -60,6 +63,13 @@ class ProgramTest : public ::testing::Test {
     program_ = std::make_unique<GuiProcess>(Exe());
     if (!program_->started()) return nullptr;
     window_ = program_->WaitForDialog(kProgramName);
+    if (!window_) {
+      // No window: the program failed, or Wine ended it at its start (it
+      // does so now and then, silently). Its exit status says which.
+      const std::optional<DWORD> status = program_->WaitForExit(0);
+      std::printf("%ls showed no window; %s\n", kProgramName,
+                  status ? ("exit status " + std::to_string(*status)).c_str() : "it still runs");
+    }
     return window_;
   }
 
@@ -84,7 +94,7 @@ class ProgramTest : public ::testing::Test {
   HWND window() const { return window_; }
 
  private:
-  testing_support::TempFolder folder_;
+  ScratchFolder folder_;
   std::unique_ptr<GuiProcess> program_;
   HWND window_ = nullptr;
 };

@@ -10,17 +10,15 @@
 #include "app/program_fixture.h"
 #include "platform/ansi_text.h"
 #include "protocol/command_set.h"
-#include "tools/vostrel-cli/printer_sim_process.h"
+#include "support/simulator_process.h"
 
 namespace vostrel::testing {
 namespace {
 
-using cli::testing_support::SimulatorProcess;
-
 using ProgramReceiveTest = ProgramTest;
 
 TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownInTheStripAnswersMeanwhileAndShowsTheListing) {
-  SimulatorProcess sim(2);
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   WriteIni(L"PORT_TYPE=NET\r\nPORT_NAME=127.0.0.1\r\nPORT_NUMBER=" + std::to_wstring(sim.port()) + L"\r\n");
   ASSERT_NE(Start(), nullptr);
@@ -65,7 +63,7 @@ TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownInTheStripAnswersMean
   EXPECT_TRUE(countdown.contains(L"20"));
   EXPECT_TRUE(countdown.contains(L"1"));
 
-  ASSERT_TRUE(WaitUntil([&] { return sim.Finish() != STILL_ACTIVE; }, 10000));
+  ASSERT_TRUE(WaitUntil([&] { return sim.ExitCode() != STILL_ACTIVE; }, 10000));
   EXPECT_EQ(sim.Captured(1, "in"), std::string(kPreRequestCommand));
   EXPECT_EQ(sim.Captured(2, "in"), std::string(kCommandPrefix) + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n");
   const HWND standard = PageWith(IDC_STD_HOST_NAME_EDIT);

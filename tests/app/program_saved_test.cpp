@@ -44,13 +44,13 @@ const DefaultShown kNetworkDefaults[] = {
 // An unreadable Recent.dat counts as a missing one: the exit writes the
 // Standard defaults, every line of which the next start takes and shows.
 TEST_P(UnreadableRecent, CountsAsMissingAndTheExitWritesTheDefaults) {
-  ASSERT_TRUE(testing_support::WriteFileBytes(RecentPath(), GetParam().bytes));
+  ASSERT_TRUE(WriteFileBytes(RecentPath(), GetParam().bytes));
   ASSERT_NE(Start(), nullptr);
   EXPECT_EQ(CloseWithYes(), std::optional<DWORD>(2));
 
   SettingsStore store;
   store.modelIndex = PrinterModel::Vx120Zkq;
-  ASSERT_EQ(LoadSettingsBytes(store, testing_support::ReadFileBytes(RecentPath())), LoadResult::Read);
+  ASSERT_EQ(LoadSettingsBytes(store, ReadFileBytes(RecentPath())), LoadResult::Read);
   for (int entry = 0; entry <= kLastStandardEntry; ++entry) {
     EXPECT_EQ(store.Entry(entry).invalid, 0) << "entry " << entry;
   }

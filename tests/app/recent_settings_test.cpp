@@ -8,7 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "prefs/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel::testing {
 namespace {
@@ -16,21 +17,20 @@ namespace {
 class RecentSettingsFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
+    ASSERT_TRUE(std::filesystem::is_directory(folder_.path()));
     store_.textBuffer = L"PRINT SPEED\t:\t4 IPS\r\nEND\r\n";
   }
   void TearDown() override { ::RemoveDirectoryW((Path() + L".new").c_str()); }
-  std::wstring Path() const { return folder_.path() + L"Recent.dat"; }
+  std::wstring Path() const { return folder_.File(L"Recent.dat"); }
 
-  testing_support::TempFolder folder_;
+  ScratchFolder folder_;
   SettingsStore store_;
 };
 
 TEST_F(RecentSettingsFile, ReplacesTheOldFileAndLeavesNothingBeside) {
-  ASSERT_TRUE(testing_support::WriteUtf16File(Path(), L"old"));
+  ASSERT_TRUE(WriteUtf16File(Path(), L"old"));
   EXPECT_TRUE(ReplaceSettingsFile(store_, Path()));
-  EXPECT_EQ(testing_support::ReadFileBytes(Path()),
-            std::string("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\nPRINT SPEED\t:\t4 IPS\r\nEND\r\n"));
+  EXPECT_EQ(ReadFileBytes(Path()), std::string("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\nPRINT SPEED\t:\t4 IPS\r\nEND\r\n"));
   EXPECT_EQ(::GetFileAttributesW((Path() + L".new").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
@@ -47,7 +47,7 @@ TEST_F(RecentSettingsFile, AWriteThatFailsKeepsTheSettingsOfTheLastRun) {
   // The new file cannot be made: a folder stands in its place.
   ASSERT_TRUE(::CreateDirectoryW((Path() + L".new").c_str(), nullptr));
   EXPECT_FALSE(ReplaceSettingsFile(store_, Path()));
-  EXPECT_EQ(testing_support::ReadFileBytes(Path()), old);
+  EXPECT_EQ(ReadFileBytes(Path()), old);
 }
 
 struct StartCase {
@@ -67,7 +67,7 @@ class RecentSettingsAtStart : public RecentSettingsFile, public ::testing::WithP
 TEST_P(RecentSettingsAtStart, CountsAFileWithoutASettingAsMissing) {
   const StartCase& c = GetParam();
   if (c.bytes != "<none>") {
-    ASSERT_TRUE(testing_support::WriteFileBytes(Path(), c.bytes));
+    ASSERT_TRUE(WriteFileBytes(Path(), c.bytes));
   }
   store_.Entry(entry::kHostName).selected = 1;  // left from before: does not count
   store_.Entry(entry::kHostName).value = L"before";

@@ -13,7 +13,6 @@
 namespace vostrel::testing {
 namespace {
 
-using cli::testing_support::FileBytes;
 using testing_support::FileDialogDriver;
 
 TEST(RfidExport, TheRfidChoiceExportsTheStartCommandAloneAndTheMediaTheScript) {
@@ -28,7 +27,7 @@ TEST(RfidExport, TheRfidChoiceExportsTheStartCommandAloneAndTheMediaTheScript) {
     catcher.Stop();
     dialogs.Stop();
     EXPECT_TRUE(catcher.Boxes().empty());
-    return FileBytes(file);
+    return ReadFileBytes(file);
   };
 
   ui.ClickPage(kPageCalibration, IDC_CAL_RFID_RADIO);

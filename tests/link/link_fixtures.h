@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "platform/unique_handle.h"
+#include "support/file_bytes.h"
 
 namespace vostrel::testing_support {
 
@@ -227,17 +228,7 @@ class CapturedPort {
 
   const std::wstring& port() const { return port_; }
 
-  std::string Bytes() const {
-    const HANDLE file = ::CreateFileW(windowsPath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    ::CloseHandle(file);
-    return bytes;
-  }
+  std::string Bytes() const { return vostrel::testing::ReadFileBytes(windowsPath_); }
 
  private:
   SpoolerTurn turn_;

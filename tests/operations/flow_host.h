@@ -3,18 +3,15 @@
 // a host window, the real link, a clock of the test's choice, a link choice
 // whose queue stands on a port the test names, and a front that records the
 // countdowns and the outcomes and shows each outcome's message as the
-// window does. With the printer simulator as a process, started with a
-// capture folder of its own.
+// window does. The printer simulator and the scratch folders come from
+// tests/support.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,6 +29,7 @@
 #include "settings/reply_readers.h"
 #include "support/fake_clock.h"
 #include "support/message_box_catcher.h"
+#include "support/scratch_folder.h"
 #include "support/simulator_process.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
@@ -39,33 +37,6 @@
 namespace vostrel::testing {
 
 namespace fs = std::filesystem;
-
-inline std::string FileBytes(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// A fresh folder for one test, removed with everything in it.
-class FlowFolder {
- public:
-  FlowFolder() {
-    static int serial = 0;
-    path_ = fs::temp_directory_path() /
-            ("vostrel-flows-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++serial));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~FlowFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  FlowFolder(const FlowFolder&) = delete;
-  FlowFolder& operator=(const FlowFolder&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
 
 // Fake time; the real time a sleep takes is a tenth of it (none once
 // `hurry` is set), so that a printer in another process or on another
@@ -86,50 +57,6 @@ class HurriedClock final : public Clock {
 
  private:
   FakeClock fake_{1000};
-};
-
-// The printer simulator on a free loopback port, capturing into a folder.
-class Simulator {
- public:
-  explicit Simulator(const std::wstring& arguments)
-      : process_(fs::path(VX_PRINTER_SIM_EXE).wstring(),
-                 L"--capture \"" + folder_.path().wstring() + L"\" " + arguments) {}
-  int port() const { return process_.port(); }
-  // The bytes it received ("in") or sent ("out") on connection n (from 1),
-  // once the simulator has logged that connection closed: the command's end
-  // does not wait for the simulator to record the last bytes it read.
-  std::string Captured(int n, const char* direction) const {
-    WaitUntilClosed(n);
-    char name[32];
-    std::snprintf(name, sizeof name, "conn-%04d-%s.bin", n, direction);
-    return FileBytes(folder_.path() / name);
-  }
-  bool HasConnection(int n) const {
-    char name[32];
-    std::snprintf(name, sizeof name, "conn-%04d-in.bin", n);
-    return fs::exists(folder_.path() / name);
-  }
-  int Jobs() const {
-    int count = 0;
-    for (const auto& entry : fs::directory_iterator(folder_.path())) {
-      if (entry.path().filename().string().starts_with("job-")) ++count;
-    }
-    return count;
-  }
-
- private:
-  // Up to 10 s; a connection that never came is left to the assertions.
-  void WaitUntilClosed(int n) const {
-    const std::string line = "connection " + std::to_string(n) + " closed\n";
-    for (int wait = 0; wait < 500; ++wait) {
-      if (HasConnection(n) && FileBytes(folder_.path() / "sim.log").find(line) != std::string::npos) return;
-      if (!HasConnection(n) && wait >= 25) return;  // half a second without it: it is not coming
-      SystemClock().Sleep(20);
-    }
-  }
-
-  FlowFolder folder_;
-  SimulatorProcess process_;
 };
 
 class FlowHost final : public CommandHost, public ExchangeFront {

@@ -44,7 +44,7 @@ class PrintAction : public ::testing::Test {
     return path.wstring();
   }
 
-  FlowFolder folder;
+  ScratchFolder folder;
   HurriedClock clock;
   FlowHost host{clock};
 };
@@ -63,7 +63,7 @@ TEST_F(PrintAction, SelfTestAndSampleInTheListingsLanguage) {
   for (const auto& c : cases) {
     for (const int mode : {0, 1}) {
       SCOPED_TRACE(std::wstring(c.emulation) + L" " + std::to_wstring(mode));
-      Simulator sim(L"--connections 1 --emulation " + std::wstring(c.emulation));
+      Simulator sim(1, L"--emulation " + std::wstring(c.emulation));
       ASSERT_NE(sim.port(), 0);
       host.ChooseNet(sim.port());
       ChooseMode(mode);
@@ -81,7 +81,7 @@ TEST_F(PrintAction, SelfTestAndSampleInTheListingsLanguage) {
 TEST_F(PrintAction, TheLanguageIsReadFromTheWholeListingAndACutListingIs32) {
   // A newer printer's listing, its language line past the first 4095 bytes.
   {
-    Simulator sim(L"--connections 1 --long-reply --emulation CODE_EPL");
+    Simulator sim(1, L"--long-reply --emulation CODE_EPL");
     ASSERT_NE(sim.port(), 0);
     host.ChooseNet(sim.port());
     ChooseMode(0);
@@ -96,7 +96,7 @@ TEST_F(PrintAction, TheLanguageIsReadFromTheWholeListingAndACutListingIs32) {
   }
   // One longer than the room: nothing printed, and the failed read said.
   {
-    Simulator sim(L"--connections 1 --listing-size 9000 --emulation CODE_EPL");
+    Simulator sim(1, L"--listing-size 9000 --emulation CODE_EPL");
     ASSERT_NE(sim.port(), 0);
     host.ChooseNet(sim.port(), true);
     host.outcomes.clear();
@@ -112,7 +112,7 @@ TEST_F(PrintAction, TheLanguageIsReadFromTheWholeListingAndACutListingIs32) {
 }
 
 TEST_F(PrintAction, AQueueIsChosenAgainAndNoSendsNothing) {
-  Simulator sim(L"--connections 1 --emulation CODE_EPL");
+  Simulator sim(1, L"--emulation CODE_EPL");
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   ChooseMode(0);
@@ -155,7 +155,7 @@ TEST_F(PrintAction, AFileGoesOutUnchangedInPiecesOf1024) {
   }
 
   // On the wire, without the prefix and without a question about the language.
-  Simulator sim(L"--connections 1");
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   ChooseMode(2);
@@ -167,7 +167,7 @@ TEST_F(PrintAction, AFileGoesOutUnchangedInPiecesOf1024) {
 }
 
 TEST_F(PrintAction, AnEmptyFileSendsNothingAndAFileThatDoesNotOpenIs80Then81) {
-  Simulator sim(L"--connections 2");
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   ChooseMode(2);
@@ -193,7 +193,7 @@ TEST_F(PrintAction, AnEmptyFileSendsNothingAndAFileThatDoesNotOpenIs80Then81) {
 TEST_F(PrintAction, WithoutAPathTheFileDialogChoosesAndTheFileGoesAtOnce) {
   const std::string bytes = "^XA^FO50,50^FDchosen^FS^XZ";
   const std::wstring path = WriteFile("chosen.prn", bytes);
-  Simulator sim(L"--connections 1");
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port());
   ChooseMode(2);
@@ -219,7 +219,7 @@ TEST_F(PrintAction, WithoutAPathTheFileDialogChoosesAndTheFileGoesAtOnce) {
 TEST_F(PrintAction, AFileToAPrinterThatStoppedReadingIs31AndTheLinkCloses) {
   // More than the socket buffers of both ends hold.
   const std::wstring path = WriteFile("big.prn", std::string(8u << 20, 'B'));
-  Simulator sim(L"--connections 1 --never-read");
+  Simulator sim(1, L"--never-read");
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   ChooseMode(2);

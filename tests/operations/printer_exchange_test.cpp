@@ -6,19 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "link/printer_link.h"
 #include "link/tcp_peer.h"
-#include "support/fake_clock.h"
+#include "support/loopback_clock.h"
 #include "support/simulator_process.h"
 
 namespace vostrel {
 namespace {
 
+using testing::LoopbackClock;
+using testing::Simulator;
 using testing_support::TcpPeer;
 
 const std::string kPrefix(kCommandPrefix);
@@ -26,22 +27,6 @@ const std::string kConfigRequest = kPrefix + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r
 const std::string kInfoRequest =
     kPrefix + "SERIAL NUMBER CHECK:\r\nPRINT COUNTER:\r\nSERVICE COUNTER:\r\nCUT COUNTER:\r\nEXIT\r\n";
 const std::string kHeader(kReplyHeader);
-
-// The fake clock, except that the link's polls also pass on the wall clock,
-// so that the printer thread has time to answer; the pause's steps of 100 ms
-// pass at once.
-class LoopbackClock final : public Clock {
- public:
-  std::uint32_t TickCount() override { return fake_.TickCount(); }
-  void Sleep(std::uint32_t milliseconds) override {
-    fake_.Sleep(milliseconds);
-    if (milliseconds != kPauseStepMs) ::Sleep(milliseconds);
-  }
-  const testing::FakeClock& fake() const { return fake_; }
-
- private:
-  testing::FakeClock fake_{1000};
-};
 
 class RecordingFront final : public ExchangeFront {
  public:
@@ -198,7 +183,7 @@ TEST_F(ExchangeTest, AnInformationReplyFollowedByACloseIsWhole) {
 
 TEST_F(ExchangeTest, AnInformationReplyCutByACloseOrAResetIsAFailedRead) {
   const auto ask = [this](const std::wstring& faults, std::string& got) {
-    testing::SimulatorProcess sim(std::filesystem::path(VX_PRINTER_SIM_EXE).wstring(), L"--connections 1 " + faults);
+    Simulator sim(1, faults);
     prefs.portNumber = std::to_wstring(sim.port());
     const ExchangeOutcome outcome = exchange.ReceiveInformation(kInfoRequest, got);
     EXPECT_FALSE(link.socket.valid());

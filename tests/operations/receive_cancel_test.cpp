@@ -17,7 +17,7 @@ TEST(ReceiveCancel, CancelDuringThePauseSendsNoRequestAndChoosesTheQueueAgain) {
   HurriedClock clock;
   FlowHost host{clock};
   ASSERT_TRUE(host.Create(PrinterModel::Vx120Zkq));
-  Simulator sim(L"--connections 2");
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   // Five seconds into the twenty of the pause.
@@ -45,7 +45,7 @@ TEST(ReceiveCancel, AReceiveThatWentThroughReportsTheSettingsItRead) {
   HurriedClock clock;
   FlowHost host{clock};
   ASSERT_TRUE(host.Create(PrinterModel::Vx120Zkq));
-  Simulator sim(L"--connections 2");
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port());
   {

@@ -53,7 +53,7 @@ TEST_F(RfidCalibration, ThePrintersResultIsShown) {
   } cases[] = {{L"ok", kSucceeded}, {L"ng", kFailed}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::wstring(c.result));
-    Simulator sim(L"--model VX-135-ZKQ --rfid --connections 2 --rfid-result " + std::wstring(c.result));
+    Simulator sim(2, L"--model VX-135-ZKQ --rfid --rfid-result " + std::wstring(c.result));
     ASSERT_NE(sim.port(), 0);
     host.ChooseNet(sim.port(), true);
     host.standard.CheckAll();
@@ -71,7 +71,7 @@ TEST_F(RfidCalibration, ThePrintersResultIsShown) {
 
 TEST_F(RfidCalibration, TheSectionIsFoundInAListingLongerThanOneBufferAndACutListingIs32) {
   {
-    Simulator sim(L"--model VX-135-ZKQ --rfid --long-reply --connections 2");
+    Simulator sim(2, L"--model VX-135-ZKQ --rfid --long-reply");
     ASSERT_NE(sim.port(), 0);
     host.ChooseNet(sim.port());
     EXPECT_EQ(Run(), (std::vector<std::wstring>{kAsk, kSucceeded}));
@@ -80,7 +80,7 @@ TEST_F(RfidCalibration, TheSectionIsFoundInAListingLongerThanOneBufferAndACutLis
     EXPECT_EQ(sim.Captured(2, "in"), kStart + kPoll);
   }
   {
-    Simulator sim(L"--model VX-135-ZKQ --rfid --listing-size 9000 --connections 1");
+    Simulator sim(1, L"--model VX-135-ZKQ --rfid --listing-size 9000");
     ASSERT_NE(sim.port(), 0);
     host.ChooseNet(sim.port(), true);
     const auto texts = Run();
@@ -93,7 +93,7 @@ TEST_F(RfidCalibration, TheSectionIsFoundInAListingLongerThanOneBufferAndACutLis
 }
 
 TEST_F(RfidCalibration, APrinterWithoutRfidIsToldSoAndGetsNothingMore) {
-  Simulator sim(L"--connections 1");
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   EXPECT_EQ(Run(), (std::vector<std::wstring>{kAsk, kNoRfid}));

@@ -58,7 +58,7 @@ TEST_F(SensorAdjustment, BothMediaOverTcpAndAQueueOnThatPort) {
   for (const bool queue : {false, true}) {
     for (const int media : {0, 1}) {
       SCOPED_TRACE(std::to_string(media) + (queue ? " queue" : " port"));
-      Simulator sim(L"--connections 1");
+      Simulator sim(1);
       ASSERT_NE(sim.port(), 0);
       host.ChooseNet(sim.port(), queue);
       ChooseMedia(media);
@@ -99,7 +99,7 @@ TEST_F(SensorAdjustment, TheAnswerDecidesTheMessage) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::wstring(c.calibration));
-    Simulator sim(L"--connections 1 --calibration " + std::wstring(c.calibration));
+    Simulator sim(1, L"--calibration " + std::wstring(c.calibration));
     ASSERT_NE(sim.port(), 0);
     host.ChooseNet(sim.port());
     EXPECT_EQ(Run(), c.texts);
@@ -109,7 +109,7 @@ TEST_F(SensorAdjustment, TheAnswerDecidesTheMessage) {
 }
 
 TEST_F(SensorAdjustment, NoSendsNothingAndAPrinterThatIsNotThereIsCode30) {
-  Simulator sim(L"--connections 1");
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   host.ChooseNet(sim.port(), true);
   EXPECT_EQ(Run({IDNO}), std::vector<std::wstring>{kAsk});

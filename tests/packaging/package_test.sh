@@ -77,17 +77,13 @@ version=$(sed -n 's/^#define VOSTREL_VERSION_TEXT "\(.*\)"$/\1/p' "$release/gene
 [ -f "$golden/.vostrel-ready" ] || fail "no golden prefix in $golden (scripts/wine-prefix.sh prepare makes it)"
 title="ZKQ_Vostrel $version"
 
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
-export WINEPREFIX=$work/prefix
-export WINEDEBUG=-all
+. "$root/scripts/lib/wine.sh"
+wine_env "$work/prefix"
 # No menu entries or file associations in the real home for the installed
 # shortcut (Wine's menu builder would add them).
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
+wine_stop
 rm -rf "$work"
 mkdir -p "$work"
 cp -a "$golden" "$WINEPREFIX"
@@ -95,8 +91,7 @@ cp -a "$golden" "$WINEPREFIX"
 # The prefix (some 700 MB) is kept only for a look after a failure.
 passed=0
 finish() {
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
+  wine_stop
   if [ "$passed" = 1 ]; then rm -rf "$WINEPREFIX"; fi
 }
 trap finish EXIT

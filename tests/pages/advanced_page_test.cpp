@@ -379,19 +379,5 @@ TEST_F(AdvancedPage, FillsItsScrollRangeAndTheFirstViewCutsNoRow) {
   }
 }
 
-TEST(AdvancedPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  struct Case {
-    WPARAM key;
-    INT_PTR result;
-  };
-  for (const Case& c : {Case{VK_ESCAPE, 42}, Case{VK_RETURN, IDC_TEST_HOST_SEND}}) {
-    SettingsStore store;
-    AdvancedHost host(store);
-    host.keysToPost = {c.key};
-    EXPECT_EQ(host.RunModal(nullptr), c.result) << c.key;
-  }
-}
-
 }  // namespace
 }  // namespace vostrel::testing

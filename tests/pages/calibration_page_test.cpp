@@ -337,20 +337,5 @@ TEST_F(CalibrationPage, TheLayoutFollowsTheScrolledPage) {
   ExpectGuide(0);
 }
 
-TEST(CalibrationPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  struct Case {
-    WPARAM key;
-    INT_PTR result;
-  };
-  for (const Case& c : {Case{VK_ESCAPE, PagesHost::kNoClick}, Case{VK_RETURN, IDC_PAGES_HOST_SEND}}) {
-    SettingsStore store;
-    const INT_PTR result = RunKeys<CDlgTabCalibration>(
-        [&](std::optional<CDlgTabCalibration>& page) -> CDlgTabCalibration& { return page.emplace(store); },
-        IDC_CAL_GAPS_RADIO, {c.key});
-    EXPECT_EQ(result, c.result) << c.key;
-  }
-}
-
 }  // namespace
 }  // namespace vostrel::testing

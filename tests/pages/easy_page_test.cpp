@@ -215,20 +215,5 @@ TEST_F(EasyPage, AChoiceWithoutIndexesKeepsWhatTheUserChose) {
   EXPECT_EQ(List(IDC_EASY_METHOD_LIST).SelectedText(), L"リボン使用");
 }
 
-TEST(EasyPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  struct Case {
-    WPARAM key;
-    INT_PTR result;
-  };
-  for (const Case& c : {Case{VK_ESCAPE, PagesHost::kNoClick}, Case{VK_RETURN, IDC_PAGES_HOST_SEND}}) {
-    SettingsStore store;
-    const INT_PTR result =
-        RunKeys<CDlgTabEasy>([&](std::optional<CDlgTabEasy>& page) -> CDlgTabEasy& { return page.emplace(store); },
-                             IDC_EASY_METHOD_LIST, {c.key});
-    EXPECT_EQ(result, c.result) << c.key;
-  }
-}
-
 }  // namespace
 }  // namespace vostrel::testing

@@ -76,14 +76,5 @@ TEST_F(InformationPage, AModelChangeEmptiesTheValuesAndTheirSlots) {
   }
 }
 
-TEST(InformationPageKeys, EnterClicksTheSendButton) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  SettingsStore store;
-  const INT_PTR result = RunKeys<CDlgTabInformation>(
-      [&](std::optional<CDlgTabInformation>& page) -> CDlgTabInformation& { return page.emplace(store); },
-      IDC_INFO_SERIAL_VALUE, {VK_RETURN});
-  EXPECT_EQ(result, IDC_PAGES_HOST_SEND);
-}
-
 }  // namespace
 }  // namespace vostrel::testing

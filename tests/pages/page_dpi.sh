@@ -12,27 +12,17 @@ build=$(cd "${1:?usage: page_dpi.sh WIN_BUILD_DIR DPI WIN_TESTS_EXE [APP_TESTS_E
 dpi=${2:?DPI}
 win_tests=${3:?WIN_TESTS_EXE}
 app_tests=${4:-}
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$(dirname "$0")/../../scripts/lib/wine.sh"
 
 [ -f "$build/wine/golden/.vostrel-ready" ] || { echo "page_dpi: no golden prefix (scripts/wine-prefix.sh prepare)" >&2; exit 1; }
-export WINEPREFIX="$build/wine/dpi-$dpi"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+wine_env "$build/wine/dpi-$dpi"
 export VOSTREL_EXPECT_DPI=$dpi
 
-stop() {
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
-}
-stop
-rm -rf "$WINEPREFIX"
-cp -a "$build/wine/golden" "$WINEPREFIX"
-trap 'stop; rm -rf "$WINEPREFIX"' EXIT
-"$wineserver" -p >/dev/null 2>&1 </dev/null
-"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+wine_copy_golden "$build/wine/golden"
+trap 'wine_stop; rm -rf "$WINEPREFIX"' EXIT
 # The services start here, with their output going nowhere, not from inside
 # a test (where they would hold its output open).
-"$wine" cmd /c exit >/dev/null 2>&1 </dev/null
+wine_start "$dpi"
 
 status=0
 "$wine" "$win_tests" --gtest_filter='*PageDpi*:PicturesAtDpi.*' </dev/null || status=1

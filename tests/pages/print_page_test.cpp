@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
-#include <fstream>
+#include <filesystem>
 #include <string>
 
 #include "pages/pages_host.h"
 #include "platform/module_path.h"
+#include "support/file_bytes.h"
 #include "support/file_dialog_driver.h"
+#include "support/scratch_folder.h"
 #include "ui/controls.h"
 
 namespace vostrel::testing {
@@ -25,33 +27,21 @@ std::wstring FolderKey(std::wstring folder) {
   return folder;
 }
 
-// Two folders of the test's own under the temporary folder, with a print
-// file in each; removed afterwards.
+// Two folders in a scratch folder of the test's own, with a print file in
+// each; removed afterwards.
 class PrintFiles {
  public:
   PrintFiles() {
-    wchar_t temp[MAX_PATH] = {};
-    ::GetTempPathW(MAX_PATH, temp);
-    root_ = std::wstring(temp) + L"vostrel_print_" + std::to_wstring(::GetCurrentProcessId()) + L"\\";
-    ::CreateDirectoryW(root_.c_str(), nullptr);
     for (const wchar_t* name : {L"first", L"second"}) {
-      const std::wstring folder = root_ + name + L"\\";
-      ::CreateDirectoryW(folder.c_str(), nullptr);
-      std::ofstream((folder + L"label.prn").c_str(), std::ios::binary) << "^XA^XZ";
+      std::filesystem::create_directory(root_ / name);
+      EXPECT_TRUE(WriteFileBytes(File(name), "^XA^XZ"));
     }
   }
-  ~PrintFiles() {
-    for (const wchar_t* name : {L"first", L"second"}) {
-      ::DeleteFileW((root_ + name + L"\\label.prn").c_str());
-      ::RemoveDirectoryW((root_ + name).c_str());
-    }
-    ::RemoveDirectoryW(root_.c_str());
-  }
-  std::wstring Folder(const wchar_t* name) const { return root_ + name + L"\\"; }
+  std::wstring Folder(const wchar_t* name) const { return root_.Folder() + name + L"\\"; }
   std::wstring File(const wchar_t* name) const { return Folder(name) + L"label.prn"; }
 
  private:
-  std::wstring root_;
+  ScratchFolder root_;
 };
 
 class PrintPage : public HostedPageTest<CDlgTabPrint> {
@@ -152,22 +142,6 @@ TEST_F(PrintPage, AChosenFileIsShownKeptAndItsFolderStartsTheNextDialog) {
   EXPECT_EQ(FolderKey(seen[0].folder), FolderKey(files.Folder(L"first")));
   EXPECT_EQ(FolderKey(seen[1].folder), FolderKey(files.Folder(L"second")));
   EXPECT_EQ(store_.printFilePath, files.File(L"second"));
-}
-
-TEST(PrintPageKeys, EscapeDoesNothingAndEnterStartsThePrintAction) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  struct Case {
-    WPARAM key;
-    INT_PTR result;
-  };
-  for (const Case& c : {Case{VK_ESCAPE, PagesHost::kNoClick}, Case{VK_RETURN, IDC_PAGES_HOST_PRINT_ACTION}}) {
-    SettingsStore store;
-    PreferencesRecord prefs;
-    const INT_PTR result = RunKeys<CDlgTabPrint>(
-        [&](std::optional<CDlgTabPrint>& page) -> CDlgTabPrint& { return page.emplace(store, prefs); },
-        IDC_PRINT_FILE_PATH, {c.key});
-    EXPECT_EQ(result, c.result) << c.key;
-  }
 }
 
 }  // namespace

@@ -447,19 +447,5 @@ TEST_F(StandardPage, ReadOnlyFieldsTakeNoTabStop) {
   EXPECT_NE(::GetWindowLongW(Item(IDC_STD_HOST_NAME_EDIT), GWL_STYLE) & WS_TABSTOP, 0);
 }
 
-TEST(StandardPageKeys, EscapeDoesNothingAndEnterClicksTheSendButton) {
-  ASSERT_TRUE(ui::InitDialogControls());
-  struct Case {
-    WPARAM key;
-    INT_PTR result;
-  };
-  for (const Case& c : {Case{VK_ESCAPE, 42}, Case{VK_RETURN, IDC_TEST_HOST_SEND}}) {
-    SettingsStore store;
-    StandardHost host(store);
-    host.keysToPost = {c.key};
-    EXPECT_EQ(host.RunModal(nullptr), c.result) << c.key;
-  }
-}
-
 }  // namespace
 }  // namespace vostrel::testing

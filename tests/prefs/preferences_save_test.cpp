@@ -9,17 +9,18 @@
 
 #include "app/exit_question.h"
 #include "prefs/preferences.h"
-#include "prefs/temp_folder.h"
+#include "support/file_bytes.h"
 #include "support/message_box_catcher.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel {
 namespace {
 
+using testing::ReadFileBytes;
+using testing::ScratchFolder;
+using testing::WriteUtf16File;
 using testing_support::CaughtBox;
 using testing_support::MessageBoxCatcher;
-using testing_support::ReadFileBytes;
-using testing_support::TempFolder;
-using testing_support::WriteUtf16File;
 
 using Changes = std::vector<PreferenceChange>;
 
@@ -160,8 +161,8 @@ struct Answer {
 };
 
 TEST(PreferencesSave, YesWritesOnlyTheChangedKeysIntoAFreshUtf16File) {
-  const TempFolder folder;
-  const Preferences prefs = LoadPreferences(folder.path());
+  const ScratchFolder folder;
+  const Preferences prefs = LoadPreferences(folder.Folder());
   PreferencesRecord current = prefs.currentPrefs;
   current.portKind = kPortKindNet;
   current.portName = L"192.168.10.20";
@@ -177,12 +178,12 @@ TEST(PreferencesSave, YesWritesOnlyTheChangedKeysIntoAFreshUtf16File) {
   // number left at its default was not written and reads back empty.
   PreferencesRecord expected = current;
   expected.portNumber = L"";
-  EXPECT_EQ(LoadPreferences(folder.path()).loadedPrefs, expected);
+  EXPECT_EQ(LoadPreferences(folder.Folder()).loadedPrefs, expected);
 }
 
 TEST(PreferencesSave, NoKeepsTheWindowOpenAndWritesNothing) {
-  const TempFolder folder;
-  const Preferences prefs = LoadPreferences(folder.path());
+  const ScratchFolder folder;
+  const Preferences prefs = LoadPreferences(folder.Folder());
   const PreferencesRecord current = Com(L"COM7", 19200);
   Answer no{IDNO};
   EXPECT_FALSE(SavePreferencesOnExit(prefs.iniPath, prefs.loadedPrefs, current, no.Ask()));
@@ -191,8 +192,8 @@ TEST(PreferencesSave, NoKeepsTheWindowOpenAndWritesNothing) {
 }
 
 TEST(PreferencesSave, TheQuestionIsAskedEvenWhenNothingChanged) {
-  const TempFolder folder;
-  const Preferences prefs = LoadPreferences(folder.path());
+  const ScratchFolder folder;
+  const Preferences prefs = LoadPreferences(folder.Folder());
   for (const int button : {IDYES, IDNO}) {
     Answer answer{button};
     EXPECT_EQ(SavePreferencesOnExit(prefs.iniPath, prefs.loadedPrefs, prefs.currentPrefs, answer.Ask()),
@@ -204,19 +205,19 @@ TEST(PreferencesSave, TheQuestionIsAskedEvenWhenNothingChanged) {
 }
 
 TEST(PreferencesSave, AnExistingFileKeepsItsOtherKeysAndItsEncoding) {
-  const TempFolder folder;
-  const std::wstring iniPath = folder.path() + L"Vostrel.ini";
+  const ScratchFolder folder;
+  const std::wstring iniPath = folder.File(L"Vostrel.ini");
   ASSERT_TRUE(WriteUtf16File(iniPath,
                              L"[Vostrel]\r\nPORT_TYPE=COM\r\nPORT_NAME=COM1\r\nCOM_SET=9600 8 1 N X\r\n"
                              L"REGION=2\r\n"));
-  const Preferences prefs = LoadPreferences(folder.path());
+  const Preferences prefs = LoadPreferences(folder.Folder());
   ASSERT_EQ(prefs.loadedPrefs, Com(L"COM1"));
   const PreferencesRecord current = Com(L"COM1", 57600, 8, 2, 0, L"H");
   Answer yes{IDYES};
   EXPECT_TRUE(SavePreferencesOnExit(prefs.iniPath, prefs.loadedPrefs, current, yes.Ask()));
   EXPECT_EQ(Utf16Content(ReadFileBytes(iniPath)),
             L"[Vostrel]\r\nPORT_TYPE=COM\r\nPORT_NAME=COM1\r\nCOM_SET=57600 8 2 N H\r\nREGION=2\r\n");
-  EXPECT_EQ(LoadPreferences(folder.path()).loadedPrefs, current);
+  EXPECT_EQ(LoadPreferences(folder.Folder()).loadedPrefs, current);
 }
 
 TEST(PreferencesSave, TheRealQuestionBoxDecides) {
@@ -225,8 +226,8 @@ TEST(PreferencesSave, TheRealQuestionBoxDecides) {
     bool closes;
   };
   for (const Case c : {Case{IDNO, false}, Case{IDYES, true}}) {
-    const TempFolder folder;
-    const Preferences prefs = LoadPreferences(folder.path());
+    const ScratchFolder folder;
+    const Preferences prefs = LoadPreferences(folder.Folder());
     PreferencesRecord current = prefs.currentPrefs;
     current.model = L"VX-135-ZKQ";
     MessageBoxCatcher catcher({c.button});

@@ -7,21 +7,22 @@
 
 #include "i18n/language.h"
 #include "prefs/preferences_text.h"
-#include "prefs/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel {
 namespace {
 
-using testing_support::TempFolder;
-using testing_support::WriteUtf16File;
+using testing::ScratchFolder;
+using testing::WriteUtf16File;
 
 PreferencesRecord Defaults() { return PreferencesRecord{}; }
 
 TEST(PreferencesLoad, NoFileGivesTheDefaults) {
-  const TempFolder folder;
-  ASSERT_FALSE(folder.path().empty());
-  const Preferences prefs = LoadPreferences(folder.path());
-  EXPECT_EQ(prefs.iniPath, folder.path() + L"Vostrel.ini");
+  const ScratchFolder folder;
+  ASSERT_TRUE(std::filesystem::is_directory(folder.path()));
+  const Preferences prefs = LoadPreferences(folder.Folder());
+  EXPECT_EQ(prefs.iniPath, folder.File(L"Vostrel.ini"));
   EXPECT_EQ(prefs.modelList, (std::vector<std::wstring>{L"VX-120-ZKQ", L"VX-135-ZKQ"}));
   const PreferencesRecord& loaded = prefs.loadedPrefs;
   EXPECT_EQ(loaded.portKind, 0);
@@ -40,10 +41,10 @@ TEST(PreferencesLoad, NoFileGivesTheDefaults) {
 }
 
 TEST(PreferencesLoad, LanguageIsJapaneseWhateverTheFileSays) {
-  const TempFolder folder;
-  ASSERT_TRUE(WriteUtf16File(folder.path() + L"Vostrel.ini", L"[Vostrel]\r\nREGION=0\r\n"));
+  const ScratchFolder folder;
+  ASSERT_TRUE(WriteUtf16File(folder.File(L"Vostrel.ini"), L"[Vostrel]\r\nREGION=0\r\n"));
   SetCurrentLanguage(Language::English);
-  const Preferences prefs = LoadPreferences(folder.path());
+  const Preferences prefs = LoadPreferences(folder.Folder());
   EXPECT_EQ(CurrentLanguage(), Language::Japanese);
   EXPECT_EQ(prefs.loadedPrefs.language, 1);
   EXPECT_EQ(prefs.currentPrefs.language, 1);
@@ -129,10 +130,10 @@ const LoadCase kLoadCases[] = {
 
 TEST(PreferencesLoad, EachKeyAsTheFileGivesIt) {
   for (const LoadCase& c : kLoadCases) {
-    SCOPED_TRACE(testing::Message() << "line " << ::testing::PrintToString(std::wstring(c.line)));
-    const TempFolder folder;
-    ASSERT_TRUE(WriteUtf16File(folder.path() + L"Vostrel.ini", std::wstring(L"[Vostrel]\r\n") + c.line + L"\r\n"));
-    const Preferences prefs = LoadPreferences(folder.path());
+    SCOPED_TRACE(::testing::Message() << "line " << ::testing::PrintToString(std::wstring(c.line)));
+    const ScratchFolder folder;
+    ASSERT_TRUE(WriteUtf16File(folder.File(L"Vostrel.ini"), std::wstring(L"[Vostrel]\r\n") + c.line + L"\r\n"));
+    const Preferences prefs = LoadPreferences(folder.Folder());
     PreferencesRecord expected = Defaults();
     c.expect(expected);
     EXPECT_EQ(prefs.loadedPrefs, expected);
@@ -141,16 +142,16 @@ TEST(PreferencesLoad, EachKeyAsTheFileGivesIt) {
 }
 
 TEST(PreferencesLoad, KeysOfAnotherSectionAreNotRead) {
-  const TempFolder folder;
-  ASSERT_TRUE(WriteUtf16File(folder.path() + L"Vostrel.ini", L"[Other]\r\nPORT_TYPE=NET\r\nPORT_NAME=x\r\n"));
-  EXPECT_EQ(LoadPreferences(folder.path()).loadedPrefs, Defaults());
+  const ScratchFolder folder;
+  ASSERT_TRUE(WriteUtf16File(folder.File(L"Vostrel.ini"), L"[Other]\r\nPORT_TYPE=NET\r\nPORT_NAME=x\r\n"));
+  EXPECT_EQ(LoadPreferences(folder.Folder()).loadedPrefs, Defaults());
 }
 
 TEST(PreferencesLoad, AValueIsReadUpTo4095Characters) {
-  const TempFolder folder;
+  const ScratchFolder folder;
   const std::wstring longName(5000, L'a');
-  ASSERT_TRUE(WriteUtf16File(folder.path() + L"Vostrel.ini", L"[Vostrel]\r\nPORT_NAME=" + longName + L"\r\n"));
-  EXPECT_EQ(LoadPreferences(folder.path()).loadedPrefs.portName, std::wstring(4095, L'a'));
+  ASSERT_TRUE(WriteUtf16File(folder.File(L"Vostrel.ini"), L"[Vostrel]\r\nPORT_NAME=" + longName + L"\r\n"));
+  EXPECT_EQ(LoadPreferences(folder.Folder()).loadedPrefs.portName, std::wstring(4095, L'a'));
 }
 
 TEST(PreferencesText, HalfWidthTurnsFullWidthLettersAndDigitsIntoAscii) {

@@ -3,40 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/ansi_text.h"
 #include "protocol/command_set.h"
 #include "settings/config_script.h"
 #include "settings/printer_model.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A file of the test's own in the test temporary folder, removed afterwards.
+// A file of the test's own in a folder of its own, removed afterwards.
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::path(::testing::TempDir()) / (std::string("vostrel_settings_") + info->name() + ".prn");
-    fs::remove(path_);
-  }
-  void TearDown() override { fs::remove(path_); }
+  void WriteBytes(const std::string& bytes) { ASSERT_TRUE(testing::WriteFileBytes(path_, bytes)); }
+  std::string ReadBytes() { return testing::ReadFileBytes(path_); }
 
-  void WriteBytes(const std::string& bytes) {
-    std::ofstream file(path_, std::ios::binary);
-    file << bytes;
-  }
-  std::string ReadBytes() {
-    std::ifstream file(path_, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  }
-
-  fs::path path_;
+  testing::ScratchFolder folder_;
+  fs::path path_ = folder_ / "settings.prn";
 };
 
 const std::string kPrefix(kCommandPrefix);
@@ -131,8 +119,8 @@ TEST_F(SettingsFileTest, AcceptedStartsAndLineEnds) {
 
 TEST_F(SettingsFileTest, FilesThatCannotBeOpened) {
   SettingsStore store;
-  EXPECT_EQ(LoadSettingsText(store, path_), LoadResult::NotOpened);                           // missing
-  EXPECT_EQ(LoadSettingsText(store, fs::path(::testing::TempDir())), LoadResult::NotOpened);  // a folder
+  EXPECT_EQ(LoadSettingsText(store, path_), LoadResult::NotOpened);           // missing
+  EXPECT_EQ(LoadSettingsText(store, folder_.path()), LoadResult::NotOpened);  // a folder
 }
 
 TEST_F(SettingsFileTest, AnEmptyLineEndsTheReading) {

@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel::cli {
 namespace {
@@ -19,18 +20,9 @@ const std::string kHeader("~!!\r\n\x02\x1b~A\r\n~\x1b~A\r\n", 17);
 
 class CliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("vostrel-cli-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   std::wstring Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.wstring();
+    EXPECT_TRUE(vostrel::testing::WriteFileBytes(dir_ / name, bytes)) << name;
+    return (dir_ / name).wstring();
   }
 
   int RunCli(std::vector<std::wstring> args) {
@@ -38,7 +30,7 @@ class CliTest : public ::testing::Test {
     return cli::Run(args, output_);
   }
 
-  fs::path dir_;
+  vostrel::testing::ScratchFolder dir_;
   Output output_;
 };
 
@@ -292,8 +284,7 @@ TEST_F(CliTest, SetWritesACheckedSettingsFileThatDumpReadsBack) {
   EXPECT_EQ(RunCli({L"set", L"print speed=6 IPS", L"CONTINUOUS MEDIA LENGTH=100.0 MM", L"IPV4 ADDRESS=192.168.0.7",
                     L"HEAD CHECK START POS=12 DOT", L"HOST NAME=label-3", L"-o", out}),
             kExitOk);
-  std::ifstream file(fs::path(out), std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::string bytes = vostrel::testing::ReadFileBytes(fs::path(out));
   EXPECT_EQ(bytes, kHeader +
                        "PRINT SPEED\t:\t6 IPS\r\n"
                        "CONTINUOUS MEDIA LENGTH\t:\t100.0\tMM\r\n"

@@ -12,15 +12,17 @@
 #include "link/link_fixtures.h"
 #include "link/pty_pair.h"
 #include "printer_commands.h"
-#include "printer_sim_process.h"
 #include "protocol/command_set.h"
+#include "support/file_bytes.h"
+#include "support/loopback_clock.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel::cli {
 namespace {
 
-using testing_support::FileBytes;
-using testing_support::LoopbackClock;
-using testing_support::ScratchFolder;
+using vostrel::testing::LoopbackClock;
+using vostrel::testing::ReadFileBytes;
+using vostrel::testing::ScratchFolder;
 using vostrel::testing_support::PtyPair;
 using vostrel::testing_support::TestQueue;
 using vostrel::testing_support::UniqueSuffix;
@@ -74,7 +76,7 @@ TEST(ReceiveOverCom, PausesFiveSecondsAndGivesTheParkedQueueItsPortBackOnEveryPa
     EXPECT_TRUE(wire == wireExpected || wire == request) << wire.size();
     EXPECT_EQ(portWhileOpen, L"FILE:");  // parked while the link holds the port
     EXPECT_EQ(queue.Port(), pty.linkPort());
-    EXPECT_EQ(FileBytes(file), c.answers ? listing : "");
+    EXPECT_EQ(ReadFileBytes(file), c.answers ? listing : "");
     const auto& sleeps = clock.fake().sleeps();
     EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100u), 50);
     ASSERT_EQ(progress.size(), 5u);

@@ -19,16 +19,20 @@
 #include "link_argument.h"
 #include "operations/printer_exchange.h"
 #include "prefs/preferences.h"
-#include "printer_sim_process.h"
 #include "protocol/command_set.h"
+#include "support/file_bytes.h"
+#include "support/loopback_clock.h"
+#include "support/scratch_folder.h"
+#include "support/simulator_process.h"
 
 namespace vostrel::cli {
 namespace {
 
-using testing_support::FileBytes;
-using testing_support::LoopbackClock;
-using testing_support::ScratchFolder;
-using testing_support::SimulatorProcess;
+using vostrel::testing::LoopbackClock;
+using vostrel::testing::ReadFileBytes;
+using vostrel::testing::ScratchFolder;
+using vostrel::testing::Simulator;
+using vostrel::testing::WriteFileBytes;
 
 const std::string kPrefix(kCommandPrefix);
 const std::string kConfigRequest = kPrefix + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
@@ -66,8 +70,8 @@ std::wstring RefusedLink() {
 }
 
 std::wstring Write(const ScratchFolder& folder, const char* name, const std::string& bytes) {
-  std::ofstream(folder / name, std::ios::binary) << bytes;
-  return (folder / name).wstring();
+  EXPECT_TRUE(WriteFileBytes(folder / name, bytes)) << name;
+  return folder.File(name);
 }
 
 TEST(LinkArgument, TurnsEachFormIntoThePreferencesTheLinkReads) {
@@ -177,11 +181,11 @@ TEST(PrinterCommandLine, PauseIsFiveSecondsOnDevicesAndTwentyOverTcp) {
 
 TEST(ReceiveCommand, PutsThePreRequestAndTheRequestOnTheWireAndWritesTheListingAsSent) {
   ScratchFolder folder;
-  SimulatorProcess sim(2);
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   const std::wstring file = (folder / "received.prn").wstring();
   auto run = RunPrinter({L"receive", L"--link", sim.link(), L"-o", file});
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(run->status, kExitOk) << std::string(run->output.err.begin(), run->output.err.end());
   EXPECT_EQ(run->output.out, L"");
   EXPECT_EQ(run->output.err, L"");
@@ -191,7 +195,7 @@ TEST(ReceiveCommand, PutsThePreRequestAndTheRequestOnTheWireAndWritesTheListingA
   EXPECT_EQ(sim.Captured(2, "in"), kConfigRequest);
   const std::string listing = sim.Captured(2, "out");
   ASSERT_TRUE(listing.ends_with("END\r\n"));
-  EXPECT_EQ(FileBytes(file), listing);
+  EXPECT_EQ(ReadFileBytes(file), listing);
 
   // Twenty seconds in steps of 100 ms, counted down second by second.
   EXPECT_EQ(PauseSteps(*run), 200u);
@@ -204,12 +208,12 @@ TEST(ReceiveCommand, PutsThePreRequestAndTheRequestOnTheWireAndWritesTheListingA
 
 TEST(ReceiveCommand, QuietDropsTheCountdownAndReadableLinesAreDumpsOwn) {
   ScratchFolder folder;
-  SimulatorProcess sim(4);
+  Simulator sim(4);
   ASSERT_NE(sim.port(), 0);
   const std::wstring file = (folder / "received.prn").wstring();
   auto quiet = RunPrinter({L"receive", L"--quiet", L"--link", sim.link(), L"-o", file});
   auto readable = RunPrinter({L"receive", L"--link", sim.link()});
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(quiet->status, kExitOk);
   EXPECT_TRUE(quiet->progress.empty());
   EXPECT_EQ(PauseSteps(*quiet), 200u);  // the pause itself stays
@@ -224,18 +228,18 @@ TEST(ReceiveCommand, PrintsWhatDumpPrintsOfTheReceivedFile) {
   for (const wchar_t* fault : {L"", L"--stray-byte"}) {
     SCOPED_TRACE(fault[0] == 0 ? "clean listing" : "stray byte");
     ScratchFolder folder;
-    SimulatorProcess sim(4, fault);
+    Simulator sim(4, fault);
     ASSERT_NE(sim.port(), 0);
     const std::wstring file = (folder / "received.prn").wstring();
     auto toFile = RunPrinter({L"receive", L"--link", sim.link(), L"-o", file});
     auto printed = RunPrinter({L"receive", L"--raw", L"--model", L"VX-135-ZKQ", L"--link", sim.link()});
-    EXPECT_EQ(sim.Finish(), 0u);
+    EXPECT_EQ(sim.ExitCode(), 0u);
     EXPECT_EQ(toFile->status, kExitOk);
     EXPECT_EQ(printed->status, kExitOk);
 
     // One stray byte in front of the header is dropped, nothing else.
     const std::string sent = sim.Captured(2, "out");
-    EXPECT_EQ(FileBytes(file), fault[0] == 0 ? sent : sent.substr(1));
+    EXPECT_EQ(ReadFileBytes(file), fault[0] == 0 ? sent : sent.substr(1));
 
     Output dumped;
     EXPECT_EQ(cli::Run({L"dump", L"--raw", L"--model", L"VX-135-ZKQ", file}, dumped), kExitOk);
@@ -255,16 +259,16 @@ TEST(ReceiveCommand, AListingLongerThanTheLinksBufferIsReadWholeOrNotAtAll) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.faults, c.faults + std::wcslen(c.faults)));
     ScratchFolder folder;
-    SimulatorProcess sim(2, c.faults);
+    Simulator sim(2, c.faults);
     ASSERT_NE(sim.port(), 0);
     const std::wstring file = (folder / "received.prn").wstring();
     auto run = RunPrinter({L"receive", L"--link", sim.link(), L"-o", file});
-    EXPECT_EQ(sim.Finish(), 0u);
+    EXPECT_EQ(sim.ExitCode(), 0u);
     EXPECT_EQ(run->status, c.status);
     const std::string sent = sim.Captured(2, "out");
     EXPECT_GT(sent.size(), 4096u);
     if (c.status == kExitOk) {
-      EXPECT_EQ(FileBytes(file), sent);
+      EXPECT_EQ(ReadFileBytes(file), sent);
     } else {
       EXPECT_FALSE(std::filesystem::exists(file));
       EXPECT_TRUE(run->output.err.starts_with(L"code : 32\n"));
@@ -274,11 +278,11 @@ TEST(ReceiveCommand, AListingLongerThanTheLinksBufferIsReadWholeOrNotAtAll) {
 
 TEST(ReceiveCommand, AListingFileThatCannotBeWrittenEndsWith22) {
   ScratchFolder folder;
-  SimulatorProcess sim(2);
+  Simulator sim(2);
   ASSERT_NE(sim.port(), 0);
   const std::wstring file = (folder / "no such folder" / "received.prn").wstring();
   auto run = RunPrinter({L"receive", L"--link", sim.link(), L"-o", file});
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(run->status, kExitFileNotWritten);
   EXPECT_TRUE(run->output.err.starts_with(L"code : 22\n"));
   EXPECT_NE(run->output.err.find(L"cannot write"), std::wstring::npos);
@@ -301,9 +305,9 @@ TEST_P(PrinterFailure, EndsWithTheCodeItsMessageAndAClosedLink) {
   const FailureCase& c = GetParam();
   ScratchFolder folder;
   const std::wstring file = (folder / "out.prn").wstring();
-  std::unique_ptr<SimulatorProcess> sim;
+  std::unique_ptr<Simulator> sim;
   if (c.simArguments != nullptr) {
-    sim = std::make_unique<SimulatorProcess>(c.connections, c.simArguments);
+    sim = std::make_unique<Simulator>(c.connections, c.simArguments);
     ASSERT_NE(sim->port(), 0);
   }
   const std::wstring link = sim ? sim->link() : RefusedLink();
@@ -317,7 +321,7 @@ TEST_P(PrinterFailure, EndsWithTheCodeItsMessageAndAClosedLink) {
   EXPECT_FALSE(std::filesystem::exists(file));
   // The simulator ends only once the command closed every connection it made.
   if (sim) {
-    EXPECT_EQ(sim->Finish(), 0u);
+    EXPECT_EQ(sim->ExitCode(), 0u);
   }
 }
 
@@ -354,10 +358,10 @@ std::string ValueAfter(const std::string& reply, const std::string& key) {
 std::wstring Widened(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 TEST(InfoCommand, SendsTheInformationRequestWithoutPauseAndPrintsFourLines) {
-  SimulatorProcess sim(1);
+  Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   auto run = RunPrinter({L"info", L"--link", sim.link()});
-  EXPECT_EQ(sim.Finish(), 0u);
+  EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(run->status, kExitOk);
   EXPECT_EQ(sim.Captured(1, "in"), kInfoRequest);
   EXPECT_EQ(PauseSteps(*run), 0u);
@@ -387,11 +391,11 @@ TEST(SendCommand, PutsThePrefixAndTheFilesScriptOnTheWire) {
     SCOPED_TRACE(c.name);
     ScratchFolder folder;
     const std::wstring file = Write(folder, "settings.prn", c.file);
-    SimulatorProcess sim(3);
+    Simulator sim(3);
     ASSERT_NE(sim.port(), 0);
     auto sent = RunPrinter({L"send", L"--link", sim.link(), file});
     auto received = RunPrinter({L"receive", L"--raw", L"--link", sim.link()});
-    EXPECT_EQ(sim.Finish(), 0u);
+    EXPECT_EQ(sim.ExitCode(), 0u);
     EXPECT_EQ(sent->status, kExitOk);
     EXPECT_EQ(sent->output.err, L"");
     EXPECT_EQ(PauseSteps(*sent), 0u);

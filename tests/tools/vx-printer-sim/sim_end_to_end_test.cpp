@@ -10,29 +10,22 @@
 #include <vector>
 
 #include "platform/unique_handle.h"
-#include "sim_capture.h"
 #include "sim_printer.h"
-#include "sim_test_folder.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 #include "support/simulator_process.h"
 
 namespace vostrel::sim {
 namespace {
 
-using testing::TestFolder;
+using vostrel::testing::ReadFileIfAny;
+using vostrel::testing::ScratchFolder;
+using vostrel::testing::Simulator;
 
 const std::string kPre(kPrefix);
 const std::string kConfigRequest = kPre + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
 const std::string kInfoRequest =
     kPre + "SERIAL NUMBER CHECK:\r\nPRINT COUNTER:\r\nSERVICE COUNTER:\r\nCUT COUNTER:\r\nEXIT\r\n";
-
-std::wstring SimulatorPath() {
-  wchar_t self[MAX_PATH];
-  const DWORD length = ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring path(self, length);
-  path.erase(path.find_last_of(L"\\/") + 1);
-  const std::string name = VX_PRINTER_SIM_EXE;
-  return path + std::wstring(name.begin(), name.end());
-}
 
 class Winsock : public ::testing::Environment {
  public:
@@ -43,12 +36,6 @@ class Winsock : public ::testing::Environment {
   void TearDown() override { ::WSACleanup(); }
 };
 const auto* const kWinsock = ::testing::AddGlobalTestEnvironment(new Winsock);
-
-// One simulator process; its first output line names the port it listens on.
-class Simulator : public vostrel::testing::SimulatorProcess {
- public:
-  explicit Simulator(const std::wstring& arguments) : SimulatorProcess(SimulatorPath(), arguments) {}
-};
 
 // Connects, sends, ends its own sending side and reads until the simulator closes.
 std::string Exchange(int port, std::string_view request) {
@@ -71,15 +58,8 @@ std::string Exchange(int port, std::string_view request) {
   return reply;
 }
 
-std::string FileBytes(const std::wstring& path) {
-  std::string bytes;
-  EXPECT_TRUE(ReadWholeFile(path, bytes));
-  return bytes;
-}
-
 TEST(SimProgram, ScriptChangesTheNextListingAndTheCaptureHoldsTheWireBytes) {
-  TestFolder capture;
-  Simulator sim(L"--connections 3 --capture \"" + capture.path() + L"\"");
+  Simulator sim(3);
   ASSERT_GT(sim.port(), 0) << sim.firstLine();
 
   const std::string script = kPre + "PRINT DARKNESS\t:\t22\r\nHOST NAME\t:\tbench-3\r\nEND\r\n";
@@ -97,11 +77,12 @@ TEST(SimProgram, ScriptChangesTheNextListingAndTheCaptureHoldsTheWireBytes) {
     EXPECT_NE(information.find(key), std::string::npos) << key;
   }
 
-  EXPECT_EQ(FileBytes(capture.File(L"conn-0001-in.bin")), script);
-  EXPECT_EQ(FileBytes(capture.File(L"conn-0001-out.bin")), "");
-  EXPECT_EQ(FileBytes(capture.File(L"conn-0002-in.bin")), kConfigRequest);
-  EXPECT_EQ(FileBytes(capture.File(L"conn-0002-out.bin")), listing);
-  EXPECT_EQ(FileBytes(capture.File(L"conn-0003-out.bin")), information);
+  // Every file there, the empty one too.
+  EXPECT_EQ(ReadFileIfAny(sim.folder() / "conn-0001-in.bin"), script);
+  EXPECT_EQ(ReadFileIfAny(sim.folder() / "conn-0001-out.bin"), "");
+  EXPECT_EQ(ReadFileIfAny(sim.folder() / "conn-0002-in.bin"), kConfigRequest);
+  EXPECT_EQ(ReadFileIfAny(sim.folder() / "conn-0002-out.bin"), listing);
+  EXPECT_EQ(ReadFileIfAny(sim.folder() / "conn-0003-out.bin"), information);
 }
 
 TEST(SimProgram, FaultFlagsShapeWhatTheClientReceives) {
@@ -141,7 +122,7 @@ TEST(SimProgram, FaultFlagsShapeWhatTheClientReceives) {
        [](const std::string& r) { return r == "iC:NG\r\n"; }},
   };
   for (const Case& c : cases) {
-    Simulator sim(std::wstring(L"--connections 1 ") + c.flags);
+    Simulator sim(1, c.flags);
     ASSERT_GT(sim.port(), 0) << sim.firstLine();
     const std::string reply = Exchange(sim.port(), c.request);
     EXPECT_TRUE(c.holds(reply)) << std::string(c.flags, c.flags + wcslen(c.flags)) << ": " << reply.substr(0, 80);
@@ -150,15 +131,15 @@ TEST(SimProgram, FaultFlagsShapeWhatTheClientReceives) {
 }
 
 TEST(SimProgram, StateFileCarriesTheSettingsFromOneRunToTheNext) {
-  TestFolder folder;
-  const std::wstring state = L"--state \"" + folder.File(L"printer.prn") + L"\" --model VX-135-ZKQ --connections 1";
+  ScratchFolder folder;
+  const std::wstring state = L"--state \"" + folder.File(L"printer.prn") + L"\" --model VX-135-ZKQ";
   {
-    Simulator first(state);
+    Simulator first(1, state);
     ASSERT_GT(first.port(), 0) << first.firstLine();
     Exchange(first.port(), kPre + "HEAD CHECK STOP POS\t:\tDOT\t1100\r\nEND\r\n");
     EXPECT_EQ(first.ExitCode(), 0u);
   }
-  Simulator second(state);
+  Simulator second(1, state);
   ASSERT_GT(second.port(), 0) << second.firstLine();
   const std::string listing = Exchange(second.port(), kConfigRequest);
   EXPECT_EQ(second.ExitCode(), 0u);
@@ -166,7 +147,7 @@ TEST(SimProgram, StateFileCarriesTheSettingsFromOneRunToTheNext) {
 }
 
 TEST(SimProgram, RefusesABadCommandLineWithExitCode2) {
-  Simulator sim(L"--connections 1 --model VX-999");
+  Simulator sim(1, L"--model VX-999");
   EXPECT_EQ(sim.port(), 0);
   EXPECT_NE(sim.firstLine().find("--model"), std::string::npos) << sim.firstLine();
   EXPECT_EQ(sim.ExitCode(), 2u);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end checks of the simulator that need the Unix side of the test bed:
 #   sim_links_test.sh com    WINE_RUN SIM_EXE PREFIX   a COM port on a socat pty pair
-#   sim_links_test.sh ctrl-c WINE_RUN SIM_EXE          Ctrl+C ends it cleanly
+#   sim_links_test.sh ctrl-c WINE_RUN SIM_EXE PREFIX   Ctrl+C ends it cleanly
 # Every process this script starts is recorded and ended by its own pid.
 set -euo pipefail
 
@@ -93,8 +93,11 @@ case "$mode" in
     printf '%s' "$reply" | cmp - "$work/capture/conn-0002-out.bin" || fail "capture of the listing differs"
     ;;
   ctrl-c)
-    # exec in wine-run.sh keeps the pid: the signal reaches the console program as Ctrl+C.
-    "$wine_run" "$sim" --listen 127.0.0.1:0 >"$work/out.txt" 2>&1 &
+    # Under wine64 itself, not through wine-run.sh (whose child it would be),
+    # so that the signal reaches the console program as its Ctrl+C.
+    . "$(dirname "$0")/../../../scripts/lib/wine.sh"
+    wine_env "${4:?wine prefix}"
+    "$wine" "$sim" --listen 127.0.0.1:0 >"$work/out.txt" 2>&1 &
     sim_pid=$!
     pids+=("$sim_pid")
     wait_for_line "$work/out.txt" "^listening on 127.0.0.1:" || fail "the simulator did not start"

@@ -5,15 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <optional>
+#include <string>
 
-#include "sim_test_folder.h"
 #include "support/fake_clock.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace vostrel::sim {
 namespace {
 
-using testing::TestFolder;
 using vostrel::testing::FakeClock;
+using vostrel::testing::ReadFileBytes;
+using vostrel::testing::ReadFileIfAny;
+using vostrel::testing::ScratchFolder;
 
 const std::string kPre(kPrefix);
 const std::string kConfigRequest = kPre + "SEND CONFIG\t:\tSTANDARD\r\nEXIT\r\n";
@@ -47,14 +52,8 @@ class ScriptedChannel final : public Channel {
   bool idleForever_ = false;
 };
 
-std::string ReadFile(const std::wstring& path) {
-  std::string bytes;
-  EXPECT_TRUE(ReadWholeFile(path, bytes)) << std::string(path.begin(), path.end());
-  return bytes;
-}
-
 TEST(SimServe, CaptureHoldsTheExactBytesOfBothDirectionsAndThePrintJobs) {
-  TestFolder folder;
+  ScratchFolder folder;
   Printer printer({});
   FakeClock clock;
   std::atomic<bool> stop{false};
@@ -67,11 +66,11 @@ TEST(SimServe, CaptureHoldsTheExactBytesOfBothDirectionsAndThePrintJobs) {
     EXPECT_EQ(ServeConnection(channel, printer, {}, recorder, clock, stop), ServeEnd::PeerClosed);
     recorder.EndConnection();
     EXPECT_EQ(channel.written, std::string(kListingHeader) + printer.ListingBody() + "END\r\n");
-    EXPECT_EQ(ReadFile(folder.File(L"conn-0001-out.bin")), channel.written);
+    EXPECT_EQ(ReadFileIfAny(folder / "conn-0001-out.bin"), channel.written);
   }
-  EXPECT_EQ(ReadFile(folder.File(L"conn-0001-in.bin")), received);
-  EXPECT_EQ(ReadFile(folder.File(L"job-0001.bin")), "~WC\n");
-  const std::string log = ReadFile(folder.File(L"sim.log"));
+  EXPECT_EQ(ReadFileIfAny(folder / "conn-0001-in.bin"), received);
+  EXPECT_EQ(ReadFileIfAny(folder / "job-0001.bin"), "~WC\n");
+  const std::string log = ReadFileBytes(folder / "sim.log");
   EXPECT_NE(log.find("configuration listing requested"), std::string::npos);
   EXPECT_NE(log.find("print job 1: self test"), std::string::npos);
 }
@@ -120,7 +119,7 @@ TEST(SimServe, EndsAsAskedAndSavesTheSettingsEveryTime) {
     bool stopAtOnce;
     ServeEnd end;
   };
-  TestFolder folder;
+  ScratchFolder folder;
   const std::wstring state = folder.File(L"state.prn");
   const Case cases[] = {
       {{.stateFile = state}, -1, false, false, ServeEnd::PeerClosed},
@@ -142,7 +141,9 @@ TEST(SimServe, EndsAsAskedAndSavesTheSettingsEveryTime) {
     EXPECT_EQ(ServeConnection(channel, printer, c.settings, recorder, clock, stop), c.end);
     // The next start of the simulator begins from what this connection left.
     Printer restarted({});
-    EXPECT_EQ(restarted.LoadSettingsText(ReadFile(state)), 0);
+    const std::optional<std::string> saved = ReadFileIfAny(state);
+    EXPECT_TRUE(saved.has_value());
+    EXPECT_EQ(restarted.LoadSettingsText(saved.value_or("")), 0);
     EXPECT_EQ(restarted.Value("PRINT DARKNESS"), c.stopAtOnce ? "10" : std::to_string(darkness));
   }
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows the serial settings dialog under Xvfb with the Japanese locale and
 # saves a screenshot, so that anyone can look at it as a user would.
-#   tests/ui/show_com_settings_dialog.sh [OUT.png]
+#   tests/devtools/show_com_settings_dialog.sh [OUT.png]
 # OUT defaults to $VOSTREL_BUILD_DIR/com_settings_dialog.png. Needs the
 # Windows tree built (scripts/test.sh) for the libraries and the golden Wine
 # prefix; uses its own copy of that prefix with the X11 driver.
@@ -11,8 +11,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${VOSTREL_BUILD_DIR:-$root/build}
 out=${1:-$build/com_settings_dialog.png}
 work="$build/com-settings-viewer"
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 display=:${VIEWER_DISPLAY:-96}
 
 [ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
@@ -20,26 +19,21 @@ mkdir -p "$work"
 
 x86_64-w64-mingw32-windres -I "$root/src/res" "$root/src/res/com_settings_dialog.rc" -O coff -o "$work/dialog.res"
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
-  -I "$root/src" -municode -mwindows "$root/tests/ui/com_settings_viewer.cpp" "$work/dialog.res" \
+  -I "$root/src" -municode -mwindows "$root/tests/devtools/com_settings_viewer.cpp" "$work/dialog.res" \
   -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
   -lcomctl32 -lgdi32 -luser32 -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
 # A prefix of our own that draws through X11.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
-rm -rf "$WINEPREFIX"
-cp -a "$build/win/wine/golden" "$WINEPREFIX"
-sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
+wine_env "$work/prefix"
+wine_copy_golden "$build/win/wine/golden"
+wine_draw_on_x11
 
 Xvfb "$display" -screen 0 400x300x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
+  wine_stop
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows a page under Xvfb with the Japanese locale and saves a screenshot, so
 # that anyone can look at the page as a user would.
-#   tests/pages/show_page.sh PAGE [MODEL] [top|middle|end] [OUT.png]
+#   tests/devtools/show_page.sh PAGE [MODEL] [top|middle|end] [OUT.png]
 # PAGE is a name of page_viewer.cpp's table (standard, advanced, ...); MODEL 0
 # (default) or 1; "end" shows the page scrolled to its end, "middle" three
 # pages down; OUT defaults to
@@ -21,8 +21,7 @@ suffix=""
 [ "$dpi" = 96 ] || suffix="_$dpi"
 out=${4:-$build/${page}_page_${model}_${where}${suffix}.png}
 work="$build/page-viewer"
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
+. "$root/scripts/lib/wine.sh"
 
 [ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
 mkdir -p "$work"
@@ -35,20 +34,14 @@ for rc in "$root"/src/res/*.rc; do
   resources+=("$res")
 done
 x86_64-w64-mingw32-g++-posix -std=c++20 -O1 -DUNICODE -D_UNICODE -DNOMINMAX -DWIN32_LEAN_AND_MEAN \
-  -I "$root/src" -municode -mwindows "$root/tests/pages/page_viewer.cpp" "${resources[@]}" \
+  -I "$root/src" -municode -mwindows "$root/tests/devtools/page_viewer.cpp" "${resources[@]}" \
   -L "$build/win/src" -lvostrel_win -lvostrel_core -lvostrel_platform \
   -lcomctl32 -lcomdlg32 -lgdi32 -luser32 -lws2_32 -luxtheme -static -static-libgcc -static-libstdc++ -o "$work/viewer.exe"
 
 # A prefix of our own that draws through X11.
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -w >/dev/null 2>&1 || true
-rm -rf "$WINEPREFIX"
-cp -a "$build/win/wine/golden" "$WINEPREFIX"
-sed -i '/^"Graphics"="null"$/d' "$WINEPREFIX/user.reg"
-# Marlett (fonts-wine), as scripts/run.sh gives it.
-cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+wine_env "$work/prefix"
+wine_copy_golden "$build/win/wine/golden"
+wine_draw_on_x11
 
 # A free display of its own (Xvfb picks the number and writes it to fd 3).
 rm -f "$work/display"
@@ -62,8 +55,7 @@ display=:$(head -n1 "$work/display")
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
-  "$wineserver" -k >/dev/null 2>&1 || true
-  "$wineserver" -w >/dev/null 2>&1 || true
+  wine_stop
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
