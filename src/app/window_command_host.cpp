@@ -129,9 +129,11 @@ void WindowCommandHost::BeginWait(CancellableWait wait) {
 void WindowCommandHost::EndWait() {
   busy_.AllowCancel(false);
   StatusStrip& strip = window_.statusStrip();
+  // The wait's words go before its Cancel does: whoever still reads them
+  // finds Cancel enabled.
+  if (!busy_.WaitCancelled()) strip.ShowText(GetText(StatusText::kTalking));
   strip.ShowCancel(true, false);
   strip.ShowProgress(0, 0);
-  if (!busy_.WaitCancelled()) strip.ShowText(GetText(StatusText::kTalking));
   busy_.PaintPending();
 }
 
