@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/drennic_app.h"
-#include "app/drennic_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "app/status_strip.h"
 #include "app/tab_host.h"
 #include "operations/rfid_calibration.h"

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/drennic_app.h"
-#include "app/drennic_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "pages/settings_page.h"
 #include "res/advanced_page_ids.h"
 #include "res/easy_page_ids.h"

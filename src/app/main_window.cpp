@@ -1,4 +1,4 @@
-#include "app/drennic_dlg.h"
+#include "app/main_window.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/drennic_app.h"
+#include "app/application.h"
 #include "app/exit_question.h"
 #include "app/recent_settings.h"
 #include "i18n/text_entries.h"
