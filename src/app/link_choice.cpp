@@ -124,9 +124,9 @@ std::wstring LinkChoice::QueuePortText(const std::wstring& queue) const {
   return found == queuePortTexts.end() ? std::wstring() : found->second;
 }
 
-std::int32_t LinkChoice::QueuePortKind(const std::wstring& queue) const {
+PortKind LinkChoice::QueuePortKind(const std::wstring& queue) const {
   const auto found = queuePortKinds.find(queue);
-  return found == queuePortKinds.end() ? kPortKindNone : found->second;
+  return found == queuePortKinds.end() ? PortKind::None : found->second;
 }
 
 void LinkChoice::SelectQueue(int index) {
@@ -141,7 +141,7 @@ void LinkChoice::SelectQueue(int index) {
 
 void LinkChoice::ShowRadio() {
   for (int i = 0; i < kLinkChoiceCount; ++i) {
-    ui::CheckBox(Item(kRadios[static_cast<size_t>(i)])).SetChecked(i == linkChoice);
+    ui::CheckBox(Item(kRadios[static_cast<size_t>(i)])).SetChecked(i == static_cast<int>(linkChoice));
   }
 }
 
@@ -162,8 +162,8 @@ void LinkChoice::Restore() {
     return index >= 0 || prefs_.portName.empty() ? index : AddAbsent(listId, prefs_.portName);
   };
   switch (prefs_.portKind) {
-    case kPortKindCom: {
-      linkChoice = 1;
+    case PortKind::Com: {
+      linkChoice = LinkRadio::Com;
       const ui::ComboBox ports(Item(IDC_MAIN_COM_LIST));
       const int index = savedEntry(IDC_MAIN_COM_LIST);
       if (index >= 0) {
@@ -172,14 +172,14 @@ void LinkChoice::Restore() {
       }
       break;
     }
-    case kPortKindUsb: {
-      linkChoice = 2;
+    case PortKind::Usb: {
+      linkChoice = LinkRadio::Usb;
       const int index = savedEntry(IDC_MAIN_USB_LIST);
       if (index >= 0) ui::ComboBox(Item(IDC_MAIN_USB_LIST)).Select(index);
       break;
     }
-    case kPortKindNet: {
-      linkChoice = 3;
+    case PortKind::Net: {
+      linkChoice = LinkRadio::Net;
       if (IsDottedIPv4(prefs_.portName)) {
         SetIpAddress(prefs_.portName);
       } else if (!prefs_.portName.empty()) {
@@ -197,12 +197,12 @@ void LinkChoice::Restore() {
       break;
     }
     default: {
-      linkChoice = 0;
+      linkChoice = LinkRadio::Queue;
       const ui::ComboBox queues(Item(IDC_MAIN_QUEUE_LIST));
       // A queue the user chose stays chosen while it is away; without one,
       // a queue of the printer's maker or the system's default is offered.
-      int index = prefs_.portKind == kPortKindPrt ? savedEntry(IDC_MAIN_QUEUE_LIST)
-                                                  : FindName(IDC_MAIN_QUEUE_LIST, prefs_.portName);
+      int index = prefs_.portKind == PortKind::Prt ? savedEntry(IDC_MAIN_QUEUE_LIST)
+                                                   : FindName(IDC_MAIN_QUEUE_LIST, prefs_.portName);
       for (int i = 0; index < 0 && i < queues.Count(); ++i) {
         if (queues.ItemText(i).starts_with(kPreferredQueuePrefix)) index = i;
       }
@@ -220,32 +220,32 @@ void LinkChoice::Apply() {
     for (int id : ids) ui::Control(Item(id)).Enable(true);
   };
   switch (linkChoice) {
-    case 0: {
+    case LinkRadio::Queue: {
       enable({IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_PORT_TEXT});
-      prefs_.portKind = kPortKindPrt;
+      prefs_.portKind = PortKind::Prt;
       prefs_.portName = PickedName(IDC_MAIN_QUEUE_LIST);
       driver_.linkKind = QueuePortKind(prefs_.portName);
       queueTip_.SetText(prefs_.portName);
       break;
     }
-    case 1: {
+    case LinkRadio::Com: {
       enable({IDC_MAIN_COM_LIST, IDC_MAIN_COM_DETAIL});
       prefs_.portName = PickedName(IDC_MAIN_COM_LIST);
-      prefs_.portKind = kPortKindCom;
+      prefs_.portKind = PortKind::Com;
       comTip_.SetText(prefs_.portName);
       break;
     }
-    case 2: {
+    case LinkRadio::Usb: {
       enable({IDC_MAIN_USB_LIST});
       prefs_.portName = PickedName(IDC_MAIN_USB_LIST);
-      prefs_.portKind = kPortKindUsb;
+      prefs_.portKind = PortKind::Usb;
       break;
     }
-    case 3: {
+    case LinkRadio::Net: {
       enable({IDC_MAIN_IP_ADDRESS, IDC_MAIN_PORT_NUMBER_LABEL, IDC_MAIN_PORT_NUMBER_EDIT});
       prefs_.portName = IpAddressText();
       prefs_.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
-      prefs_.portKind = kPortKindNet;
+      prefs_.portKind = PortKind::Net;
       break;
     }
     default: break;
@@ -255,13 +255,13 @@ void LinkChoice::Apply() {
 
 void LinkChoice::Collect() {
   switch (prefs_.portKind) {
-    case kPortKindPrt: {
+    case PortKind::Prt: {
       prefs_.portName = PickedName(IDC_MAIN_QUEUE_LIST);
       driver_.linkKind = QueuePortKind(prefs_.portName);
       const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();
-      if (driver_.linkKind == kPortKindCom) {
+      if (driver_.linkKind == PortKind::Com) {
         driver_.address = ComPortPrefix(description);
-      } else if (driver_.linkKind == kPortKindNet) {
+      } else if (driver_.linkKind == PortKind::Net) {
         // A description that is not "address, port" names no port to use:
         // nothing of an earlier queue may stay behind.
         const std::vector<std::wstring> pieces = SplitText(description, kDescriptionSeparator);
@@ -272,9 +272,9 @@ void LinkChoice::Collect() {
       }
       break;
     }
-    case kPortKindCom: prefs_.portName = PickedName(IDC_MAIN_COM_LIST); break;
-    case kPortKindUsb: prefs_.portName = PickedName(IDC_MAIN_USB_LIST); break;
-    case kPortKindNet:
+    case PortKind::Com: prefs_.portName = PickedName(IDC_MAIN_COM_LIST); break;
+    case PortKind::Usb: prefs_.portName = PickedName(IDC_MAIN_USB_LIST); break;
+    case PortKind::Net:
       prefs_.portName = IpAddressText();
       prefs_.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
       break;
@@ -285,10 +285,10 @@ void LinkChoice::Collect() {
 PreferencesRecord LinkChoice::Shown() const {
   PreferencesRecord shown = prefs_;
   switch (shown.portKind) {
-    case kPortKindPrt: shown.portName = PickedName(IDC_MAIN_QUEUE_LIST); break;
-    case kPortKindCom: shown.portName = PickedName(IDC_MAIN_COM_LIST); break;
-    case kPortKindUsb: shown.portName = PickedName(IDC_MAIN_USB_LIST); break;
-    case kPortKindNet:
+    case PortKind::Prt: shown.portName = PickedName(IDC_MAIN_QUEUE_LIST); break;
+    case PortKind::Com: shown.portName = PickedName(IDC_MAIN_COM_LIST); break;
+    case PortKind::Usb: shown.portName = PickedName(IDC_MAIN_USB_LIST); break;
+    case PortKind::Net:
       shown.portName = IpAddressText();
       shown.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
       break;
@@ -301,11 +301,11 @@ bool LinkChoice::UseDirectPort() {
   const std::wstring queue = PickedName(IDC_MAIN_QUEUE_LIST);
   const std::wstring description = ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).Text();
   switch (QueuePortKind(queue)) {
-    case kPortKindCom:
-      linkChoice = 1;
+    case PortKind::Com:
+      linkChoice = LinkRadio::Com;
       SelectByPrefix(Item(IDC_MAIN_COM_LIST), ComPortPrefix(description));
       break;
-    case kPortKindNet: {
+    case PortKind::Net: {
       // "address, port"; an address given as a host name is shown as the
       // address it resolves to. Anything else is refused.
       const std::vector<std::wstring> pieces = SplitText(QueuePortText(queue), kDescriptionSeparator);
@@ -316,13 +316,13 @@ bool LinkChoice::UseDirectPort() {
         if (!resolved) return false;
         address = *resolved;
       }
-      linkChoice = 3;
+      linkChoice = LinkRadio::Net;
       SetIpAddress(address);
       ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(pieces[1]);
       break;
     }
-    case kPortKindUsb:
-      linkChoice = 2;
+    case PortKind::Usb:
+      linkChoice = LinkRadio::Usb;
       SelectByPrefix(Item(IDC_MAIN_USB_LIST), description);
       break;
     default: return false;
@@ -332,18 +332,19 @@ bool LinkChoice::UseDirectPort() {
 }
 
 void LinkChoice::UseQueue() {
-  linkChoice = 0;
+  linkChoice = LinkRadio::Queue;
   Apply();
   ::SetFocus(Item(IDC_MAIN_QUEUE_LIST));
 }
 
-void LinkChoice::OnRadio(std::int32_t choice) {
+void LinkChoice::OnRadio(LinkRadio choice) {
   static constexpr std::array<int, kLinkChoiceCount> kFocus = {IDC_MAIN_QUEUE_LIST, IDC_MAIN_COM_LIST,
                                                                IDC_MAIN_USB_LIST, IDC_MAIN_IP_ADDRESS};
-  if (choice < 0 || choice >= kLinkChoiceCount) return;
+  const auto index = static_cast<int>(choice);
+  if (index < 0 || index >= kLinkChoiceCount) return;
   linkChoice = choice;
   Apply();
-  ::SetFocus(Item(kFocus[static_cast<size_t>(choice)]));
+  ::SetFocus(Item(kFocus[static_cast<size_t>(index)]));
 }
 
 void LinkChoice::OnQueueSelected() {

@@ -15,6 +15,7 @@
 
 #include "app/picker_tooltip.h"
 #include "link/port_discovery.h"
+#include "operations/command_host.h"
 #include "prefs/preferences.h"
 
 namespace vostrel {
@@ -24,7 +25,7 @@ inline constexpr int kLinkChoiceCount = 4;
 
 // What the application object keeps about the port behind the chosen queue.
 struct DriverPort {
-  std::int32_t& linkKind;
+  PortKind& linkKind;
   std::wstring& address;
   std::wstring& number;
 };
@@ -34,11 +35,11 @@ class LinkChoice {
   // `window` holds the controls of the main window's template.
   LinkChoice(HWND window, PreferencesRecord& currentPrefs, DriverPort driver);
 
-  // 0 queue, 1 COM, 2 USB, 3 IP address: the radio button that is set.
-  std::int32_t linkChoice = 0;
+  // The radio button that is set.
+  LinkRadio linkChoice = LinkRadio::Queue;
   // Queue name to the kind of its port (PortKind; 0 for anything else) and
   // to the text that describes that port (IDC_MAIN_QUEUE_PORT_TEXT).
-  std::map<std::wstring, std::int32_t> queuePortKinds;
+  std::map<std::wstring, PortKind> queuePortKinds;
   std::map<std::wstring, std::wstring> queuePortTexts;
   std::wstring defaultPrinterName;
 
@@ -75,7 +76,7 @@ class LinkChoice {
   void UseQueue();
 
   // Handlers of the pickers.
-  void OnRadio(std::int32_t choice);
+  void OnRadio(LinkRadio choice);
   void OnQueueSelected();
   void OnComSelected();
 
@@ -93,7 +94,7 @@ class LinkChoice {
   // Adds the entry of a saved name that discovery did not find; its index.
   int AddAbsent(int listId, const std::wstring& name);
   std::wstring QueuePortText(const std::wstring& queue) const;
-  std::int32_t QueuePortKind(const std::wstring& queue) const;
+  PortKind QueuePortKind(const std::wstring& queue) const;
   void SelectQueue(int index);
   void ShowRadio();
   std::wstring IpAddressText() const;

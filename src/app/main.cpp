@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "app/drennic_app.h"
+#include "app/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const auto app = std::make_unique<vostrel::CDrennicApp>();

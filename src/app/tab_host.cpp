@@ -28,8 +28,8 @@ constexpr const wchar_t* kTabTexts[kPageCount] = {L"Easy",        L"Standard", L
                                                   L"Calibration", L"Print",    L"Advanced"};
 
 // The order of the visibility test of VisiblePage.
-constexpr int kVisibleOrder[] = {kPageEasy,        kPageStandard,    kPageAdvanced,
-                                 kPageInformation, kPageCalibration, kPagePrint};
+constexpr PageId kVisibleOrder[] = {PageId::Easy,        PageId::Standard,    PageId::Advanced,
+                                    PageId::Information, PageId::Calibration, PageId::Print};
 
 using PageFactory = std::unique_ptr<SettingsPage> (*)(SettingsStore& store, PreferencesRecord& prefs);
 
@@ -44,24 +44,25 @@ std::unique_ptr<SettingsPage> MakePrintPage(SettingsStore& store, PreferencesRec
 
 // The pages in their order of creation.
 struct PageSlot {
-  int index;
+  PageId page;
   PageFactory create;
 };
 constexpr PageSlot kPageSlots[] = {
-    {kPageEasy, &MakePage<CDlgTabEasy>},
-    {kPageStandard, &MakePage<CDlgTabStandard>},
-    {kPageAdvanced, &MakePage<CDlgTabAdvanced>},
-    {kPageInformation, &MakePage<CDlgTabInformation>},
-    {kPageCalibration, &MakePage<CDlgTabCalibration>},
-    {kPagePrint, &MakePrintPage},
+    {PageId::Easy, &MakePage<CDlgTabEasy>},
+    {PageId::Standard, &MakePage<CDlgTabStandard>},
+    {PageId::Advanced, &MakePage<CDlgTabAdvanced>},
+    {PageId::Information, &MakePage<CDlgTabInformation>},
+    {PageId::Calibration, &MakePage<CDlgTabCalibration>},
+    {PageId::Print, &MakePrintPage},
 };
 
 // The order in which the pages take the model.
-constexpr int kModelOrder[] = {kPageStandard, kPageAdvanced, kPageEasy, kPageInformation, kPageCalibration, kPagePrint};
+constexpr PageId kModelOrder[] = {PageId::Standard,    PageId::Advanced,    PageId::Easy,
+                                  PageId::Information, PageId::Calibration, PageId::Print};
 
 // The pages whose contents scroll and adapt to a new size.
-bool ScrollsWithSize(int index) {
-  return index == kPageStandard || index == kPageAdvanced || index == kPageCalibration;
+bool ScrollsWithSize(PageId page) {
+  return page == PageId::Standard || page == PageId::Advanced || page == PageId::Calibration;
 }
 
 // Layout of the tab area in pixels at 96 dpi.
@@ -81,11 +82,11 @@ constexpr int kPageRightMargin = 6;
 
 }  // namespace
 
-const PageButtons& ButtonsOf(int page) {
+const PageButtons& ButtonsOf(PageId page) {
   for (const PageButtons& row : kPageButtons) {
     if (row.page == page) return row;
   }
-  return kPageButtons[kPageStandard];
+  return kPageButtons[static_cast<size_t>(TabOf(PageId::Standard))];
 }
 
 bool AdvancedAccepted() { return advancedAccepted; }
@@ -100,16 +101,17 @@ HWND TabHost::Tabs() const { return ::GetDlgItem(window_, IDC_MAIN_TABS); }
 
 int TabHost::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(window_)); }
 
-SettingsPage* TabHost::Page(int index) const {
+SettingsPage* TabHost::Page(PageId page) const {
+  const int index = TabOf(page);
   return index >= 0 && index < kPageCount ? pages_[static_cast<size_t>(index)].get() : nullptr;
 }
 
-CDlgTabEasy* TabHost::easy() const { return static_cast<CDlgTabEasy*>(Page(kPageEasy)); }
-CDlgTabStandard* TabHost::standard() const { return static_cast<CDlgTabStandard*>(Page(kPageStandard)); }
-CDlgTabAdvanced* TabHost::advanced() const { return static_cast<CDlgTabAdvanced*>(Page(kPageAdvanced)); }
-CDlgTabInformation* TabHost::information() const { return static_cast<CDlgTabInformation*>(Page(kPageInformation)); }
-CDlgTabCalibration* TabHost::calibration() const { return static_cast<CDlgTabCalibration*>(Page(kPageCalibration)); }
-CDlgTabPrint* TabHost::print() const { return static_cast<CDlgTabPrint*>(Page(kPagePrint)); }
+CDlgTabEasy* TabHost::easy() const { return static_cast<CDlgTabEasy*>(Page(PageId::Easy)); }
+CDlgTabStandard* TabHost::standard() const { return static_cast<CDlgTabStandard*>(Page(PageId::Standard)); }
+CDlgTabAdvanced* TabHost::advanced() const { return static_cast<CDlgTabAdvanced*>(Page(PageId::Advanced)); }
+CDlgTabInformation* TabHost::information() const { return static_cast<CDlgTabInformation*>(Page(PageId::Information)); }
+CDlgTabCalibration* TabHost::calibration() const { return static_cast<CDlgTabCalibration*>(Page(PageId::Calibration)); }
+CDlgTabPrint* TabHost::print() const { return static_cast<CDlgTabPrint*>(Page(PageId::Print)); }
 
 void TabHost::ApplyPageTexts() {
   if (standard()) standard()->ApplyTexts();
@@ -120,18 +122,18 @@ void TabHost::ApplyPageTexts() {
 }
 
 void TabHost::ApplyModel(PrinterModel model, Language language) {
-  for (int index : kModelOrder) {
+  for (PageId index : kModelOrder) {
     if (SettingsPage* page = Page(index)) page->ApplyModel(model, language);
   }
 }
 
-void TabHost::CheckAll(int tab) {
-  if (tab == kPageEasy && easy()) easy()->CheckAll();
-  if (tab == kPageStandard && standard()) standard()->CheckAll();
+void TabHost::CheckAll(PageId page) {
+  if (page == PageId::Easy && easy()) easy()->CheckAll();
+  if (page == PageId::Standard && standard()) standard()->CheckAll();
 }
 
 void TabHost::UncheckAll() {
-  for (int index : {kPageStandard, kPageAdvanced, kPageEasy}) {
+  for (PageId index : {PageId::Standard, PageId::Advanced, PageId::Easy}) {
     if (SettingsPage* page = Page(index)) page->UncheckAll();
   }
 }
@@ -164,7 +166,7 @@ void TabHost::CreatePages() {
     const HWND made = page->hwnd();
     ::SetWindowLongPtrW(made, GWL_STYLE, ::GetWindowLongPtrW(made, GWL_STYLE) | DS_CONTROL);
     ::SetWindowLongPtrW(made, GWL_EXSTYLE, ::GetWindowLongPtrW(made, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-    pages_[static_cast<size_t>(slot.index)] = std::move(page);
+    pages_[static_cast<size_t>(TabOf(slot.page))] = std::move(page);
   }
 
   MeasureExtraWidth();
@@ -195,18 +197,20 @@ void TabHost::CreatePages() {
 
 int TabHost::SelectedTab() const { return static_cast<int>(::SendMessageW(Tabs(), TCM_GETCURSEL, 0, 0)); }
 
+PageId TabHost::SelectedPage() const { return PageOfTab(SelectedTab()); }
+
 int TabHost::TabCount() const { return static_cast<int>(::SendMessageW(Tabs(), TCM_GETITEMCOUNT, 0, 0)); }
 
-int TabHost::VisiblePage() const {
-  for (int index : kVisibleOrder) {
+PageId TabHost::VisiblePage() const {
+  for (PageId index : kVisibleOrder) {
     const SettingsPage* page = Page(index);
     if (page && ::IsWindowVisible(page->hwnd())) return index;
   }
-  return kNoPage;
+  return PageId::None;
 }
 
-void TabHost::ShowPage(int index) {
-  for (int page = 0; page < kPageCount; ++page) {
+void TabHost::ShowPage(PageId index) {
+  for (PageId page : kAllPages) {
     if (const SettingsPage* shown = Page(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
   }
   const PageButtons& buttons = ButtonsOf(index);
@@ -217,27 +221,27 @@ void TabHost::ShowPage(int index) {
   button(IDC_MAIN_IMPORT).Enable(buttons.import);
   button(IDC_MAIN_EXPORT).Enable(buttons.exportFile);
   button(IDC_MAIN_RECEIVE).Enable(buttons.receive);
-  if ((index == kPageStandard || index == kPageAdvanced) && standard()) standard()->ShowMediaSensorText();
+  if ((index == PageId::Standard || index == PageId::Advanced) && standard()) standard()->ShowMediaSensorText();
 }
 
 void TabHost::SwitchPage() {
-  const int selected = SelectedTab();
-  const int shown = VisiblePage();
-  if (shown == kPageStandard) {
+  const PageId selected = SelectedPage();
+  const PageId shown = VisiblePage();
+  if (shown == PageId::Standard) {
     HandStandardToEasy();
-  } else if (shown == kPageEasy) {
+  } else if (shown == PageId::Easy) {
     HandEasyToStandard();
   }
   switch (selected) {
-    case kPageStandard:
-      ShowPage(kPageStandard);
+    case PageId::Standard:
+      ShowPage(PageId::Standard);
       ResetStandardIfPending();
       break;
-    case kPageEasy:
-    case kPageInformation:
-    case kPageCalibration:
-    case kPagePrint: ShowPage(selected); break;
-    case kPageAdvanced: AskAdvanced(); break;
+    case PageId::Easy:
+    case PageId::Information:
+    case PageId::Calibration:
+    case PageId::Print: ShowPage(selected); break;
+    case PageId::Advanced: AskAdvanced(); break;
     default: break;
   }
 }
@@ -257,14 +261,14 @@ void TabHost::AskAdvanced() {
     if (answer != IDYES && answer != IDOK) {
       // Back to the tab of the page still shown; setting the selection does
       // not notify, so no page switch runs.
-      const int shown = VisiblePage();
-      ::SendMessageW(Tabs(), TCM_SETCURSEL, kPageStandard, 0);
-      if (shown != kNoPage) ::SendMessageW(Tabs(), TCM_SETCURSEL, static_cast<WPARAM>(shown), 0);
+      const PageId shown = VisiblePage();
+      ::SendMessageW(Tabs(), TCM_SETCURSEL, static_cast<WPARAM>(TabOf(PageId::Standard)), 0);
+      if (shown != PageId::None) ::SendMessageW(Tabs(), TCM_SETCURSEL, static_cast<WPARAM>(TabOf(shown)), 0);
       return;
     }
     advancedAccepted = true;
   }
-  ShowPage(kPageAdvanced);
+  ShowPage(PageId::Advanced);
 }
 
 void TabHost::ResetStandardIfPending() {
@@ -320,7 +324,7 @@ bool TabHost::Layout(int cx, int cy) {
                  FALSE);
     moved = true;
   }
-  for (int index = 0; index < kPageCount; ++index) {
+  for (PageId index : kAllPages) {
     SettingsPage* page = Page(index);
     if (!page) continue;
     int width = Scaled(kPageWidth) + ExtraWidth();

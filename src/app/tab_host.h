@@ -12,6 +12,7 @@
 
 #include "i18n/text_entries.h"
 #include "i18n/text_table.h"
+#include "pages/page_id.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
 #include "settings/settings_store.h"
@@ -27,22 +28,12 @@ class CDlgTabInformation;
 class CDlgTabCalibration;
 class CDlgTabPrint;
 
-// Page indices: tabs 0-5 lead to the page of the same index.
-inline constexpr int kPageEasy = 0;
-inline constexpr int kPageStandard = 1;
-inline constexpr int kPageInformation = 2;
-inline constexpr int kPageCalibration = 3;
-inline constexpr int kPagePrint = 4;
-inline constexpr int kPageAdvanced = 5;
-inline constexpr int kPageCount = 6;
-inline constexpr int kNoPage = 255;
-
 // What IDC_MAIN_SEND (and Enter) does while a page is shown.
 enum class MainAction { SendConfiguration, SensorAdjustment, PrintAction };
 
 // The main buttons of one page.
 struct PageButtons {
-  int page;
+  PageId page;
   bool checkAll;  // IDC_MAIN_CHECK_ALL enabled
   TextId sendCaption;
   bool send;  // IDC_MAIN_SEND enabled
@@ -57,17 +48,59 @@ inline constexpr TextId kSensorCaption = RowOf(ControlTextEntry(kEntrySendOrStar
 inline constexpr TextId kExecuteCaption = RowOf(PrintPageEntry(kPrintEntryExecute).caption, 0);
 
 inline constexpr std::array<PageButtons, kPageCount> kPageButtons = {{
-    {kPageEasy, true, kSendCaption, true, false, false, false, MainAction::SendConfiguration},
-    {kPageStandard, true, kSendCaption, true, true, true, true, MainAction::SendConfiguration},
-    {kPageInformation, false, kSendCaption, false, false, false, true, MainAction::SendConfiguration},
-    {kPageCalibration, false, kSensorCaption, true, false, true, false, MainAction::SensorAdjustment},
-    {kPagePrint, false, kExecuteCaption, true, false, false, false, MainAction::PrintAction},
-    {kPageAdvanced, true, kSendCaption, true, true, true, true, MainAction::SendConfiguration},
+    {.page = PageId::Easy,
+     .checkAll = true,
+     .sendCaption = kSendCaption,
+     .send = true,
+     .import = false,
+     .exportFile = false,
+     .receive = false,
+     .action = MainAction::SendConfiguration},
+    {.page = PageId::Standard,
+     .checkAll = true,
+     .sendCaption = kSendCaption,
+     .send = true,
+     .import = true,
+     .exportFile = true,
+     .receive = true,
+     .action = MainAction::SendConfiguration},
+    {.page = PageId::Information,
+     .checkAll = false,
+     .sendCaption = kSendCaption,
+     .send = false,
+     .import = false,
+     .exportFile = false,
+     .receive = true,
+     .action = MainAction::SendConfiguration},
+    {.page = PageId::Calibration,
+     .checkAll = false,
+     .sendCaption = kSensorCaption,
+     .send = true,
+     .import = false,
+     .exportFile = true,
+     .receive = false,
+     .action = MainAction::SensorAdjustment},
+    {.page = PageId::Print,
+     .checkAll = false,
+     .sendCaption = kExecuteCaption,
+     .send = true,
+     .import = false,
+     .exportFile = false,
+     .receive = false,
+     .action = MainAction::PrintAction},
+    {.page = PageId::Advanced,
+     .checkAll = true,
+     .sendCaption = kSendCaption,
+     .send = true,
+     .import = true,
+     .exportFile = true,
+     .receive = true,
+     .action = MainAction::SendConfiguration},
 }};
 
 // The row of a page; pages outside the table count as the Easy page's
 // neighbours do: Send Configuration with the Standard page's buttons.
-const PageButtons& ButtonsOf(int page);
+const PageButtons& ButtonsOf(PageId page);
 
 // Process-wide: the user accepted the Advanced page's warning during this
 // run; only then do its items take part in export and sensor adjustment.
@@ -88,10 +121,10 @@ class TabHost {
   void CreatePages();
 
   // The first page found visible (Easy, Standard, Advanced, Information,
-  // Calibration, Print), kNoPage when none is.
-  int VisiblePage() const;
+  // Calibration, Print), PageId::None when none is.
+  PageId VisiblePage() const;
   // Shows page `index`, hides the others and sets the main buttons.
-  void ShowPage(int index);
+  void ShowPage(PageId page);
   // The tab control's selection changed (TCN_SELCHANGE).
   void SwitchPage();
   // Selects the tab `steps` away from the selected one, wrapping round, and
@@ -100,10 +133,12 @@ class TabHost {
   // -1.
   void StepTab(int steps);
   int SelectedTab() const;
+  // The page of the selected tab (None without one).
+  PageId SelectedPage() const;
   int TabCount() const;
 
   // The page of `index`, or nullptr when it could not be created.
-  SettingsPage* Page(int index) const;
+  SettingsPage* Page(PageId page) const;
   CDlgTabEasy* easy() const;
   CDlgTabStandard* standard() const;
   CDlgTabAdvanced* advanced() const;
@@ -116,7 +151,7 @@ class TabHost {
   // The model on every page: enable rules, lists and defaults.
   void ApplyModel(PrinterModel model, Language language);
   // Ticks the item check boxes of the page of `tab` (Easy or Standard).
-  void CheckAll(int tab);
+  void CheckAll(PageId page);
   // Clears the item check boxes of the Standard, Advanced and Easy pages.
   void UncheckAll();
 

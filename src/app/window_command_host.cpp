@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "app/drennic_app.h"
-#include "app/drennic_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "app/status_strip.h"
 #include "app/tab_host.h"
 #include "operations/rfid_calibration.h"
@@ -41,7 +41,7 @@ WindowCommandHost::~WindowCommandHost() { app_.linkClock.RelayTo(SystemClock());
 HWND WindowCommandHost::Owner() { return window_.hwnd(); }
 SettingsStore& WindowCommandHost::Store() { return app_.store; }
 PreferencesRecord& WindowCommandHost::CurrentPrefs() { return app_.currentPrefs; }
-std::int32_t WindowCommandHost::DriverLinkKind() { return app_.driverLinkKind; }
+PortKind WindowCommandHost::DriverLinkKind() { return app_.driverLinkKind; }
 PrinterLink& WindowCommandHost::Link() { return app_.link; }
 ReplyKeyTexts& WindowCommandHost::ReplyTexts() { return app_.replyTexts; }
 
@@ -55,21 +55,11 @@ CommandPages WindowCommandHost::Pages() {
                       tabs.information(), tabs.calibration(), tabs.print()};
 }
 
-CommandTab WindowCommandHost::VisibleTab() {
-  switch (window_.tabs().VisiblePage()) {
-    case kPageEasy: return CommandTab::Easy;
-    case kPageStandard: return CommandTab::Standard;
-    case kPageInformation: return CommandTab::Information;
-    case kPageCalibration: return CommandTab::Calibration;
-    case kPagePrint: return CommandTab::Print;
-    case kPageAdvanced: return CommandTab::Advanced;
-    default: return CommandTab::None;
-  }
-}
+PageId WindowCommandHost::VisiblePage() { return window_.tabs().VisiblePage(); }
 
 bool WindowCommandHost::AdvancedAccepted() { return vostrel::AdvancedAccepted(); }
 
-std::int32_t WindowCommandHost::LinkChoice() { return window_.linkChoice().linkChoice; }
+LinkRadio WindowCommandHost::LinkChoice() { return window_.linkChoice().linkChoice; }
 void WindowCommandHost::CollectLinkChoice() { window_.linkChoice().Collect(); }
 bool WindowCommandHost::UseDirectPort() { return window_.linkChoice().UseDirectPort(); }
 void WindowCommandHost::UseQueue() { window_.linkChoice().UseQueue(); }

@@ -34,7 +34,7 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   HWND Owner() override;
   SettingsStore& Store() override;
   PreferencesRecord& CurrentPrefs() override;
-  std::int32_t DriverLinkKind() override;
+  PortKind DriverLinkKind() override;
   PrinterLink& Link() override;
   ReplyKeyTexts& ReplyTexts() override;
   Clock& CommandClock() override { return busy_; }
@@ -43,10 +43,10 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   Language CurrentLanguage() override;
 
   CommandPages Pages() override;
-  CommandTab VisibleTab() override;
+  PageId VisiblePage() override;
   bool AdvancedAccepted() override;
 
-  std::int32_t LinkChoice() override;
+  LinkRadio LinkChoice() override;
   void CollectLinkChoice() override;
   bool UseDirectPort() override;
   void UseQueue() override;

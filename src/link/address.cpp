@@ -4,10 +4,10 @@
 
 namespace vostrel {
 
-std::int32_t ClassifyPortName(std::wstring_view portName) {
-  if (portName.starts_with(L"COM") || portName.starts_with(L"TELMARO COM")) return kPortKindCom;
-  if (portName.starts_with(L"USB")) return kPortKindUsb;
-  return kPortKindNone;
+PortKind ClassifyPortName(std::wstring_view portName) {
+  if (portName.starts_with(L"COM") || portName.starts_with(L"TELMARO COM")) return PortKind::Com;
+  if (portName.starts_with(L"USB")) return PortKind::Usb;
+  return PortKind::None;
 }
 
 }  // namespace vostrel

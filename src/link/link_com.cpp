@@ -44,8 +44,8 @@ void ApplySerialSettings(DCB& dcb, const PreferencesRecord& prefs) {
 }
 
 bool PrinterLink::OpenCom(TimeoutClass timeouts) {
-  const std::int32_t portClass = ClassifyPortName(prefs_.portName);
-  if (portClass == 0 || handle.valid()) return false;
+  const PortKind portClass = ClassifyPortName(prefs_.portName);
+  if (portClass == PortKind::None || handle.valid()) return false;
   kind = portClass;
   portName = prefs_.portName;
   ParkQueues(portName, parkedQueues);
@@ -54,7 +54,7 @@ bool PrinterLink::OpenCom(TimeoutClass timeouts) {
   if (!opened && !parkedQueues.empty()) RestoreQueues(portName, parkedQueues);
   if (opened) DrainCom();
   if (!opened) {
-    kind = 0;
+    kind = PortKind::None;
     handle.release();  // the failure value, nothing to close
     portName.clear();
     return false;

@@ -95,7 +95,7 @@ bool PrinterLink::OpenNet(TimeoutClass timeouts) {
   echoAnswered = IsReachable(prefs_.portName);
   ScopedSocket created(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   if (!created) {
-    kind = 0;
+    kind = PortKind::None;
     return false;
   }
   std::wstring host = prefs_.portName;
@@ -123,7 +123,7 @@ bool PrinterLink::OpenNet(TimeoutClass timeouts) {
     return false;
   }
   socket = std::move(created);
-  kind = kPortKindNet;
+  kind = PortKind::Net;
   DrainNet();
   netReadTimeout = timeouts == TimeoutClass::kLong ? 10000 : 1000;
   netWriteTimeout = 5000;

@@ -31,8 +31,8 @@ void PrinterLink::WaitUsbIdle(std::uint32_t limitMs) {
 }
 
 bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
-  const std::int32_t portClass = ClassifyPortName(prefs_.portName);
-  if (portClass == 0 || handle.valid()) return false;
+  const PortKind portClass = ClassifyPortName(prefs_.portName);
+  if (portClass == PortKind::None || handle.valid()) return false;
   kind = portClass;
   portName = prefs_.portName;
 
@@ -45,7 +45,7 @@ bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
       break;
     }
     if (Elapsed(start) > kFindLimitMs || clock_.WaitCancelled()) {
-      kind = 0;
+      kind = PortKind::None;
       portName.clear();
       return false;
     }
@@ -58,7 +58,7 @@ bool PrinterLink::OpenUsb(TimeoutClass timeouts) {
                                FILE_FLAG_OVERLAPPED, nullptr));
   }
   if (!handle.valid()) {
-    kind = 0;
+    kind = PortKind::None;
     handle.release();  // the failure value, nothing to close
     portName.clear();
     return false;

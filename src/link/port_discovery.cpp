@@ -166,13 +166,13 @@ QueueDiscovery FillQueueList(const SpoolerCalls& calls) {
     const std::wstring queue = TextOf(records[i].pPrinterName);
     const std::wstring port = TextOf(records[i].pPortName);
     found.queues.push_back(queue);
-    std::int32_t kind = kPortKindNone;
+    PortKind kind = PortKind::None;
     std::wstring text = port;
     if (port.starts_with(L"COM") || port.starts_with(kTelmaroComPrefix)) {
-      kind = kPortKindCom;
+      kind = PortKind::Com;
       text = DescribeComPort(port);
     } else if (port.starts_with(L"USB")) {
-      kind = kPortKindUsb;
+      kind = PortKind::Usb;
     } else {
       if (!portsListed) {
         ports = ListLocalPorts(calls);
@@ -180,15 +180,15 @@ QueueDiscovery FillQueueList(const SpoolerCalls& calls) {
       }
       switch (ClassifyNetworkPort(port, ports)) {
         case NetworkPortKind::kTelmaro:
-          kind = kPortKindNet;
+          kind = PortKind::Net;
           text = ReadPropertyTcpPort(port);
           break;
         case NetworkPortKind::kStandard:
-          kind = kPortKindNet;
+          kind = PortKind::Net;
           text = ReadStandardTcpPort(port);
           break;
         case NetworkPortKind::kSeh: {
-          kind = kPortKindNet;
+          kind = PortKind::Net;
           text.clear();
           for (const wchar_t c : port) {
             if (c == L':') {

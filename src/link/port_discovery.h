@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/spooler_jobs.h"
+#include "prefs/preferences.h"
 
 namespace vostrel {
 
@@ -40,7 +41,7 @@ std::vector<std::wstring> FillUsbList(const SpoolerCalls& calls = SystemSpooler(
 // the queue name as the spooler reports it.
 struct QueueDiscovery {
   std::vector<std::wstring> queues;  // the spooler's order
-  std::map<std::wstring, std::int32_t> queuePortKinds;
+  std::map<std::wstring, PortKind> queuePortKinds;
   std::map<std::wstring, std::wstring> queuePortTexts;
 };
 

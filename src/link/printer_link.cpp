@@ -33,7 +33,7 @@ bool ReplyEndsWithLine(const char* reply, std::uint32_t count) {
   return count >= 2 && reply[count - 2] == '\r' && reply[count - 1] == '\n';
 }
 
-PrinterLink::PrinterLink(const PreferencesRecord& currentPrefs, const std::int32_t& driverLinkKind, Clock& clock)
+PrinterLink::PrinterLink(const PreferencesRecord& currentPrefs, const PortKind& driverLinkKind, Clock& clock)
     : prefs_(currentPrefs), driverLinkKind_(driverLinkKind), clock_(clock) {
   WSADATA data{};
   ::WSAStartup(MAKEWORD(2, 0), &data);
@@ -49,41 +49,41 @@ PrinterLink::~PrinterLink() {
 
 bool PrinterLink::Open(TimeoutClass timeouts) {
   switch (prefs_.portKind) {
-    case kPortKindCom:
-    case kPortKindUsb:
+    case PortKind::Com:
+    case PortKind::Usb:
       switch (ClassifyPortName(prefs_.portName)) {
-        case kPortKindCom: return OpenCom(timeouts);
-        case kPortKindUsb: return OpenUsb(timeouts);
+        case PortKind::Com: return OpenCom(timeouts);
+        case PortKind::Usb: return OpenUsb(timeouts);
         default: return false;
       }
-    case kPortKindNet: return OpenNet(timeouts);
+    case PortKind::Net: return OpenNet(timeouts);
     default: return false;
   }
 }
 
 LinkStatus PrinterLink::Write(const char* bytes, std::uint32_t count, std::uint32_t* written) {
   switch (prefs_.portKind) {
-    case kPortKindCom: return WriteCom(bytes, count, written);
-    case kPortKindUsb: return WriteUsb(bytes, count, written);
-    case kPortKindNet: return WriteNet(bytes, count, written);
+    case PortKind::Com: return WriteCom(bytes, count, written);
+    case PortKind::Usb: return WriteUsb(bytes, count, written);
+    case PortKind::Net: return WriteNet(bytes, count, written);
     default: return kLinkClosed;
   }
 }
 
 LinkStatus PrinterLink::Read(char* reply, std::uint32_t capacity, ReplyRule rule, std::uint32_t* count) {
   switch (prefs_.portKind) {
-    case kPortKindCom: return ReadCom(reply, capacity, rule, count);
-    case kPortKindUsb: return ReadUsb(reply, capacity, rule, count);
-    case kPortKindNet: return ReadNet(reply, capacity, rule, count);
+    case PortKind::Com: return ReadCom(reply, capacity, rule, count);
+    case PortKind::Usb: return ReadUsb(reply, capacity, rule, count);
+    case PortKind::Net: return ReadNet(reply, capacity, rule, count);
     default: return kLinkClosed;
   }
 }
 
 void PrinterLink::Close() {
-  const std::int32_t linkKind = prefs_.portKind == kPortKindPrt ? driverLinkKind_ : prefs_.portKind;
-  if (linkKind == kPortKindCom || linkKind == kPortKindUsb) {
+  const PortKind linkKind = prefs_.portKind == PortKind::Prt ? driverLinkKind_ : prefs_.portKind;
+  if (linkKind == PortKind::Com || linkKind == PortKind::Usb) {
     CloseDevice();
-  } else if (linkKind == kPortKindNet) {
+  } else if (linkKind == PortKind::Net) {
     CloseSocket();
   }
 }
@@ -91,18 +91,18 @@ void PrinterLink::Close() {
 void PrinterLink::CloseDevice() {
   if (!handle.valid()) return;
   ::PurgeComm(handle.get(), PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
-  if (kind == kPortKindUsb) {
+  if (kind == PortKind::Usb) {
     ::CancelIo(handle.get());
     WaitUsbIdle(2000);
     usbReadTimeout = 0;
     usbWriteTimeout = 0;
   }
   handle.reset();
-  if (kind == kPortKindCom && !parkedQueues.empty()) RestoreQueues(portName, parkedQueues);
+  if (kind == PortKind::Com && !parkedQueues.empty()) RestoreQueues(portName, parkedQueues);
   comReadTimeout = 0;
   comWriteTimeout = 0;
   portName.clear();
-  kind = 0;
+  kind = PortKind::None;
 }
 
 void PrinterLink::CloseSocket() {
@@ -112,7 +112,7 @@ void PrinterLink::CloseSocket() {
   portName.clear();
   netReadTimeout = 0;
   netWriteTimeout = 0;
-  kind = 0;
+  kind = PortKind::None;
 }
 
 bool PrinterLink::IsReachable(const std::wstring& host) {

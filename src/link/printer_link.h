@@ -23,7 +23,7 @@ class PrinterLink {
   // `currentPrefs` and `driverLinkKind` (the kind of the port behind the
   // chosen printer queue) are read at every call, never copied. Starts the
   // sockets library.
-  PrinterLink(const PreferencesRecord& currentPrefs, const std::int32_t& driverLinkKind, Clock& clock = SystemClock());
+  PrinterLink(const PreferencesRecord& currentPrefs, const PortKind& driverLinkKind, Clock& clock = SystemClock());
   // Closes what is still open, frees the ICMP library, ends the sockets library.
   ~PrinterLink();
   PrinterLink(const PrinterLink&) = delete;
@@ -53,7 +53,7 @@ class PrinterLink {
   LinkStatus openError = kLinkOk;
 
   // The state of the link, open to the flows that use it and to its tests.
-  std::int32_t kind = 0;
+  PortKind kind = PortKind::None;
   ScopedHandle handle;
   std::wstring portName;
   ScopedSocket socket;
@@ -101,7 +101,7 @@ class PrinterLink {
   std::uint32_t Elapsed(std::uint32_t since) { return ElapsedMs(since, clock_.TickCount()); }
 
   const PreferencesRecord& prefs_;
-  const std::int32_t& driverLinkKind_;
+  const PortKind& driverLinkKind_;
   Clock& clock_;
   // Target of the USB drain's reads; a member, so that a read the drain
   // leaves pending never writes into a stack that has moved on.

@@ -80,10 +80,10 @@ int ReadSettingCount(const SettingsStore& store) {
 
 std::wstring LinkName(const PreferencesRecord& prefs) {
   switch (prefs.portKind) {
-    case kPortKindPrt: return L"queue:" + prefs.portName;
-    case kPortKindCom: return L"com:" + prefs.portName;
-    case kPortKindUsb: return L"usb:" + prefs.portName;
-    case kPortKindNet: return L"net:" + prefs.portName + L":" + prefs.portNumber;
+    case PortKind::Prt: return L"queue:" + prefs.portName;
+    case PortKind::Com: return L"com:" + prefs.portName;
+    case PortKind::Usb: return L"usb:" + prefs.portName;
+    case PortKind::Net: return L"net:" + prefs.portName + L":" + prefs.portNumber;
     default: return L"(no link)";
   }
 }
@@ -93,7 +93,7 @@ PrinterExchange ExchangeOf(CommandHost& host) {
                          LinkName(host.CurrentPrefs()));
 }
 
-DirectPortScope::DirectPortScope(CommandHost& host) : host_(host), queue_(host.LinkChoice() == 0) {
+DirectPortScope::DirectPortScope(CommandHost& host) : host_(host), queue_(host.LinkChoice() == LinkRadio::Queue) {
   // A queue whose port cannot be reached directly stays chosen; the link
   // then refuses to open it.
   if (queue_) host_.UseDirectPort();

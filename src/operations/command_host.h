@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "i18n/language.h"
+#include "pages/page_id.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
 #include "settings/settings_store.h"
@@ -38,7 +39,6 @@ struct CommandPages {
 };
 
 // The tab whose page is shown, as far as the flows tell them apart.
-enum class CommandTab { Easy, Standard, Information, Calibration, Print, Advanced, None };
 
 // What a command that went through did, for the window's status strip. A
 // failed or cancelled one says so through its outcome (ExchangeFront).
@@ -66,6 +66,9 @@ struct CommandDone {
   std::wstring where;
 };
 
+// The main window's link radio buttons, in their order.
+enum class LinkRadio : std::int32_t { Queue = 0, Com = 1, Usb = 2, Net = 3 };
+
 class CommandHost {
  public:
   virtual ~CommandHost() = default;
@@ -75,7 +78,7 @@ class CommandHost {
   virtual SettingsStore& Store() = 0;
   virtual PreferencesRecord& CurrentPrefs() = 0;
   // The port behind the chosen printer queue (PortKind), and its address.
-  virtual std::int32_t DriverLinkKind() = 0;
+  virtual PortKind DriverLinkKind() = 0;
   virtual PrinterLink& Link() = 0;
   // The key texts of the information and RFID replies, kept for the run.
   virtual ReplyKeyTexts& ReplyTexts() = 0;
@@ -88,12 +91,12 @@ class CommandHost {
   virtual Language CurrentLanguage() = 0;
 
   virtual CommandPages Pages() = 0;
-  virtual CommandTab VisibleTab() = 0;
+  virtual PageId VisiblePage() = 0;
   // The user accepted the Advanced page's warning during this run.
   virtual bool AdvancedAccepted() = 0;
 
   // The main window's link choice: 0 queue, 1 COM, 2 USB, 3 IP address.
-  virtual std::int32_t LinkChoice() = 0;
+  virtual LinkRadio LinkChoice() = 0;
   // Reads the pickers into the current preferences (for a queue: also the
   // port behind it).
   virtual void CollectLinkChoice() = 0;

@@ -16,7 +16,7 @@ namespace {
 // buffer; false after PrepareScript showed its code.
 bool PrepareExport(CommandHost& host, CDlgTabStandard& standard) {
   const CommandPages pages = host.Pages();
-  if (host.VisibleTab() == CommandTab::Calibration) {
+  if (host.VisiblePage() == PageId::Calibration) {
     // The media chosen for the adjustment, then the lines that start it and
     // save its result.
     UncheckSettingsPages(host);
@@ -38,7 +38,7 @@ bool PrepareExport(CommandHost& host, CDlgTabStandard& standard) {
 // script, and its file holds the start command alone, without the prefix.
 bool RfidCalibrationChosen(CommandHost& host) {
   const CDlgTabCalibration* calibration = host.Pages().calibration;
-  return host.VisibleTab() == CommandTab::Calibration && calibration &&
+  return host.VisiblePage() == PageId::Calibration && calibration &&
          calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia;
 }
 

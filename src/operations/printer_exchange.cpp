@@ -28,8 +28,8 @@ class ClosesLink {
 
 }  // namespace
 
-int PreRequestPauseSteps(std::int32_t portKind) {
-  return (portKind == kPortKindNet ? 20000 : 5000) / static_cast<int>(kPauseStepMs);
+int PreRequestPauseSteps(PortKind portKind) {
+  return (portKind == PortKind::Net ? 20000 : 5000) / static_cast<int>(kPauseStepMs);
 }
 
 bool EndsWithEndLine(std::string_view reply) { return reply.ends_with("END\r\n") || reply.ends_with("ND\r\nT"); }
@@ -161,10 +161,13 @@ ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, Receiv
   if (!Pause()) return CancelledOutcome();
 
   std::string reply;
-  ExchangeOutcome outcome =
-      Run(ExchangeRequest{TimeoutClass::kNormal, request, L"the configuration request was not written", true,
-                          ReplyRule::kUntilEnd, kListingRoom, L"listing"},
-          reply);
+  ExchangeOutcome outcome = Run(ExchangeRequest{.bytes = request,
+                                                .notWritten = L"the configuration request was not written",
+                                                .readsReply = true,
+                                                .rule = ReplyRule::kUntilEnd,
+                                                .room = kListingRoom,
+                                                .replyName = L"listing"},
+                                reply);
   if (!outcome.done()) {
     if (outcome.code == ResultCode::kLinkNotOpened) outcome.detail += L" again";
     return outcome;
@@ -181,13 +184,16 @@ ExchangeOutcome PrinterExchange::ReceiveListing(std::string_view request, Receiv
 }
 
 ExchangeOutcome PrinterExchange::ReceiveInformation(std::string_view request, std::string& reply) {
-  return Run(ExchangeRequest{TimeoutClass::kLong, request, L"the information request was not written", true,
-                             ReplyRule::kAnyReply, kReplyRoom, L"reply"},
+  return Run(ExchangeRequest{.timeouts = TimeoutClass::kLong,
+                             .bytes = request,
+                             .notWritten = L"the information request was not written",
+                             .readsReply = true,
+                             .rule = ReplyRule::kAnyReply},
              reply);
 }
 
 ExchangeOutcome PrinterExchange::Send(std::string_view bytes) {
-  if (prefs_.portKind == kPortKindPrt) {
+  if (prefs_.portKind == PortKind::Prt) {
     std::uint32_t written = 0;
     switch (SendRawJob(prefs_.portName, bytes.data(), static_cast<std::uint32_t>(bytes.size()), written)) {
       case kRawJobDone: return {};
@@ -198,7 +204,7 @@ ExchangeOutcome PrinterExchange::Send(std::string_view bytes) {
     }
   }
   std::string none;
-  return Run(ExchangeRequest{TimeoutClass::kNormal, bytes, L"the settings were not written", false}, none);
+  return Run(ExchangeRequest{.bytes = bytes, .notWritten = L"the settings were not written"}, none);
 }
 
 bool PrinterExchange::Session::Open(TimeoutClass timeouts) {

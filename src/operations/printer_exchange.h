@@ -86,7 +86,7 @@ inline constexpr std::uint32_t kListingRoom = static_cast<std::uint32_t>(kListin
 // The steps of 100 ms between the pre-request and the configuration
 // request: 5 s on COM and USB, 20 s over TCP.
 inline constexpr std::uint32_t kPauseStepMs = 100;
-int PreRequestPauseSteps(std::int32_t portKind);
+int PreRequestPauseSteps(PortKind portKind);
 
 // One request and its reply.
 struct ExchangeRequest {

@@ -56,7 +56,7 @@ void ReceiveConfiguration(CommandHost& host) {
   const CommandPages pages = host.Pages();
   if (pages.information) pages.information->ApplyModel(model, host.CurrentLanguage());
   store.ClearValues();
-  const bool information = host.VisibleTab() == CommandTab::Information;
+  const bool information = host.VisiblePage() == PageId::Information;
   SendBuffer buffer;
   const std::string_view request =
       BuildRequestBytes(store, information ? RequestKind::Information : RequestKind::Configuration, buffer);

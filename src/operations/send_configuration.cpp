@@ -16,10 +16,10 @@ void SendConfiguration(CommandHost& host) {
   // The Standard page carries what is sent. From the Easy tab it holds
   // exactly what the Easy page shows; from the Standard and Advanced tabs its
   // hidden Media Sensor row is never sent.
-  const CommandTab tab = host.VisibleTab();
-  const bool withoutMediaSensor = tab == CommandTab::Standard || tab == CommandTab::Advanced;
+  const PageId tab = host.VisiblePage();
+  const bool withoutMediaSensor = tab == PageId::Standard || tab == PageId::Advanced;
   bool mediaSensorTicked = false;
-  if (tab == CommandTab::Easy) {
+  if (tab == PageId::Easy) {
     standard->UncheckAll();
     host.HandEasyToStandard();
   } else if (withoutMediaSensor) {

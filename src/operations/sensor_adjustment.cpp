@@ -58,10 +58,13 @@ void RunSensorAdjustment(CommandHost& host) {
       // The answer must not meet a result of an earlier command.
       store.ClearValues();
       PrinterExchange exchange = ExchangeOf(host);
-      outcome = exchange.Run(
-          ExchangeRequest{TimeoutClass::kLong, std::string_view(buffer.data(), built.byteCount),
-                          L"the sensor adjustment was not written", true, ReplyRule::kAnyReply, kReplyRoom, L"answer"},
-          reply);
+      outcome = exchange.Run(ExchangeRequest{.timeouts = TimeoutClass::kLong,
+                                             .bytes = std::string_view(buffer.data(), built.byteCount),
+                                             .notWritten = L"the sensor adjustment was not written",
+                                             .readsReply = true,
+                                             .rule = ReplyRule::kAnyReply,
+                                             .replyName = L"answer"},
+                             reply);
     }
     direct.Restore();
   }

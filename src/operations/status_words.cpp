@@ -34,13 +34,13 @@ std::wstring MessageInOneLine(std::wstring text) {
 
 std::wstring LinkInWords(const PreferencesRecord& prefs, std::wstring_view queuePort) {
   switch (prefs.portKind) {
-    case kPortKindNet:
+    case PortKind::Net:
       return L"TCP " + prefs.portName + L":" + (prefs.portNumber.empty() ? kDefaultNetPort : prefs.portNumber);
-    case kPortKindCom:
+    case PortKind::Com:
       return prefs.portName + L" " + Number(prefs.baudRate) + L" " + Number(prefs.dataBits) + L" " +
              (prefs.stopBitsCode == 2 ? L"2" : L"1") + L" " + ParityLetter(prefs.parityCode) + L" " + prefs.flowControl;
-    case kPortKindUsb: return prefs.portName;
-    case kPortKindPrt:
+    case PortKind::Usb: return prefs.portName;
+    case PortKind::Prt:
       if (prefs.portName.empty()) break;
       if (queuePort.empty()) return FillText(GetText(StatusText::kQueueLinkWithoutPort), {prefs.portName});
       return FillText(GetText(StatusText::kQueueLink), {prefs.portName, queuePort});

@@ -14,14 +14,11 @@
 namespace vostrel {
 
 // The link kinds as the preferences keep them (the printer link's kinds).
-inline constexpr std::int32_t kPortKindNone = 0;
-inline constexpr std::int32_t kPortKindPrt = 1;
-inline constexpr std::int32_t kPortKindCom = 2;
-inline constexpr std::int32_t kPortKindUsb = 3;
-inline constexpr std::int32_t kPortKindNet = 4;
+// Prt: a printer queue; the others: a port of that kind opened directly.
+enum class PortKind : std::int32_t { None = 0, Prt = 1, Com = 2, Usb = 3, Net = 4 };
 
 struct PreferencesRecord {
-  std::int32_t portKind = kPortKindNone;
+  PortKind portKind = PortKind::None;
   std::wstring portName;       // queue, COM port, USB port, or IPv4 address / host name
   std::wstring defaultFolder;  // last folder of the file dialogs
   std::wstring model{kPrinterModels[0]};

@@ -21,23 +21,23 @@ bool NetNameChanged(const std::wstring& loaded, const std::wstring& current) {
 
 bool PortNameChanged(const PreferencesRecord& loaded, const PreferencesRecord& current) {
   switch (current.portKind) {
-    case kPortKindPrt:
-    case kPortKindCom:
-    case kPortKindUsb: return loaded.portName != current.portName;
-    case kPortKindNet: return NetNameChanged(loaded.portName, current.portName);
+    case PortKind::Prt:
+    case PortKind::Com:
+    case PortKind::Usb: return loaded.portName != current.portName;
+    case PortKind::Net: return NetNameChanged(loaded.portName, current.portName);
     default: return false;
   }
 }
 
 bool SerialChanged(const PreferencesRecord& loaded, const PreferencesRecord& current) {
-  return current.portKind == kPortKindCom &&
+  return current.portKind == PortKind::Com &&
          (loaded.dataBits != current.dataBits || loaded.parityCode != current.parityCode ||
           loaded.stopBitsCode != current.stopBitsCode || loaded.baudRate != current.baudRate ||
           loaded.flowControl != current.flowControl);
 }
 
 bool PortNumberChanged(const PreferencesRecord& loaded, const PreferencesRecord& current) {
-  if (current.portKind != kPortKindNet) return false;
+  if (current.portKind != PortKind::Net) return false;
   if (loaded.portNumber.empty()) return current.portNumber != kDefaultNetPort;
   return loaded.portNumber != current.portNumber;
 }

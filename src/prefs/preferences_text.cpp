@@ -67,25 +67,25 @@ const wchar_t* TextOfCode(const CodeText (&table)[N], std::uint8_t code) {
 
 struct PortTypeRow {
   const wchar_t* text;
-  std::int32_t kind;
+  PortKind kind;
 };
 constexpr PortTypeRow kPortTypes[] = {
-    {L"PRT", kPortKindPrt}, {L"COM", kPortKindCom}, {L"USB", kPortKindUsb}, {L"NET", kPortKindNet}};
+    {L"PRT", PortKind::Prt}, {L"COM", PortKind::Com}, {L"USB", PortKind::Usb}, {L"NET", PortKind::Net}};
 
 }  // namespace
 
-std::wstring PortTypeText(std::int32_t kind) {
+std::wstring PortTypeText(PortKind kind) {
   for (const PortTypeRow& row : kPortTypes) {
     if (row.kind == kind) return row.text;
   }
   return {};
 }
 
-std::int32_t PortKindOfText(std::wstring_view text) {
+PortKind PortKindOfText(std::wstring_view text) {
   for (const PortTypeRow& row : kPortTypes) {
     if (text == row.text) return row.kind;
   }
-  return kPortKindNone;
+  return PortKind::None;
 }
 
 std::wstring HalfWidth(std::wstring_view text) {

@@ -12,9 +12,9 @@
 namespace vostrel {
 
 // "PRT", "COM", "USB" or "NET" for a link kind; empty for none.
-std::wstring PortTypeText(std::int32_t kind);
+std::wstring PortTypeText(PortKind kind);
 // The link kind of an exact, case-sensitive port type text; none for others.
-std::int32_t PortKindOfText(std::wstring_view text);
+PortKind PortKindOfText(std::wstring_view text);
 
 // Full-width letters and digits to their ASCII forms (system default locale).
 std::wstring HalfWidth(std::wstring_view text);

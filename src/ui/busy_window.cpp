@@ -66,7 +66,7 @@ void BusyWindow::Sleep(std::uint32_t milliseconds) {
     Pump();
     return;
   }
-  const std::uint32_t most = milliseconds <= kSliceMs ? kSliceMs : kLongSliceMs;
+  const std::uint32_t most = milliseconds <= kOnePieceSleepMs ? kOnePieceSleepMs : kLongSleepSliceMs;
   std::uint32_t left = milliseconds;
   do {
     Pump();

@@ -21,11 +21,11 @@ namespace vostrel::ui {
 
 class BusyWindow final : public Clock {
  public:
-  // The longest sleep between two looks at the message queue: a sleep up to
-  // this long (a step of the printer pause) goes in one piece, a longer one
-  // (a link's poll) in slices of kLongSliceMs.
-  static constexpr std::uint32_t kSliceMs = 100;
-  static constexpr std::uint32_t kLongSliceMs = 50;
+  // How a sleep is cut between two looks at the message queue: one up to
+  // kOnePieceSleepMs (a step of the printer pause) goes in one piece, a
+  // longer one (a link's poll) in slices of kLongSleepSliceMs.
+  static constexpr std::uint32_t kOnePieceSleepMs = 100;
+  static constexpr std::uint32_t kLongSleepSliceMs = 50;
 
   // `window`: the top-level window that goes busy; `base`: the clock that
   // really sleeps (the system's, or a test's).

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "app/drennic_app.h"
-#include "app/drennic_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "pages/settings_page.h"
 #include "res/advanced_page_ids.h"
 #include "res/easy_page_ids.h"
@@ -60,16 +60,16 @@ class FlowWindow {
 
   HWND hwnd() const { return window->hwnd(); }
   HWND Item(int id) const { return window->Item(id); }
-  // A control of the page of `page` (kPageEasy ...).
-  HWND PageItem(int page, int id) const { return window->tabs().Page(page)->Item(id); }
-  std::wstring PageText(int page, int id) const { return ui::Control(PageItem(page, id)).Text(); }
-  bool PageChecked(int page, int id) const { return ui::CheckBox(PageItem(page, id)).IsChecked(); }
-  void SetPageText(int page, int id, const std::wstring& text) { ui::Control(PageItem(page, id)).SetText(text); }
-  void SetPageChecked(int page, int id, bool checked) { ui::CheckBox(PageItem(page, id)).SetChecked(checked); }
+  // A control of the page of `page` (PageId::Easy ...).
+  HWND PageItem(PageId page, int id) const { return window->tabs().Page(page)->Item(id); }
+  std::wstring PageText(PageId page, int id) const { return ui::Control(PageItem(page, id)).Text(); }
+  bool PageChecked(PageId page, int id) const { return ui::CheckBox(PageItem(page, id)).IsChecked(); }
+  void SetPageText(PageId page, int id, const std::wstring& text) { ui::Control(PageItem(page, id)).SetText(text); }
+  void SetPageChecked(PageId page, int id, bool checked) { ui::CheckBox(PageItem(page, id)).SetChecked(checked); }
 
-  // The user clicks a tab (the program's own page switch runs).
-  void SelectTab(int tab) {
-    ::SendMessageW(Item(IDC_MAIN_TABS), TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+  // The user clicks the tab of `page` (the program's own page switch runs).
+  void SelectTab(PageId page) {
+    ::SendMessageW(Item(IDC_MAIN_TABS), TCM_SETCURSEL, static_cast<WPARAM>(TabOf(page)), 0);
     window->tabs().SwitchPage();
   }
   // The IP address radio with 127.0.0.1 and `port`.
@@ -85,7 +85,7 @@ class FlowWindow {
   }
   // The queue radio with `queue` picked, its port described as the port
   // discovery would (kind and text), as the only queue besides the others.
-  void ChooseQueue(const std::wstring& queue, std::int32_t portKind, const std::wstring& portText) {
+  void ChooseQueue(const std::wstring& queue, PortKind portKind, const std::wstring& portText) {
     LinkChoice& links = window->linkChoice();
     links.queuePortKinds[queue] = portKind;
     links.queuePortTexts[queue] = portText;
@@ -104,7 +104,7 @@ class FlowWindow {
     }
     combo.Select(combo.Add(name));
   }
-  void ClickPage(int page, int id) { ::SendMessageW(PageItem(page, id), BM_CLICK, 0, 0); }
+  void ClickPage(PageId page, int id) { ::SendMessageW(PageItem(page, id), BM_CLICK, 0, 0); }
   // The user picks the model at `index` of the model list.
   void ChooseModel(int index) {
     ui::ComboBox(Item(IDC_MAIN_MODEL_LIST)).Select(index);
@@ -131,7 +131,7 @@ class FlowWindow {
 // The user picks the Advanced tab and answers its warning with Yes.
 inline void AcceptAdvancedTab(FlowWindow& ui) {
   MessageBoxCatcher catcher({IDYES});
-  ui.SelectTab(kPageAdvanced);
+  ui.SelectTab(PageId::Advanced);
   catcher.Stop();
 }
 
@@ -151,12 +151,12 @@ inline bool CaptionRed(HWND page, int id) {
 // and the rejected "MACH HOR POS 33 DOTS": the good value shown, the rejected
 // one's edit empty with its caption red, and neither row ticked.
 inline void ExpectAdvancedShownUnticked(FlowWindow& ui) {
-  const HWND advanced = ui.window->tabs().Page(kPageAdvanced)->hwnd();
-  EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
-  EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK));
+  const HWND advanced = ui.window->tabs().Page(PageId::Advanced)->hwnd();
+  EXPECT_EQ(ui.PageText(PageId::Advanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+  EXPECT_FALSE(ui.PageChecked(PageId::Advanced, IDC_ADV_TEAR_POS_CHECK));
   EXPECT_FALSE(CaptionRed(advanced, IDC_ADV_TEAR_POS_CHECK));
-  EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
-  EXPECT_FALSE(ui.PageChecked(kPageAdvanced, IDC_ADV_HORIZONTAL_POS_CHECK));
+  EXPECT_EQ(ui.PageText(PageId::Advanced, IDC_ADV_HORIZONTAL_POS_EDIT), L"");
+  EXPECT_FALSE(ui.PageChecked(PageId::Advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
   EXPECT_TRUE(CaptionRed(advanced, IDC_ADV_HORIZONTAL_POS_CHECK));
 }
 

@@ -19,9 +19,9 @@ TEST(FlowsBusyTest, TheStripCountsThePauseDownTheWindowStaysPaintedAndDropsInput
   Simulator sim(4);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   const std::wstring title = TitleOf(ui.hwnd());
-  const HWND page = ui.window->tabs().Page(kPageStandard)->hwnd();
+  const HWND page = ui.window->tabs().Page(PageId::Standard)->hwnd();
 
   std::vector<std::wstring> titles;
   std::vector<std::wstring> strip;

@@ -34,7 +34,7 @@ class FlowsFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(ui.created);
-    ui.SelectTab(kPageStandard);
+    ui.SelectTab(PageId::Standard);
   }
 
   // Clicks `button` with the file dialog answered by `file` (empty: cancel)
@@ -48,7 +48,7 @@ class FlowsFilesTest : public ::testing::Test {
     seen = dialogs.Seen();
     return catcher.Boxes();
   }
-  bool StandardRowTicked(int check) const { return ui.PageChecked(kPageStandard, check); }
+  bool StandardRowTicked(int check) const { return ui.PageChecked(PageId::Standard, check); }
 
   FlowWindow ui;
   ScratchFolder folder;
@@ -56,8 +56,8 @@ class FlowsFilesTest : public ::testing::Test {
 };
 
 TEST_F(FlowsFilesTest, ExportFromTheStandardTabWritesEveryAvailableSettingAndUnticksTheRows) {
-  ui.SetPageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT, L"17");
-  ui.SetPageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK, true);
+  ui.SetPageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT, L"17");
+  ui.SetPageChecked(PageId::Standard, IDC_STD_PRINT_DARKNESS_CHECK, true);
   const std::filesystem::path file = folder / "standard.prn";
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, file.wstring()).empty());
 
@@ -76,7 +76,7 @@ TEST_F(FlowsFilesTest, ExportFromTheStandardTabWritesEveryAvailableSettingAndUnt
   // The file reads back in as it was written, every row ticked.
   ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_IMPORT, file.wstring()).empty());
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
   EXPECT_TRUE(StandardRowTicked(IDC_STD_PRINT_DARKNESS_CHECK));
   EXPECT_TRUE(StandardRowTicked(IDC_STD_HOST_NAME_CHECK));
   // The import's dialog started in the folder of the export.
@@ -85,7 +85,7 @@ TEST_F(FlowsFilesTest, ExportFromTheStandardTabWritesEveryAvailableSettingAndUnt
 }
 
 TEST_F(FlowsFilesTest, ExportFromTheSensorAdjustmentTabWritesTheAdjustmentScript) {
-  ui.SelectTab(kPageCalibration);
+  ui.SelectTab(PageId::Calibration);
   const std::filesystem::path file = folder / "adjust.prn";
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, file.wstring()).empty());
   const std::string bytes = ReadFileBytes(file);
@@ -95,7 +95,7 @@ TEST_F(FlowsFilesTest, ExportFromTheSensorAdjustmentTabWritesTheAdjustmentScript
 }
 
 TEST_F(FlowsFilesTest, AnExportThatIsCancelledWritesNothingButLeavesTheRowsUnticked) {
-  ui.SetPageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK, true);
+  ui.SetPageChecked(PageId::Standard, IDC_STD_PRINT_DARKNESS_CHECK, true);
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, L"").empty());
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_TRUE(seen[0].cancelled);
@@ -134,11 +134,11 @@ TEST_F(FlowsFilesTest, ImportShowsTheFilesValuesTickedOrItsRejectedRowsOrNothing
   const std::filesystem::path valid = folder / "valid.prn";
   WriteBytes(valid, kPrefix + "PRINT DARKNESS\t:\t22\r\nHOST NAME\t:\tfromfile\r\nMEDIA SENSOR\t:\tREFLECT\r\nEND\r\n");
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_IMPORT, valid.wstring()).empty());
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"22");
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"fromfile");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"22");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"fromfile");
   EXPECT_TRUE(StandardRowTicked(IDC_STD_HOST_NAME_CHECK));
   EXPECT_FALSE(StandardRowTicked(IDC_STD_PRINT_SPEED_CHECK));
-  EXPECT_TRUE(ui.PageChecked(kPageEasy, IDC_EASY_MARKS_RADIO));
+  EXPECT_TRUE(ui.PageChecked(PageId::Easy, IDC_EASY_MARKS_RADIO));
   EXPECT_EQ(ui.app.currentPrefs.defaultFolder, FolderOf(valid));
 
   const std::filesystem::path rejected = folder / "rejected.prn";
@@ -148,19 +148,19 @@ TEST_F(FlowsFilesTest, ImportShowsTheFilesValuesTickedOrItsRejectedRowsOrNothing
   EXPECT_EQ(boxes[0].text.substr(0, 9), L"code : 23");
   // The rejected row ticked and empty (its caption red), the others shown.
   EXPECT_TRUE(StandardRowTicked(IDC_STD_PRINT_DARKNESS_CHECK));
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"");
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"other");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"other");
 
   const std::filesystem::path other = folder / "other.prn";
   WriteBytes(other, "just some text\r\nPRINT DARKNESS\t:\t5\r\n");
   boxes = ClickWithFile(IDC_MAIN_IMPORT, other.wstring());
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text.substr(0, 9), L"code : 20");
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"other");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"other");
 
   // Cancelled: nothing changes.
   EXPECT_TRUE(ClickWithFile(IDC_MAIN_IMPORT, L"").empty());
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"other");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"other");
 }
 
 // A file with the Advanced page's lines: shown there unticked, a rejected one
@@ -205,10 +205,10 @@ TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsThe
       ui.ChooseNet(sim.port());
       ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
       EXPECT_EQ(sim.ExitCode(), 0u);
-      EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
+      EXPECT_EQ(ui.PageText(PageId::Advanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
     } else {
       ASSERT_TRUE(ClickWithFile(IDC_MAIN_IMPORT, source.wstring()).empty());
-      EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_TEAR_POS_EDIT), L"8");
+      EXPECT_EQ(ui.PageText(PageId::Advanced, IDC_ADV_TEAR_POS_EDIT), L"8");
     }
     const std::wstring name = received ? L"received" : L"imported";
     const std::filesystem::path untouched = folder.path() / (name + L"-untouched.prn");
@@ -219,7 +219,7 @@ TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsThe
       EXPECT_EQ(plain.find(std::string("\r\n") + keyword + "\t:"), std::string::npos) << keyword;
     }
 
-    ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, true);
+    ui.SetPageChecked(PageId::Advanced, IDC_ADV_TEAR_POS_CHECK, true);
     const std::filesystem::path ticked = folder.path() / (name + L"-ticked.prn");
     ASSERT_TRUE(ClickWithFile(IDC_MAIN_EXPORT, ticked.wstring()).empty());
     const std::string withTicked = ReadFileBytes(ticked);
@@ -229,7 +229,7 @@ TEST_F(FlowsFilesTest, ExportAfterAReceiveOrAnImportWritesOnlyTheAdvancedRowsThe
       if (std::string(keyword) == "MACH TEAR POS") continue;
       EXPECT_EQ(withTicked.find(std::string("\r\n") + keyword + "\t:"), std::string::npos) << keyword;
     }
-    ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, false);
+    ui.SetPageChecked(PageId::Advanced, IDC_ADV_TEAR_POS_CHECK, false);
   }
 }
 

@@ -33,16 +33,16 @@ class FlowsLinksTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(ui.created);
-    ui.SelectTab(kPageStandard);
+    ui.SelectTab(PageId::Standard);
   }
   void TickDarkness(const wchar_t* value) {
-    ui.SetPageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT, value);
-    ui.SetPageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK, true);
+    ui.SetPageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT, value);
+    ui.SetPageChecked(PageId::Standard, IDC_STD_PRINT_DARKNESS_CHECK, true);
   }
   void ExpectQueueChosenAgain() {
-    EXPECT_EQ(ui.window->linkChoice().linkChoice, 0);
+    EXPECT_EQ(ui.window->linkChoice().linkChoice, LinkRadio::Queue);
     EXPECT_TRUE(ui::CheckBox(ui.Item(IDC_MAIN_QUEUE_RADIO)).IsChecked());
-    EXPECT_EQ(ui.app.currentPrefs.portKind, kPortKindPrt);
+    EXPECT_EQ(ui.app.currentPrefs.portKind, PortKind::Prt);
   }
 
   FlowWindow ui;
@@ -63,13 +63,13 @@ TEST_F(FlowsLinksTest, OverComTheSimulatorTakesTheSettingsAndSendsThemBackThroug
   // A queue on that COM port: Receive goes to the port and comes back.
   std::wstring comName = pty.linkPort();
   comName.pop_back();
-  ui.ChooseQueue(L"Flow COM queue", kPortKindCom, comName + L", 9600, 8, 1, None, None");
+  ui.ChooseQueue(L"Flow COM queue", PortKind::Com, comName + L", 9600, 8, 1, None, None");
   ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   EXPECT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? std::string(boxes[1].text.begin(), boxes[1].text.end()) : "")
                               << sim.Log();
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"19");
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"19");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
   // The pause on a COM port: 5 s in steps of 100 ms.
   const auto& sleeps = ui.clock.fake().sleeps();
   EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100u), 50);
@@ -99,19 +99,19 @@ TEST_F(FlowsLinksTest, OverUsbReceiveReadsTheListingAndAQueueOnAMissingPortGets3
   // The USB list as the port discovery fills it with the device present.
   FlowWindow::Pick(ui.Item(IDC_MAIN_USB_LIST), L"USB077");
   FlowWindow::Pick(ui.Item(IDC_MAIN_USB_LIST), L"USB041");
-  ui.ChooseQueue(L"Flow USB queue", kPortKindUsb, L"USB041");
+  ui.ChooseQueue(L"Flow USB queue", PortKind::Usb, L"USB041");
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   printer.join();
   EXPECT_EQ(boxes.size(), 1u);
   ASSERT_EQ(written.size(), 2u);
   EXPECT_EQ(written[0], std::string(kPreRequestCommand));
   EXPECT_EQ(written[1], kConfigRequest);
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"23");
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"usb-printer");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"23");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"usb-printer");
   ExpectQueueChosenAgain();
 
   // A queue on a USB port without a device: the port does not open.
-  ui.ChooseQueue(L"Flow USB queue 2", kPortKindUsb, L"USB077");
+  ui.ChooseQueue(L"Flow USB queue 2", PortKind::Usb, L"USB077");
   const std::vector<CaughtBox> failed = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   ASSERT_EQ(failed.size(), 2u);
   EXPECT_EQ(failed[1].text.substr(0, 9), kCode30);
@@ -136,11 +136,11 @@ TEST_F(FlowsLinksTest, OverUsbSendFromTheEasyAndStandardTabsWritesTheScripts) {
   });
   ui.ChoosePort(IDC_MAIN_USB_RADIO, IDC_MAIN_USB_LIST, L"USB042");
   TickDarkness(L"14");
-  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+  ui.SetPageChecked(PageId::Standard, IDC_STD_MEDIA_SENSOR_CHECK, true);
   EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
-  ui.SelectTab(kPageEasy);
-  ui.ClickPage(kPageEasy, IDC_EASY_CONTINUOUS_RADIO);
-  ui.SetPageChecked(kPageEasy, IDC_EASY_MEDIA_CHECK, true);
+  ui.SelectTab(PageId::Easy);
+  ui.ClickPage(PageId::Easy, IDC_EASY_CONTINUOUS_RADIO);
+  ui.SetPageChecked(PageId::Easy, IDC_EASY_MEDIA_CHECK, true);
   EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
   printer.join();
   ASSERT_EQ(written.size(), 2u);
@@ -155,7 +155,7 @@ TEST_F(FlowsLinksTest, SendToAPrinterQueueIsOneRawJobAndAQueueOnNoPortCannotRece
   CapturedPort captured(port);
   TestQueue queue(L"Vostrel flow queue " + UniqueSuffix(), port);
   ASSERT_TRUE(queue.added());
-  ui.ChooseQueue(queue.name(), 0, port);
+  ui.ChooseQueue(queue.name(), PortKind::None, port);
   TickDarkness(L"11");
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
   EXPECT_EQ(captured.Bytes(), kPrefix + "PRINT DARKNESS\t:\t11\r\nEND\r\n");

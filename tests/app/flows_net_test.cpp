@@ -44,8 +44,8 @@ class FlowsNetTest : public ::testing::Test {
 
   // Ticks the Standard page's Print Darkness row with `value`.
   void TickDarkness(const wchar_t* value) {
-    ui.SetPageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT, value);
-    ui.SetPageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK, true);
+    ui.SetPageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT, value);
+    ui.SetPageChecked(PageId::Standard, IDC_STD_PRINT_DARKNESS_CHECK, true);
   }
 
   FlowWindow ui;
@@ -55,9 +55,9 @@ TEST_F(FlowsNetTest, SendFromTheStandardTabWritesTheTickedRowsButNeverMediaSenso
   Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   TickDarkness(L"17");
-  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+  ui.SetPageChecked(PageId::Standard, IDC_STD_MEDIA_SENSOR_CHECK, true);
 
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
   ASSERT_EQ(boxes.size(), 1u);
@@ -66,7 +66,7 @@ TEST_F(FlowsNetTest, SendFromTheStandardTabWritesTheTickedRowsButNeverMediaSenso
   EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
   EXPECT_EQ(sim.Captured(1, "out"), "");
   // The Media Sensor row is ticked again, as the user left it.
-  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK));
+  EXPECT_TRUE(ui.PageChecked(PageId::Standard, IDC_STD_MEDIA_SENSOR_CHECK));
   EXPECT_FALSE(ui.app.link.socket.valid());
 }
 
@@ -75,20 +75,20 @@ TEST_F(FlowsNetTest, SendFromTheEasyTabWritesOnlyWhatTheEasyPageShows) {
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   // A Standard row ticked earlier is not part of an Easy send.
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   TickDarkness(L"17");
-  ui.SelectTab(kPageEasy);
-  ui.ClickPage(kPageEasy, IDC_EASY_MARKS_RADIO);
-  ui.SetPageChecked(kPageEasy, IDC_EASY_MEDIA_CHECK, true);
-  ui.SetPageChecked(kPageEasy, IDC_EASY_METHOD_CHECK, false);
+  ui.SelectTab(PageId::Easy);
+  ui.ClickPage(PageId::Easy, IDC_EASY_MARKS_RADIO);
+  ui.SetPageChecked(PageId::Easy, IDC_EASY_MEDIA_CHECK, true);
+  ui.SetPageChecked(PageId::Easy, IDC_EASY_METHOD_CHECK, false);
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
 
   // Print Method goes too once it is ticked (the VX-135-ZKQ offers it).
   ui.ChooseModel(1);
-  ui.ClickPage(kPageEasy, IDC_EASY_MARKS_RADIO);
-  ui.SetPageChecked(kPageEasy, IDC_EASY_MEDIA_CHECK, true);
-  ui.SetPageChecked(kPageEasy, IDC_EASY_METHOD_CHECK, true);
-  ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Select(1);
+  ui.ClickPage(PageId::Easy, IDC_EASY_MARKS_RADIO);
+  ui.SetPageChecked(PageId::Easy, IDC_EASY_MEDIA_CHECK, true);
+  ui.SetPageChecked(PageId::Easy, IDC_EASY_METHOD_CHECK, true);
+  ui::ComboBox(ui.PageItem(PageId::Easy, IDC_EASY_METHOD_LIST)).Select(1);
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
   EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "MEDIA SENSOR\t:\tREFLECT\r\nEND\r\n");
@@ -99,25 +99,25 @@ TEST_F(FlowsNetTest, AQuestionAnsweredNoOpensNothing) {
   Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   TickDarkness(L"17");
   EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDNO}).size(), 1u);
-  ui.SetPageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT, L"3");
+  ui.SetPageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT, L"3");
   EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDNO}).size(), 1u);
   EXPECT_FALSE(sim.HasConnection(1));
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"3");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"3");
 }
 
 TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPages) {
   Simulator sim(3);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   TickDarkness(L"17");
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
   // The pages back to their defaults, nothing ticked.
   ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
-  ASSERT_NE(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
+  ASSERT_NE(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
 
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   ASSERT_EQ(boxes.size(), 1u) << (boxes.size() > 1 ? std::string(boxes[1].text.begin(), boxes[1].text.end()) : "");
@@ -128,16 +128,16 @@ TEST_F(FlowsNetTest, ReceiveShowsThePrintersValuesOnTheStandardEasyAndAdvancedPa
   const auto& sleeps = ui.clock.fake().sleeps();
   EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100u), 200);
 
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
-  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK));
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"17");
+  EXPECT_TRUE(ui.PageChecked(PageId::Standard, IDC_STD_PRINT_DARKNESS_CHECK));
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
   // SEE THROUGH and TT, on the Easy page as labels with gaps and the ribbon.
-  EXPECT_TRUE(ui.PageChecked(kPageEasy, IDC_EASY_GAPS_RADIO));
-  EXPECT_EQ(ui::ComboBox(ui.PageItem(kPageEasy, IDC_EASY_METHOD_LIST)).Selected(), 0);
-  EXPECT_EQ(ui.PageText(kPageAdvanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
+  EXPECT_TRUE(ui.PageChecked(PageId::Easy, IDC_EASY_GAPS_RADIO));
+  EXPECT_EQ(ui::ComboBox(ui.PageItem(PageId::Easy, IDC_EASY_METHOD_LIST)).Selected(), 0);
+  EXPECT_EQ(ui.PageText(PageId::Advanced, IDC_ADV_ADJ_THROUGH_CAL_EDIT), L"1.25");
   // Shown there, but nothing ticked: only what the user ticks is exported.
   for (const FieldBinding& row : AdvancedBindings) {
-    EXPECT_FALSE(ui.PageChecked(kPageAdvanced, row.checkBox)) << row.checkBox;
+    EXPECT_FALSE(ui.PageChecked(PageId::Advanced, row.checkBox)) << row.checkBox;
   }
   EXPECT_FALSE(ui.app.link.socket.valid());
   // The title has its own text again.
@@ -159,7 +159,7 @@ TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveBu
     SCOPED_TRACE(c.listing);
     TcpPeer peer;
     ui.ChooseNet(peer.port());
-    ui.SelectTab(kPageStandard);
+    ui.SelectTab(PageId::Standard);
     std::thread printer = ServeListing(peer, std::string("~!!\r\n") + c.listing + "END\r\n");
     const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES, IDOK});
     printer.join();
@@ -169,8 +169,8 @@ TEST_F(FlowsNetTest, AReceivedValueTheAdvancedPageRejectsDoesNotFailTheReceiveBu
     }
 
     ExpectAdvancedShownUnticked(ui);
-    EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_PRINT_DARKNESS_CHECK));
-    EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), c.code ? L"" : L"21");
+    EXPECT_TRUE(ui.PageChecked(PageId::Standard, IDC_STD_PRINT_DARKNESS_CHECK));
+    EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), c.code ? L"" : L"21");
   }
 }
 
@@ -181,19 +181,19 @@ TEST_F(FlowsNetTest, AModelChangeAfterAReceiveShowsAndSendsTheNewModelsDefaults)
   Simulator sim(3, L"--model VX-120-ZKQ");
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
-  ASSERT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
-  ASSERT_EQ(ui.PageText(kPageStandard, IDC_STD_TIMEOUT_EDIT), L"300");
+  ASSERT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+  ASSERT_EQ(ui.PageText(PageId::Standard, IDC_STD_TIMEOUT_EDIT), L"300");
 
-  ui.SelectTab(kPageEasy);
+  ui.SelectTab(PageId::Easy);
   ui.ChooseModel(1);
-  ui.SelectTab(kPageStandard);
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX-135/125 Print Server");
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_TIMEOUT_EDIT), L"60");
+  ui.SelectTab(PageId::Standard);
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"VX-135/125 Print Server");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_TIMEOUT_EDIT), L"60");
 
-  ui.SetPageChecked(kPageStandard, IDC_STD_HOST_NAME_CHECK, true);
-  ui.SetPageChecked(kPageStandard, IDC_STD_TIMEOUT_CHECK, true);
+  ui.SetPageChecked(PageId::Standard, IDC_STD_HOST_NAME_CHECK, true);
+  ui.SetPageChecked(PageId::Standard, IDC_STD_TIMEOUT_CHECK, true);
   ASSERT_EQ(ui.ClickAnswering(IDC_MAIN_SEND, {IDYES}).size(), 1u);
   EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(3, "in"), kPrefix + "HOST NAME\t:\tVX-135/125 Print Server\r\nTIMEOUT\t:\t60\tSEC\r\nEND\r\n");
@@ -206,30 +206,30 @@ TEST_F(FlowsNetTest, SendFromTheAdvancedTabTakesTheStandardTabsWay) {
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
   AcceptAdvancedTab(ui);
-  ASSERT_EQ(ui.window->tabs().VisiblePage(), kPageAdvanced);
+  ASSERT_EQ(ui.window->tabs().VisiblePage(), PageId::Advanced);
   EXPECT_TRUE(ui::Control(ui.Item(IDC_MAIN_SEND)).IsEnabled());
   TickDarkness(L"17");
-  ui.SetPageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK, true);
-  ui.SetPageChecked(kPageAdvanced, IDC_ADV_TEAR_POS_CHECK, true);
+  ui.SetPageChecked(PageId::Standard, IDC_STD_MEDIA_SENSOR_CHECK, true);
+  ui.SetPageChecked(PageId::Advanced, IDC_ADV_TEAR_POS_CHECK, true);
 
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_SEND, {IDYES});
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kPrefix + "PRINT DARKNESS\t:\t17\r\nEND\r\n");
-  EXPECT_TRUE(ui.PageChecked(kPageStandard, IDC_STD_MEDIA_SENSOR_CHECK));
+  EXPECT_TRUE(ui.PageChecked(PageId::Standard, IDC_STD_MEDIA_SENSOR_CHECK));
 }
 
 TEST_F(FlowsNetTest, ReceiveOnTheInformationTabShowsTheFourValuesWithoutAPreRequest) {
   Simulator sim(1);
   ASSERT_NE(sim.port(), 0);
   ui.ChooseNet(sim.port());
-  ui.SelectTab(kPageInformation);
+  ui.SelectTab(PageId::Information);
   EXPECT_EQ(ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES}).size(), 1u);
   EXPECT_EQ(sim.ExitCode(), 0u);
   EXPECT_EQ(sim.Captured(1, "in"), kInfoRequest);
-  EXPECT_EQ(ui.PageText(kPageInformation, IDC_INFO_SERIAL_VALUE), L"4A1203578");
+  EXPECT_EQ(ui.PageText(PageId::Information, IDC_INFO_SERIAL_VALUE), L"4A1203578");
   for (int id : {IDC_INFO_PRINT_VALUE, IDC_INFO_SERVICE_VALUE, IDC_INFO_CUT_VALUE}) {
-    EXPECT_FALSE(ui.PageText(kPageInformation, id).empty()) << id;
+    EXPECT_FALSE(ui.PageText(PageId::Information, id).empty()) << id;
   }
   const auto& sleeps = ui.clock.fake().sleeps();
   EXPECT_EQ(std::count(sleeps.begin(), sleeps.end(), 100u), 0);
@@ -261,8 +261,8 @@ TEST_F(FlowsNetTest, ReceiveThroughAQueueOnATcpPortGivesEachFaultItsCodeAndChoos
       port = TcpPeer().port();  // closed again: refused
     }
     ASSERT_NE(port, 0);
-    ui.ChooseQueue(L"Flow NET queue", kPortKindNet, L"127.0.0.1, " + std::to_wstring(port));
-    ui.SelectTab(kPageStandard);
+    ui.ChooseQueue(L"Flow NET queue", PortKind::Net, L"127.0.0.1, " + std::to_wstring(port));
+    ui.SelectTab(PageId::Standard);
     ui.window->tabs().ApplyModel(PrinterModel::Vx120Zkq, Language::Japanese);
 
     const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
@@ -271,11 +271,11 @@ TEST_F(FlowsNetTest, ReceiveThroughAQueueOnATcpPortGivesEachFaultItsCodeAndChoos
       EXPECT_EQ(boxes[1].text.substr(0, 9), fault.code);
     }
     EXPECT_FALSE(ui.app.link.socket.valid());
-    EXPECT_EQ(ui.window->linkChoice().linkChoice, 0);
+    EXPECT_EQ(ui.window->linkChoice().linkChoice, LinkRadio::Queue);
     EXPECT_TRUE(ui::CheckBox(ui.Item(IDC_MAIN_QUEUE_RADIO)).IsChecked());
-    EXPECT_EQ(ui.app.currentPrefs.portKind, kPortKindPrt);
+    EXPECT_EQ(ui.app.currentPrefs.portKind, PortKind::Prt);
     if (!fault.code) {
-      EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
+      EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_HOST_NAME_EDIT), L"VX120ZKQ");
     }
     if (sim) {
       EXPECT_EQ(sim->Captured(2, "in"), kConfigRequest);
@@ -286,12 +286,12 @@ TEST_F(FlowsNetTest, ReceiveThroughAQueueOnATcpPortGivesEachFaultItsCodeAndChoos
 TEST_F(FlowsNetTest, AListingWithOnlyTheFirstHeaderLineIsReadFromItsFirstSetting) {
   TcpPeer peer;
   ui.ChooseNet(peer.port());
-  ui.SelectTab(kPageStandard);
+  ui.SelectTab(PageId::Standard);
   std::thread printer = ServeListing(peer, "~!!\r\nPRINT DARKNESS\t:\t21\r\nEND\r\n");
   const std::vector<CaughtBox> boxes = ui.ClickAnswering(IDC_MAIN_RECEIVE, {IDYES});
   printer.join();
   EXPECT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(ui.PageText(kPageStandard, IDC_STD_PRINT_DARKNESS_EDIT), L"21");
+  EXPECT_EQ(ui.PageText(PageId::Standard, IDC_STD_PRINT_DARKNESS_EDIT), L"21");
 }
 
 }  // namespace

@@ -29,18 +29,18 @@ const std::vector<std::wstring> kUsbPorts = {L"USB002", L"USB001"};
 
 QueueDiscovery Queues() {
   QueueDiscovery found;
-  const auto add = [&](const wchar_t* queue, std::int32_t kind, const wchar_t* text) {
+  const auto add = [&](const wchar_t* queue, PortKind kind, const wchar_t* text) {
     found.queues.push_back(queue);
     found.queuePortKinds[queue] = kind;
     found.queuePortTexts[queue] = text;
   };
-  add(L"Office", 0, L"LPT1:");
-  add(L"Label COM", kPortKindCom, L"COM12, 9600, 8, 1, None, None");
-  add(L"Label VCOM", kPortKindCom, L"TELMARO COM 3, 19200, 8, 1, None, Xon/Xoff");
-  add(L"Label NET", kPortKindNet, L"192.168.0.50, 9101");
-  add(L"Label NET host", kPortKindNet, L"localhost, 9102");
-  add(L"Label NET odd", kPortKindNet, L"IP_10.0.0.9");
-  add(L"Label USB", kPortKindUsb, L"USB002");
+  add(L"Office", PortKind::None, L"LPT1:");
+  add(L"Label COM", PortKind::Com, L"COM12, 9600, 8, 1, None, None");
+  add(L"Label VCOM", PortKind::Com, L"TELMARO COM 3, 19200, 8, 1, None, Xon/Xoff");
+  add(L"Label NET", PortKind::Net, L"192.168.0.50, 9101");
+  add(L"Label NET host", PortKind::Net, L"localhost, 9102");
+  add(L"Label NET odd", PortKind::Net, L"IP_10.0.0.9");
+  add(L"Label USB", PortKind::Usb, L"USB002");
   return found;
 }
 
@@ -63,7 +63,7 @@ class LinkChoiceTest : public ::testing::Test {
     if (!queues.empty()) {
       found.queues = queues;
       for (const std::wstring& queue : queues) {
-        found.queuePortKinds.try_emplace(queue, 0);
+        found.queuePortKinds.try_emplace(queue, PortKind::None);
         found.queuePortTexts.try_emplace(queue, L"LPT2:");
       }
     }
@@ -83,12 +83,12 @@ class LinkChoiceTest : public ::testing::Test {
       if (list.ItemText(i) == name) list.Select(i);
     }
     links_->OnQueueSelected();
-    links_->OnRadio(0);
+    links_->OnRadio(LinkRadio::Queue);
   }
 
   BareMainWindow window_;
   PreferencesRecord prefs_;
-  std::int32_t driverKind_ = 0;
+  PortKind driverKind_ = PortKind::None;
   std::wstring driverAddress_ = L"old";
   std::wstring driverNumber_ = L"old";
   std::unique_ptr<LinkChoice> links_;
@@ -118,16 +118,16 @@ class QueueRestore : public LinkChoiceTest, public ::testing::WithParamInterface
 TEST_P(QueueRestore, PicksTheSavedQueueThenATelmaroQueueThenTheDefaultPrinter) {
   const QueueRestoreCase& c = GetParam();
   Fill(c.queues);
-  prefs_.portKind = kPortKindNone;
+  prefs_.portKind = PortKind::None;
   prefs_.portName = c.saved;
   links_->defaultPrinterName = c.defaultPrinter;
   links_->Restore();
   links_->Apply();
-  EXPECT_EQ(links_->linkChoice, 0);
+  EXPECT_EQ(links_->linkChoice, LinkRadio::Queue);
   EXPECT_TRUE(Checked(IDC_MAIN_QUEUE_RADIO));
   EXPECT_EQ(Selected(IDC_MAIN_QUEUE_LIST), c.chosen);
   EXPECT_EQ(prefs_.portName, c.portName);
-  EXPECT_EQ(prefs_.portKind, kPortKindPrt);
+  EXPECT_EQ(prefs_.portKind, PortKind::Prt);
   EXPECT_TRUE(Enabled(IDC_MAIN_QUEUE_LIST));
   EXPECT_FALSE(Enabled(IDC_MAIN_COM_LIST));
   EXPECT_EQ(links_->queueTooltip().Text(), c.chosen);
@@ -147,16 +147,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LinkChoiceTest, RestoresTheSavedQueuesPortDescriptionAndKind) {
   Fill();
-  prefs_.portKind = kPortKindPrt;
+  prefs_.portKind = PortKind::Prt;
   prefs_.portName = L"Label NET";
   links_->Restore();
   EXPECT_EQ(Text(IDC_MAIN_QUEUE_PORT_TEXT), L"192.168.0.50, 9101");
-  EXPECT_EQ(driverKind_, kPortKindNet);
+  EXPECT_EQ(driverKind_, PortKind::Net);
 }
 
 TEST_F(LinkChoiceTest, RestoresComUsbAndNetChoices) {
   Fill();
-  prefs_.portKind = kPortKindCom;
+  prefs_.portKind = PortKind::Com;
   prefs_.portName = L"COM3:";
   links_->Restore();
   links_->Apply();
@@ -168,7 +168,7 @@ TEST_F(LinkChoiceTest, RestoresComUsbAndNetChoices) {
   EXPECT_FALSE(Enabled(IDC_MAIN_QUEUE_LIST));
   EXPECT_EQ(links_->comTooltip().Text(), L"COM3:");
 
-  prefs_.portKind = kPortKindUsb;
+  prefs_.portKind = PortKind::Usb;
   prefs_.portName = L"USB002";
   links_->Restore();
   links_->Apply();
@@ -177,7 +177,7 @@ TEST_F(LinkChoiceTest, RestoresComUsbAndNetChoices) {
   EXPECT_TRUE(Enabled(IDC_MAIN_USB_LIST));
   EXPECT_FALSE(Enabled(IDC_MAIN_COM_LIST));
 
-  prefs_.portKind = kPortKindNet;
+  prefs_.portKind = PortKind::Net;
   prefs_.portName = L"10.0.0.5";
   prefs_.portNumber = L"";
   links_->Restore();
@@ -191,7 +191,7 @@ TEST_F(LinkChoiceTest, RestoresComUsbAndNetChoices) {
 
 struct QueuePortCase {
   const wchar_t* queue;
-  std::int32_t kind;
+  PortKind kind;
   std::wstring address;
   std::wstring number;
 };
@@ -199,18 +199,18 @@ struct QueuePortCase {
 TEST_F(LinkChoiceTest, CollectWorksOutThePortBehindTheQueue) {
   Fill();
   const QueuePortCase cases[] = {
-      {L"Label COM", kPortKindCom, L"COM12:", L"old"},
-      {L"Label VCOM", kPortKindCom, L"TELMARO COM 3", L"old"},
-      {L"Label NET", kPortKindNet, L"192.168.0.50", L"9101"},
-      {L"Label USB", kPortKindUsb, L"USB002", L"9101"},
+      {L"Label COM", PortKind::Com, L"COM12:", L"old"},
+      {L"Label VCOM", PortKind::Com, L"TELMARO COM 3", L"old"},
+      {L"Label NET", PortKind::Net, L"192.168.0.50", L"9101"},
+      {L"Label USB", PortKind::Usb, L"USB002", L"9101"},
       // A network description that is not "address, port" names no port.
-      {L"Label NET odd", kPortKindNet, L"", L""},
-      {L"Office", 0, L"LPT1:", L""},
+      {L"Label NET odd", PortKind::Net, L"", L""},
+      {L"Office", PortKind::None, L"LPT1:", L""},
   };
   for (const QueuePortCase& c : cases) {
     ChooseQueue(c.queue);
     links_->Collect();
-    EXPECT_EQ(prefs_.portKind, kPortKindPrt) << c.queue;
+    EXPECT_EQ(prefs_.portKind, PortKind::Prt) << c.queue;
     EXPECT_EQ(prefs_.portName, c.queue);
     EXPECT_EQ(driverKind_, c.kind) << c.queue;
     EXPECT_EQ(driverAddress_, c.address) << c.queue;
@@ -220,18 +220,18 @@ TEST_F(LinkChoiceTest, CollectWorksOutThePortBehindTheQueue) {
 
 TEST_F(LinkChoiceTest, CollectReadsTheChosenPicker) {
   Fill();
-  links_->OnRadio(3);
+  links_->OnRadio(LinkRadio::Net);
   ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set({10, 1, 2, 3});
   ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(L"9200");
   links_->Collect();
-  EXPECT_EQ(prefs_.portKind, kPortKindNet);
+  EXPECT_EQ(prefs_.portKind, PortKind::Net);
   EXPECT_EQ(prefs_.portName, L"10.1.2.3");
   EXPECT_EQ(prefs_.portNumber, L"9200");
 
-  links_->OnRadio(1);
+  links_->OnRadio(LinkRadio::Com);
   ui::ComboBox(Item(IDC_MAIN_COM_LIST)).Select(2);
   links_->Collect();
-  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portKind, PortKind::Com);
   EXPECT_EQ(prefs_.portName, L"COM3:");
 }
 
@@ -239,35 +239,35 @@ TEST_F(LinkChoiceTest, UseDirectPortSwitchesToThePortBehindTheQueueAndUseQueueBa
   Fill();
   ChooseQueue(L"Label COM");
   ASSERT_TRUE(links_->UseDirectPort());
-  EXPECT_EQ(links_->linkChoice, 1);
+  EXPECT_EQ(links_->linkChoice, LinkRadio::Com);
   EXPECT_TRUE(Checked(IDC_MAIN_COM_RADIO));
-  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portKind, PortKind::Com);
   EXPECT_EQ(prefs_.portName, L"COM12:");
   EXPECT_TRUE(Enabled(IDC_MAIN_COM_LIST));
   EXPECT_FALSE(Enabled(IDC_MAIN_QUEUE_LIST));
 
   links_->UseQueue();
-  EXPECT_EQ(links_->linkChoice, 0);
+  EXPECT_EQ(links_->linkChoice, LinkRadio::Queue);
   EXPECT_TRUE(Checked(IDC_MAIN_QUEUE_RADIO));
-  EXPECT_EQ(prefs_.portKind, kPortKindPrt);
+  EXPECT_EQ(prefs_.portKind, PortKind::Prt);
   EXPECT_EQ(prefs_.portName, L"Label COM");
   EXPECT_EQ(::GetFocus(), Item(IDC_MAIN_QUEUE_LIST));
 
   // A virtual port's name is taken whole; the list has no such port.
   ChooseQueue(L"Label VCOM");
   ASSERT_TRUE(links_->UseDirectPort());
-  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portKind, PortKind::Com);
   EXPECT_EQ(ui::ComboBox(Item(IDC_MAIN_COM_LIST)).Selected(), -1);
 
   ChooseQueue(L"Label USB");
   ASSERT_TRUE(links_->UseDirectPort());
-  EXPECT_EQ(prefs_.portKind, kPortKindUsb);
+  EXPECT_EQ(prefs_.portKind, PortKind::Usb);
   EXPECT_EQ(prefs_.portName, L"USB002");
 
   ChooseQueue(L"Label NET");
   ASSERT_TRUE(links_->UseDirectPort());
   EXPECT_TRUE(Checked(IDC_MAIN_NET_RADIO));
-  EXPECT_EQ(prefs_.portKind, kPortKindNet);
+  EXPECT_EQ(prefs_.portKind, PortKind::Net);
   EXPECT_EQ(prefs_.portName, L"192.168.0.50");
   EXPECT_EQ(prefs_.portNumber, L"9101");
 
@@ -282,9 +282,9 @@ TEST_F(LinkChoiceTest, UseDirectPortRefusesAQueueWithoutAPortToSwitchTo) {
   for (const wchar_t* queue : {L"Label NET odd", L"Office"}) {
     ChooseQueue(queue);
     EXPECT_FALSE(links_->UseDirectPort()) << queue;
-    EXPECT_EQ(links_->linkChoice, 0) << queue;
+    EXPECT_EQ(links_->linkChoice, LinkRadio::Queue) << queue;
     EXPECT_TRUE(Checked(IDC_MAIN_QUEUE_RADIO)) << queue;
-    EXPECT_EQ(prefs_.portKind, kPortKindPrt) << queue;
+    EXPECT_EQ(prefs_.portKind, PortKind::Prt) << queue;
     EXPECT_EQ(prefs_.portName, queue);
     EXPECT_TRUE(Enabled(IDC_MAIN_QUEUE_LIST)) << queue;
   }
@@ -295,7 +295,7 @@ TEST_F(LinkChoiceTest, UseDirectPortRefusesAQueueWithoutAPortToSwitchTo) {
 // the preferences, until the user chooses another.
 struct AbsentCase {
   const char* name;
-  std::int32_t kind;
+  PortKind kind;
   std::wstring saved;
   int list;
   int radio;
@@ -326,9 +326,9 @@ TEST_P(AbsentPort, KeepsTheSavedNameUntilTheUserChoosesAnother) {
   EXPECT_EQ(prefs_.portName, c.saved);
   links_->Collect();
   EXPECT_EQ(prefs_.portName, c.saved);
-  if (c.kind == kPortKindPrt) {
+  if (c.kind == PortKind::Prt) {
     EXPECT_EQ(Text(IDC_MAIN_QUEUE_PORT_TEXT), L"");
-    EXPECT_EQ(driverKind_, kPortKindNone);
+    EXPECT_EQ(driverKind_, PortKind::None);
     EXPECT_EQ(links_->queueTooltip().Text(), c.saved);
   }
 
@@ -338,7 +338,7 @@ TEST_P(AbsentPort, KeepsTheSavedNameUntilTheUserChoosesAnother) {
     for (int i = 0; i < list.Count(); ++i) {
       if (list.ItemText(i) == entry) list.Select(i);
     }
-    if (c.kind == kPortKindPrt) links_->OnQueueSelected();
+    if (c.kind == PortKind::Prt) links_->OnQueueSelected();
     links_->Collect();
     EXPECT_EQ(prefs_.portName, entry == c.other ? c.other : c.saved);
   }
@@ -346,16 +346,16 @@ TEST_P(AbsentPort, KeepsTheSavedNameUntilTheUserChoosesAnother) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AbsentPort,
-    ::testing::Values(AbsentCase{"queue", kPortKindPrt, L"Label 135", IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_RADIO,
+    ::testing::Values(AbsentCase{"queue", PortKind::Prt, L"Label 135", IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_RADIO,
                                  L"Office"},
-                      AbsentCase{"com", kPortKindCom, L"COM7:", IDC_MAIN_COM_LIST, IDC_MAIN_COM_RADIO, L"COM12:"},
-                      AbsentCase{"usb", kPortKindUsb, L"USB009", IDC_MAIN_USB_LIST, IDC_MAIN_USB_RADIO, L"USB002"}),
+                      AbsentCase{"com", PortKind::Com, L"COM7:", IDC_MAIN_COM_LIST, IDC_MAIN_COM_RADIO, L"COM12:"},
+                      AbsentCase{"usb", PortKind::Usb, L"USB009", IDC_MAIN_USB_LIST, IDC_MAIN_USB_RADIO, L"USB002"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // A saved name that is empty is no choice to keep: the first entry stays.
 TEST_F(LinkChoiceTest, AnEmptySavedPortAddsNoEntry) {
   Fill();
-  prefs_.portKind = kPortKindCom;
+  prefs_.portKind = PortKind::Com;
   prefs_.portName = L"";
   links_->Restore();
   links_->Apply();
@@ -368,13 +368,13 @@ TEST_F(LinkChoiceTest, AnEmptySavedPortAddsNoEntry) {
 TEST_F(LinkChoiceTest, UseDirectPortFindsTheEntryOfAnAbsentComPort) {
   Fill();
   links_->queuePortTexts[L"Label COM"] = L"COM5, 9600, 8, 1, None, None";
-  prefs_.portKind = kPortKindCom;
+  prefs_.portKind = PortKind::Com;
   prefs_.portName = L"COM5:";
   links_->Restore();
   ChooseQueue(L"Label COM");
   ASSERT_TRUE(links_->UseDirectPort());
   EXPECT_EQ(Selected(IDC_MAIN_COM_LIST), L"COM5: （見つかりません）");
-  EXPECT_EQ(prefs_.portKind, kPortKindCom);
+  EXPECT_EQ(prefs_.portKind, PortKind::Com);
   EXPECT_EQ(prefs_.portName, L"COM5:");
 }
 
@@ -413,16 +413,16 @@ TEST(LinkChoiceDiscovery, ASavedPortThatIsAwayStaysInThePreferencesFile) {
   ASSERT_TRUE(ui::InitDialogControls());
 
   struct Case {
-    std::int32_t kind;
+    PortKind kind;
     const wchar_t* type;  // PORT_TYPE
     std::wstring saved;   // away
     int list;
     std::wstring other;  // there
   };
   const Case cases[] = {
-      {kPortKindPrt, L"PRT", L"Label gone " + id, IDC_MAIN_QUEUE_LIST, queue.name()},
-      {kPortKindCom, L"COM", L"COM232:", IDC_MAIN_COM_LIST, L"COM231:"},
-      {kPortKindUsb, L"USB", L"USB_gone_" + id, IDC_MAIN_USB_LIST, usb.name()},
+      {PortKind::Prt, L"PRT", L"Label gone " + id, IDC_MAIN_QUEUE_LIST, queue.name()},
+      {PortKind::Com, L"COM", L"COM232:", IDC_MAIN_COM_LIST, L"COM231:"},
+      {PortKind::Usb, L"USB", L"USB_gone_" + id, IDC_MAIN_USB_LIST, usb.name()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.type);
@@ -439,7 +439,7 @@ TEST(LinkChoiceDiscovery, ASavedPortThatIsAwayStaysInThePreferencesFile) {
     loaded.portKind = c.kind;
     loaded.portName = c.saved;
     PreferencesRecord current = loaded;
-    std::int32_t driverKind = 0;
+    PortKind driverKind = PortKind::None;
     std::wstring driverAddress;
     std::wstring driverNumber;
 

@@ -19,7 +19,7 @@ TEST(RfidExport, TheRfidChoiceExportsTheStartCommandAloneAndTheMediaTheScript) {
   FlowWindow ui;
   ASSERT_TRUE(ui.created);
   ScratchFolder folder;
-  ui.SelectTab(kPageCalibration);
+  ui.SelectTab(PageId::Calibration);
   const auto exportTo = [&](const std::filesystem::path& file) {
     FileDialogDriver dialogs({file.wstring()});
     MessageBoxCatcher catcher;
@@ -30,11 +30,11 @@ TEST(RfidExport, TheRfidChoiceExportsTheStartCommandAloneAndTheMediaTheScript) {
     return ReadFileBytes(file);
   };
 
-  ui.ClickPage(kPageCalibration, IDC_CAL_RFID_RADIO);
+  ui.ClickPage(PageId::Calibration, IDC_CAL_RFID_RADIO);
   ASSERT_EQ(ui.window->tabs().calibration()->calibMediaIndex(), CDlgTabCalibration::kRfidMedia);
   EXPECT_EQ(exportTo(folder / "rfid.prn"), std::string(kRfidCalibrationStart));
 
-  ui.ClickPage(kPageCalibration, IDC_CAL_MARKS_RADIO);
+  ui.ClickPage(PageId::Calibration, IDC_CAL_MARKS_RADIO);
   EXPECT_EQ(exportTo(folder / "marks.prn"),
             std::string(kCommandPrefix) + "MEDIA SENSOR\t:\tREFLECT\r\nAUTO CALIBRATION\r\nSAVE\r\nEND\r\n");
 }

@@ -10,10 +10,12 @@ namespace vostrel {
 namespace {
 
 TEST(ClassifyPortName, ComparesTheBeginningExactly) {
-  const std::pair<const wchar_t*, std::int32_t> cases[] = {
-      {L"COM3:", 2},        {L"COM", 2},   {L"TELMARO COM4", 2}, {L"USB001", 3}, {L"USB", 3},
-      {L"com3:", 0},        {L"LPT1:", 0}, {L"Telmaro COM4", 0}, {L"usb001", 0}, {L" COM3:", 0},
-      {L"TELMARO USB1", 0}, {L"", 0},      {L"FILE:", 0},
+  const std::pair<const wchar_t*, PortKind> cases[] = {
+      {L"COM3:", PortKind::Com},   {L"COM", PortKind::Com},           {L"TELMARO COM4", PortKind::Com},
+      {L"USB001", PortKind::Usb},  {L"USB", PortKind::Usb},           {L"com3:", PortKind::None},
+      {L"LPT1:", PortKind::None},  {L"Telmaro COM4", PortKind::None}, {L"usb001", PortKind::None},
+      {L" COM3:", PortKind::None}, {L"TELMARO USB1", PortKind::None}, {L"", PortKind::None},
+      {L"FILE:", PortKind::None},
   };
   for (const auto& [name, kind] : cases)
     EXPECT_EQ(ClassifyPortName(name), kind) << ::testing::PrintToString(std::wstring(name));

@@ -80,7 +80,7 @@ TEST(ApplySerialSettings, ChangesTheFlagBitsAndKeepsTheRest) {
 class ComLinkTest : public ::testing::Test {
  protected:
   ComLinkTest() : link(prefs, driverKind, clock) {
-    prefs.portKind = kPortKindCom;
+    prefs.portKind = PortKind::Com;
     prefs.portName = pty.linkPort();
     prefs.baudRate = 19200;
     prefs.dataBits = 8;
@@ -95,7 +95,7 @@ class ComLinkTest : public ::testing::Test {
 
   PtyPair pty;
   PreferencesRecord prefs;
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   FakeClock clock{1000};
   PrinterLink link;
 };
@@ -105,7 +105,7 @@ TEST_F(ComLinkTest, OpenSetsUpThePortAndCloseClearsTheLink) {
   prefs.stopBitsCode = 2;
   prefs.flowControl = L"X";
   ASSERT_TRUE(link.Open(TimeoutClass::kLong));
-  EXPECT_EQ(link.kind, kPortKindCom);
+  EXPECT_EQ(link.kind, PortKind::Com);
   EXPECT_EQ(link.portName, pty.linkPort());
   EXPECT_EQ(link.comReadTimeout, 10000u);
   EXPECT_EQ(link.comWriteTimeout, 5000u);
@@ -126,7 +126,7 @@ TEST_F(ComLinkTest, OpenSetsUpThePortAndCloseClearsTheLink) {
 
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));  // already open
   link.Close();
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
   EXPECT_FALSE(link.handle.valid());
   EXPECT_TRUE(link.portName.empty());
   EXPECT_EQ(link.comReadTimeout, 0u);
@@ -152,7 +152,7 @@ TEST_F(ComLinkTest, APortThatDoesNotOpenGivesItsQueuesBackAtOnce) {
   ASSERT_TRUE(queue.added());
   prefs.portName = missing;
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
   EXPECT_FALSE(link.handle.valid());
   EXPECT_EQ(queue.Port(), missing);
 }
@@ -162,7 +162,7 @@ TEST_F(ComLinkTest, NamesThatDoNotClassifyOpenNothing) {
     TestQueue queue(L"Vostrel com name " + UniqueSuffix(), name);
     prefs.portName = name;
     EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-    EXPECT_EQ(link.kind, 0);
+    EXPECT_EQ(link.kind, PortKind::None);
     EXPECT_EQ(queue.Port(), name);
   }
 }
@@ -243,10 +243,10 @@ TEST(ComLinkRealClock, AStalledWriteEndsWith170AfterTheWriteTimeout) {
   ASSERT_TRUE(pty.started());
   ASSERT_TRUE(pty.OpenPeer());  // opened but never read: the pair fills up
   PreferencesRecord prefs;
-  prefs.portKind = kPortKindCom;
+  prefs.portKind = PortKind::Com;
   prefs.portName = pty.linkPort();
   prefs.flowControl = L"N";
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   PrinterLink link(prefs, driverKind);
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
   const std::string flood(4 * 1024 * 1024, 'x');

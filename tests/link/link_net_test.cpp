@@ -33,7 +33,7 @@ Reply ReadReply(PrinterLink& link, ReplyRule rule) {
 // Preferences that point the link at a peer's listening port.
 PreferencesRecord NetPrefs(const TcpPeer& peer, const wchar_t* address = L"127.0.0.1") {
   PreferencesRecord prefs;
-  prefs.portKind = kPortKindNet;
+  prefs.portKind = PortKind::Net;
   prefs.portName = address;
   prefs.portNumber = peer.portText();
   return prefs;
@@ -50,7 +50,7 @@ class NetLinkTest : public ::testing::Test {
 
   TcpPeer peer;
   PreferencesRecord prefs;
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   FakeClock clock{1000};
   PrinterLink link;
 };
@@ -58,34 +58,34 @@ class NetLinkTest : public ::testing::Test {
 TEST_F(NetLinkTest, OpenSetsTheTimeoutsAndCloseClearsThem) {
   for (TimeoutClass timeouts : {TimeoutClass::kNormal, TimeoutClass::kLong}) {
     OpenConnected(timeouts);
-    EXPECT_EQ(link.kind, kPortKindNet);
+    EXPECT_EQ(link.kind, PortKind::Net);
     EXPECT_TRUE(link.socket.valid());
     EXPECT_EQ(link.netReadTimeout, timeouts == TimeoutClass::kLong ? 10000u : 1000u);
     EXPECT_EQ(link.netWriteTimeout, 5000u);
     link.Close();
-    EXPECT_EQ(link.kind, 0);
+    EXPECT_EQ(link.kind, PortKind::None);
     EXPECT_FALSE(link.socket.valid());
     EXPECT_EQ(link.netReadTimeout, 0u);
     EXPECT_EQ(link.netWriteTimeout, 0u);
     EXPECT_TRUE(peer.SeesClosed());
     peer.CloseConnection();
     link.Close();  // nothing open: nothing happens
-    EXPECT_EQ(link.kind, 0);
+    EXPECT_EQ(link.kind, PortKind::None);
   }
 }
 
 TEST_F(NetLinkTest, CloseOfAQueueLinkClosesThePortBehindTheQueue) {
-  const std::pair<std::int32_t, bool> cases[] = {{kPortKindNet, true}, {kPortKindCom, false}, {kPortKindNone, false}};
+  const std::pair<PortKind, bool> cases[] = {{PortKind::Net, true}, {PortKind::Com, false}, {PortKind::None, false}};
   for (const auto& [behindQueue, closes] : cases) {
-    SCOPED_TRACE(behindQueue);
-    prefs.portKind = kPortKindNet;
+    SCOPED_TRACE(static_cast<int>(behindQueue));
+    prefs.portKind = PortKind::Net;
     OpenConnected();
-    prefs.portKind = kPortKindPrt;
+    prefs.portKind = PortKind::Prt;
     driverKind = behindQueue;
     link.Close();
     EXPECT_EQ(!link.socket.valid(), closes);
     EXPECT_EQ(peer.SeesClosed(closes ? 2000 : 100), closes);
-    prefs.portKind = kPortKindNet;
+    prefs.portKind = PortKind::Net;
     link.Close();
     peer.CloseConnection();
   }
@@ -103,7 +103,7 @@ TEST_F(NetLinkTest, OpenOnAnOpenLinkFailsAndKeepsTheConnection) {
 TEST_F(NetLinkTest, OpenFailsWithoutTouchingASocket) {
   struct Case {
     const char* name;
-    std::int32_t kind;
+    PortKind kind;
     const wchar_t* host;
     std::wstring port;
   };
@@ -113,10 +113,10 @@ TEST_F(NetLinkTest, OpenFailsWithoutTouchingASocket) {
     refused = gone.portText();
   }
   const Case cases[] = {
-      {"printer queue", kPortKindPrt, L"127.0.0.1", peer.portText()},
-      {"no kind", kPortKindNone, L"127.0.0.1", peer.portText()},
-      {"port text is no number", kPortKindNet, L"127.0.0.1", L"91OO"},
-      {"nobody listens", kPortKindNet, L"127.0.0.1", refused},
+      {"printer queue", PortKind::Prt, L"127.0.0.1", peer.portText()},
+      {"no kind", PortKind::None, L"127.0.0.1", peer.portText()},
+      {"port text is no number", PortKind::Net, L"127.0.0.1", L"91OO"},
+      {"nobody listens", PortKind::Net, L"127.0.0.1", refused},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -125,7 +125,7 @@ TEST_F(NetLinkTest, OpenFailsWithoutTouchingASocket) {
     prefs.portNumber = c.port;
     EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
     EXPECT_FALSE(link.socket.valid());
-    EXPECT_EQ(link.kind, 0);
+    EXPECT_EQ(link.kind, PortKind::None);
   }
 }
 
@@ -186,7 +186,7 @@ TEST_F(NetLinkTest, AConnectThatIsNeverAnsweredFailsAfterFiveSeconds) {
     EXPECT_GE(clock.now() - start, 5000u);
     EXPECT_LT(clock.now() - start, 5000u + 600u);  // the echo's wait and one poll at most
     EXPECT_FALSE(link.socket.valid());
-    EXPECT_EQ(link.kind, 0);
+    EXPECT_EQ(link.kind, PortKind::None);
   }
   // A listener that answers still opens on the same link.
   prefs.portNumber = peer.portText();
@@ -388,7 +388,7 @@ TEST_F(NetLinkTest, WriteToAClosedConnectionFails) {
 TEST(NetLinkLife, TheEndOfTheLinkClosesAnOpenConnection) {
   TcpPeer peer;
   const PreferencesRecord prefs = NetPrefs(peer);
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   {
     PrinterLink link(prefs, driverKind);
     ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
@@ -399,7 +399,7 @@ TEST(NetLinkLife, TheEndOfTheLinkClosesAnOpenConnection) {
 
 TEST(NetReachability, LoopbackAnswersTheEcho) {
   PreferencesRecord prefs;
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   PrinterLink link(prefs, driverKind);
   EXPECT_TRUE(link.IsReachable(L"127.0.0.1"));
   EXPECT_TRUE(link.IsReachable(L"localhost"));
@@ -433,7 +433,7 @@ TEST(NetReachability, AHostThatIgnoresEchoOpensWhenItsPortAccepts) {
   }
   TcpPeer peer("127.0.0.77");
   PreferencesRecord prefs = NetPrefs(peer, L"127.0.0.77");
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   PrinterLink link(prefs, driverKind);
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
   EXPECT_TRUE(link.echoAnswered);
@@ -448,7 +448,7 @@ TEST(NetReachability, AHostThatIgnoresEchoOpensWhenItsPortAccepts) {
   // The echo is a hint: the connection decides.
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
   EXPECT_FALSE(link.echoAnswered);
-  EXPECT_EQ(link.kind, kPortKindNet);
+  EXPECT_EQ(link.kind, PortKind::Net);
   ASSERT_TRUE(peer.Accept());
   std::uint32_t written = 0;
   EXPECT_EQ(link.Write("ping", 4, &written), kLinkOk);
@@ -460,13 +460,13 @@ TEST(NetReachability, AHostThatIgnoresEchoOpensWhenItsPortAccepts) {
   prefs.portNumber = refused;
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   EXPECT_FALSE(link.socket.valid());
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
 }
 
 TEST(NetLinkRealClock, SilenceTimesOutAfterSixSeconds) {
   TcpPeer peer;
   const PreferencesRecord prefs = NetPrefs(peer);
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   PrinterLink link(prefs, driverKind);
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
   ASSERT_TRUE(peer.Accept());

@@ -23,7 +23,7 @@ constexpr ULONG_PTR kStatusPending = 259;
 class UsbLinkTest : public ::testing::Test {
  protected:
   UsbLinkTest() : device(registry, 41), link(prefs, driverKind, clock) {
-    prefs.portKind = kPortKindUsb;
+    prefs.portKind = PortKind::Usb;
     prefs.portName = L"USB041";
     link.deviceRegistryRoot = registry.key();
   }
@@ -36,7 +36,7 @@ class UsbLinkTest : public ::testing::Test {
   TestRegistryRoot registry;
   UsbPipeDevice device;
   PreferencesRecord prefs;
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   FakeClock clock{1000};
   PrinterLink link;
 };
@@ -44,7 +44,7 @@ class UsbLinkTest : public ::testing::Test {
 TEST_F(UsbLinkTest, OpenLeavesAReadPendingAndCloseEndsIt) {
   prefs.portName = L"USB41x";  // any six characters ending in the number
   ASSERT_TRUE(link.Open(TimeoutClass::kNormal));
-  EXPECT_EQ(link.kind, kPortKindUsb);
+  EXPECT_EQ(link.kind, PortKind::Usb);
   EXPECT_EQ(link.usbPortName, L"USB041");
   EXPECT_EQ(link.portName, L"USB041");
   EXPECT_EQ(link.readOverlap.Internal, kStatusPending);
@@ -52,13 +52,13 @@ TEST_F(UsbLinkTest, OpenLeavesAReadPendingAndCloseEndsIt) {
   EXPECT_EQ(link.usbWriteTimeout, 5000u);
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   link.Close();
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
   EXPECT_FALSE(link.handle.valid());
   EXPECT_NE(link.readOverlap.Internal, kStatusPending);
   EXPECT_EQ(link.usbReadTimeout, 0u);
   EXPECT_EQ(link.usbWriteTimeout, 0u);
   link.Close();
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
 }
 
 TEST_F(UsbLinkTest, LongTimeoutsReadForTenSeconds) {
@@ -68,14 +68,14 @@ TEST_F(UsbLinkTest, LongTimeoutsReadForTenSeconds) {
 }
 
 TEST_F(UsbLinkTest, AUsbNameOnAComLinkOpensTheDeviceButFails) {
-  prefs.portKind = kPortKindCom;
+  prefs.portKind = PortKind::Com;
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
   EXPECT_TRUE(device.Connected());
   EXPECT_TRUE(link.handle.valid());
   EXPECT_EQ(link.usbReadTimeout, 0u);
   link.Close();  // the callers close after a failed open
   EXPECT_FALSE(link.handle.valid());
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
 }
 
 TEST_F(UsbLinkTest, ADeviceTheServiceDoesNotRunIsNotOpened) {
@@ -101,7 +101,7 @@ TEST_F(UsbLinkTest, APortThatIsNotFoundIsLookedForOneSecond) {
   prefs.portName = L"USB042";
   const std::uint32_t start = clock.now();
   EXPECT_FALSE(link.Open(TimeoutClass::kNormal));
-  EXPECT_EQ(link.kind, 0);
+  EXPECT_EQ(link.kind, PortKind::None);
   EXPECT_FALSE(link.handle.valid());
   EXPECT_GT(clock.now() - start, 1000u);
   EXPECT_LE(clock.now() - start, 1100u);
@@ -130,9 +130,9 @@ TEST(UsbLinkArrival, ADeviceThatArrivesWithinASecondIsOpened) {
   std::optional<UsbPipeDevice> device;
   ArrivalClock clock([&] { device.emplace(registry, 7); });
   PreferencesRecord prefs;
-  prefs.portKind = kPortKindUsb;
+  prefs.portKind = PortKind::Usb;
   prefs.portName = L"USB007";
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   PrinterLink link(prefs, driverKind, clock);
   link.deviceRegistryRoot = registry.key();
   EXPECT_TRUE(link.Open(TimeoutClass::kNormal));

@@ -240,22 +240,22 @@ TEST(PortDiscovery, QueuesGetTheKindAndDescriptionOfTheirPort) {
 
   struct Case {
     std::wstring port;
-    std::int32_t kind;
+    PortKind kind;
     std::wstring text;
   };
   const std::vector<Case> cases = {
-      {L"LPT1:", kPortKindNone, L"LPT1:"},
-      {L"USB002", kPortKindUsb, L"USB002"},
-      {L"COM7:", kPortKindCom, L"COM7, 19200, 7, 2, Even, Xon/Xoff"},
-      {L"COM250:", kPortKindCom, L"COM250"},
-      {L"TELMARO COM7", kPortKindCom, L"TELMARO COM7, 19200, 7, 2, Even, Xon/Xoff"},
-      {L"IP_192.168.0.50_" + id, kPortKindNet, L"192.168.0.50, 9100"},
-      {L"IP_prn1_" + id, kPortKindNet, L"prn1, 9100"},
-      {L"TELMARO_10.0.0.5_" + id, kPortKindNet, L"10.0.0.5, 9100"},
-      {L"10.1.2.3:9101", kPortKindNet, L"10.1.2.3, 9101"},
+      {L"LPT1:", PortKind::None, L"LPT1:"},
+      {L"USB002", PortKind::Usb, L"USB002"},
+      {L"COM7:", PortKind::Com, L"COM7, 19200, 7, 2, Even, Xon/Xoff"},
+      {L"COM250:", PortKind::Com, L"COM250"},
+      {L"TELMARO COM7", PortKind::Com, L"TELMARO COM7, 19200, 7, 2, Even, Xon/Xoff"},
+      {L"IP_192.168.0.50_" + id, PortKind::Net, L"192.168.0.50, 9100"},
+      {L"IP_prn1_" + id, PortKind::Net, L"prn1, 9100"},
+      {L"TELMARO_10.0.0.5_" + id, PortKind::Net, L"10.0.0.5, 9100"},
+      {L"10.1.2.3:9101", PortKind::Net, L"10.1.2.3, 9101"},
       // A port of another monitor, and one no monitor knows.
-      {L"Vostrel_10.0.0.7_" + id, kPortKindNone, L"Vostrel_10.0.0.7_" + id},
-      {L"IP_10.0.0.8_" + id, kPortKindNone, L"IP_10.0.0.8_" + id},
+      {L"Vostrel_10.0.0.7_" + id, PortKind::None, L"Vostrel_10.0.0.7_" + id},
+      {L"IP_10.0.0.8_" + id, PortKind::None, L"IP_10.0.0.8_" + id},
   };
   std::vector<std::unique_ptr<TestQueue>> queues;
   for (std::size_t i = 0; i < cases.size(); ++i) {

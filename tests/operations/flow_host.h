@@ -86,16 +86,16 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   // queue standing on that port.
   void ChoosePort(const PreferencesRecord& port, bool queue) {
     portPrefs = port;
-    linkChoice = queue ? 0 : 1;
+    linkChoice = queue ? LinkRadio::Queue : LinkRadio::Com;
     prefs = port;
     if (queue) {
-      prefs.portKind = kPortKindPrt;
+      prefs.portKind = PortKind::Prt;
       prefs.portName = L"Test queue";
     }
   }
   void ChooseNet(int port, bool queue = false) {
     PreferencesRecord net;
-    net.portKind = kPortKindNet;
+    net.portKind = PortKind::Net;
     net.portName = L"127.0.0.1";
     net.portNumber = std::to_wstring(port);
     ChoosePort(net, queue);
@@ -104,7 +104,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   HWND Owner() override { return window.hwnd(); }
   SettingsStore& Store() override { return store; }
   PreferencesRecord& CurrentPrefs() override { return prefs; }
-  std::int32_t DriverLinkKind() override { return driverKind; }
+  PortKind DriverLinkKind() override { return driverKind; }
   PrinterLink& Link() override { return link; }
   ReplyKeyTexts& ReplyTexts() override { return replyTexts; }
   Clock& CommandClock() override { return clock_; }
@@ -112,28 +112,28 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   PrinterModel Model() override { return model; }
   Language CurrentLanguage() override { return Language::Japanese; }
   CommandPages Pages() override { return {&easy, &standard, &advanced, nullptr, &calibration, &print}; }
-  CommandTab VisibleTab() override { return CommandTab::Calibration; }
+  PageId VisiblePage() override { return PageId::Calibration; }
   bool AdvancedAccepted() override { return false; }
-  std::int32_t LinkChoice() override { return linkChoice; }
+  LinkRadio LinkChoice() override { return linkChoice; }
   void CollectLinkChoice() override {
     ++collects;
-    if (linkChoice != 0) {
+    if (linkChoice != LinkRadio::Queue) {
       prefs.portKind = portPrefs.portKind;
       prefs.portName = portPrefs.portName;
       prefs.portNumber = portPrefs.portNumber;
     } else {
-      prefs.portKind = kPortKindPrt;
+      prefs.portKind = PortKind::Prt;
     }
   }
   bool UseDirectPort() override {
     ++directSwitches;
-    linkChoice = 1;
+    linkChoice = LinkRadio::Com;
     return true;
   }
   void UseQueue() override {
     ++queueSwitches;
-    linkChoice = 0;
-    prefs.portKind = kPortKindPrt;
+    linkChoice = LinkRadio::Queue;
+    prefs.portKind = PortKind::Prt;
   }
   void HandEasyToStandard() override {}
   void HandStandardToEasy() override {}
@@ -164,7 +164,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
     EXPECT_FALSE(linkOpenAtEnd);
     EXPECT_FALSE(queueLeftAtEnd);
     if (queue) {
-      EXPECT_EQ(linkChoice, 0);
+      EXPECT_EQ(linkChoice, LinkRadio::Queue);
       EXPECT_GE(directSwitches, 1);
       EXPECT_EQ(directSwitches, queueSwitches);
     } else {
@@ -177,11 +177,11 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   SettingsStore store;
   PreferencesRecord prefs;
   PreferencesRecord portPrefs;
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   PrinterLink link;
   ReplyKeyTexts replyTexts;
   PrinterModel model = PrinterModel::Vx120Zkq;
-  std::int32_t linkChoice = 1;
+  LinkRadio linkChoice = LinkRadio::Com;
   int collects = 0, directSwitches = 0, queueSwitches = 0, checkAllCleared = 0;
   bool queueLeftAtEnd = false;
   bool linkOpenAtEnd = false;

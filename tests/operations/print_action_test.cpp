@@ -238,7 +238,7 @@ TEST_F(PrintAction, AFileToAPrinterThatStoppedReadingIs31AndTheLinkCloses) {
 
 TEST_F(PrintAction, ALinkThatDoesNotOpenIsCode30) {
   PreferencesRecord none;
-  none.portKind = kPortKindNet;
+  none.portKind = PortKind::Net;
   none.portName = L"127.0.0.1";
   none.portNumber = L"1";
   host.ChoosePort(none, true);

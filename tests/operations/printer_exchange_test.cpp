@@ -40,7 +40,7 @@ class RecordingFront final : public ExchangeFront {
 class ExchangeTest : public ::testing::Test {
  protected:
   ExchangeTest() : link(prefs, driverKind, clock), exchange(link, prefs, clock, front, L"net:test") {
-    prefs.portKind = kPortKindNet;
+    prefs.portKind = PortKind::Net;
     prefs.portName = L"127.0.0.1";
     prefs.portNumber = peer.portText();
   }
@@ -65,7 +65,7 @@ class ExchangeTest : public ::testing::Test {
 
   TcpPeer peer;
   PreferencesRecord prefs;
-  std::int32_t driverKind = 0;
+  PortKind driverKind = PortKind::None;
   LoopbackClock clock;
   RecordingFront front;
   PrinterLink link;
@@ -254,7 +254,7 @@ TEST_F(ExchangeTest, EachFailureHasItsCodeAndLeavesTheLinkClosed) {
   EXPECT_FALSE(link.socket.valid());
 
   // A printer queue that does not exist.
-  prefs.portKind = kPortKindPrt;
+  prefs.portKind = PortKind::Prt;
   prefs.portName = L"No such queue of the exchange test";
   outcome = exchange.Send(kPrefix + "END\r\n");
   EXPECT_EQ(outcome.code, ResultCode::kLinkNotOpened);
@@ -266,9 +266,9 @@ TEST(ExchangeRequests, AreBuiltForTheStoresModelWithThePrefix) {
   SendBuffer buffer;
   EXPECT_EQ(BuildRequestBytes(store, RequestKind::Configuration, buffer), kConfigRequest);
   EXPECT_EQ(BuildRequestBytes(store, RequestKind::Information, buffer), kInfoRequest);
-  EXPECT_EQ(PreRequestPauseSteps(kPortKindNet), 200);
-  EXPECT_EQ(PreRequestPauseSteps(kPortKindCom), 50);
-  EXPECT_EQ(PreRequestPauseSteps(kPortKindUsb), 50);
+  EXPECT_EQ(PreRequestPauseSteps(PortKind::Net), 200);
+  EXPECT_EQ(PreRequestPauseSteps(PortKind::Com), 50);
+  EXPECT_EQ(PreRequestPauseSteps(PortKind::Usb), 50);
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(SensorAdjustment, NoSendsNothingAndAPrinterThatIsNotThereIsCode30) {
 
   // Nobody listens on this port any more.
   PreferencesRecord none;
-  none.portKind = kPortKindNet;
+  none.portKind = PortKind::Net;
   none.portName = L"127.0.0.1";
   none.portNumber = L"1";
   host.ChoosePort(none, true);
@@ -148,7 +148,7 @@ TEST_F(SensorAdjustment, OverComTheAnswerIsReadAndTwoBytesEndOnlyAtTheTimeout) {
     ASSERT_TRUE(pty.started());
     ASSERT_TRUE(pty.OpenPeer());
     PreferencesRecord com;
-    com.portKind = kPortKindCom;
+    com.portKind = PortKind::Com;
     com.portName = pty.linkPort();
     host.ChoosePort(com, false);
     host.outcomes.clear();
@@ -181,7 +181,7 @@ TEST_F(SensorAdjustment, AQueueOnAUsbPortRunsOverUsbAndIsChosenAgain) {
   ASSERT_TRUE(device.ready());
   host.link.deviceRegistryRoot = registry.key();
   PreferencesRecord usb;
-  usb.portKind = kPortKindUsb;
+  usb.portKind = PortKind::Usb;
   usb.portName = L"USB041";
   host.ChoosePort(usb, true);
   ChooseMedia(1);
@@ -196,7 +196,7 @@ TEST_F(SensorAdjustment, AQueueOnAUsbPortRunsOverUsbAndIsChosenAgain) {
   EXPECT_EQ(texts, (std::vector<std::wstring>{kAsk, kSucceeded}));
   EXPECT_EQ(messages, std::vector<std::string>{ScriptFor(1)});
   host.ExpectLinkPutBack(true);
-  EXPECT_EQ(host.linkChoice, 0);
+  EXPECT_EQ(host.linkChoice, LinkRadio::Queue);
 }
 
 }  // namespace

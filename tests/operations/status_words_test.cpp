@@ -7,7 +7,7 @@
 namespace vostrel {
 namespace {
 
-PreferencesRecord Link(std::int32_t kind, std::wstring name, std::wstring number = L"") {
+PreferencesRecord Link(PortKind kind, std::wstring name, std::wstring number = L"") {
   PreferencesRecord prefs;
   prefs.portKind = kind;
   prefs.portName = std::move(name);
@@ -16,29 +16,29 @@ PreferencesRecord Link(std::int32_t kind, std::wstring name, std::wstring number
 }
 
 TEST(StatusWords, TheLinkOfEachKind) {
-  PreferencesRecord com = Link(kPortKindCom, L"COM3");
+  PreferencesRecord com = Link(PortKind::Com, L"COM3");
   com.baudRate = 19200;
   com.dataBits = 7;
   com.stopBitsCode = 2;
   com.parityCode = 1;
   com.flowControl = L"H";
-  PreferencesRecord plainCom = Link(kPortKindCom, L"COM5");
+  PreferencesRecord plainCom = Link(PortKind::Com, L"COM5");
   plainCom.parityCode = 2;
   const struct {
     PreferencesRecord prefs;
     const wchar_t* queuePort;
     const wchar_t* words;
   } cases[] = {
-      {Link(kPortKindNet, L"192.168.0.50", L"9100"), L"", L"TCP 192.168.0.50:9100"},
-      {Link(kPortKindNet, L"192.168.0.50"), L"", L"TCP 192.168.0.50:9100"},
-      {Link(kPortKindNet, L"printer.local", L"6101"), L"", L"TCP printer.local:6101"},
+      {Link(PortKind::Net, L"192.168.0.50", L"9100"), L"", L"TCP 192.168.0.50:9100"},
+      {Link(PortKind::Net, L"192.168.0.50"), L"", L"TCP 192.168.0.50:9100"},
+      {Link(PortKind::Net, L"printer.local", L"6101"), L"", L"TCP printer.local:6101"},
       {com, L"", L"COM3 19200 7 2 O H"},
       {plainCom, L"", L"COM5 9600 8 1 E X"},
-      {Link(kPortKindUsb, L"USB001"), L"", L"USB001"},
-      {Link(kPortKindPrt, L"Office-VX"), L"USB001", L"プリンタ Office-VX (USB001)"},
-      {Link(kPortKindPrt, L"Office-VX"), L"", L"プリンタ Office-VX"},
-      {Link(kPortKindPrt, L""), L"USB001", L"インターフェース未選択"},
-      {Link(kPortKindNone, L"COM1"), L"", L"インターフェース未選択"},
+      {Link(PortKind::Usb, L"USB001"), L"", L"USB001"},
+      {Link(PortKind::Prt, L"Office-VX"), L"USB001", L"プリンタ Office-VX (USB001)"},
+      {Link(PortKind::Prt, L"Office-VX"), L"", L"プリンタ Office-VX"},
+      {Link(PortKind::Prt, L""), L"USB001", L"インターフェース未選択"},
+      {Link(PortKind::None, L"COM1"), L"", L"インターフェース未選択"},
   };
   for (const auto& c : cases) EXPECT_EQ(LinkInWords(c.prefs, c.queuePort), c.words) << c.prefs.portName;
 }

@@ -26,7 +26,7 @@ using Changes = std::vector<PreferenceChange>;
 
 PreferencesRecord Net(std::wstring name, std::wstring number) {
   PreferencesRecord record;
-  record.portKind = kPortKindNet;
+  record.portKind = PortKind::Net;
   record.portName = std::move(name);
   record.portNumber = std::move(number);
   return record;
@@ -35,7 +35,7 @@ PreferencesRecord Net(std::wstring name, std::wstring number) {
 PreferencesRecord Com(std::wstring name, std::int32_t baud = 9600, std::uint8_t bits = 8, std::uint8_t stop = 0,
                       std::uint8_t parity = 0, std::wstring flow = L"X") {
   PreferencesRecord record;
-  record.portKind = kPortKindCom;
+  record.portKind = PortKind::Com;
   record.portName = std::move(name);
   record.baudRate = baud;
   record.dataBits = bits;
@@ -45,7 +45,7 @@ PreferencesRecord Com(std::wstring name, std::int32_t baud = 9600, std::uint8_t 
   return record;
 }
 
-PreferencesRecord WithKind(PreferencesRecord record, std::int32_t kind) {
+PreferencesRecord WithKind(PreferencesRecord record, PortKind kind) {
   record.portKind = kind;
   return record;
 }
@@ -86,27 +86,27 @@ TEST(PreferencesSave, KeysThatCountAsChanged) {
        Net(L"127.0.0.2", L"9100"),
        {{L"PORT_NAME", L"127.0.0.2"}}},
       {"serial fields count only for COM",
-       WithKind(Com(L"COM1"), kPortKindPrt),
-       WithKind(Com(L"COM1", 19200, 7, 2, 1, L"H"), kPortKindPrt),
+       WithKind(Com(L"COM1"), PortKind::Prt),
+       WithKind(Com(L"COM1", 19200, 7, 2, 1, L"H"), PortKind::Prt),
        {}},
       {"port number counts only for NET",
-       WithKind(Net(L"a", L"9100"), kPortKindUsb),
-       WithKind(Net(L"a", L"9200"), kPortKindUsb),
+       WithKind(Net(L"a", L"9100"), PortKind::Usb),
+       WithKind(Net(L"a", L"9200"), PortKind::Usb),
        {}},
       {"com baud", Com(L"COM1"), Com(L"COM1", 19200), {{L"COM_SET", L"19200 8 1 N X"}}},
       {"com every serial field", Com(L"COM1"), Com(L"COM1", 9600, 7, 2, 1, L"H"), {{L"COM_SET", L"9600 7 2 O H"}}},
       {"com name", Com(L"COM1"), Com(L"COM3"), {{L"PORT_NAME", L"COM3"}}},
       {"queue name",
-       WithKind(Com(L"Label A"), kPortKindPrt),
-       WithKind(Com(L"Label B"), kPortKindPrt),
+       WithKind(Com(L"Label A"), PortKind::Prt),
+       WithKind(Com(L"Label B"), PortKind::Prt),
        {{L"PORT_NAME", L"Label B"}}},
       {"usb name compared exactly",
-       WithKind(Com(L"USB001"), kPortKindUsb),
-       WithKind(Com(L"usb001"), kPortKindUsb),
+       WithKind(Com(L"USB001"), PortKind::Usb),
+       WithKind(Com(L"usb001"), PortKind::Usb),
        {{L"PORT_NAME", L"usb001"}}},
-      {"no link: no name", WithKind(Com(L"COM1"), kPortKindNone), WithKind(Com(L"COM2"), kPortKindNone), {}},
+      {"no link: no name", WithKind(Com(L"COM1"), PortKind::None), WithKind(Com(L"COM2"), PortKind::None), {}},
       {"link chosen for the first time", {}, Com(L"COM1"), {{L"PORT_TYPE", L"COM"}, {L"PORT_NAME", L"COM1"}}},
-      {"link given up", Com(L"COM1"), WithKind(Com(L"COM1"), kPortKindNone), {{L"PORT_TYPE", L""}}},
+      {"link given up", Com(L"COM1"), WithKind(Com(L"COM1"), PortKind::None), {{L"PORT_TYPE", L""}}},
       {"folder gains a trailing backslash", WithFolder(L"C:\\labels"), WithFolder(L"C:\\labels\\"), {}},
       {"folder loses its trailing backslash", WithFolder(L"C:\\labels\\"), WithFolder(L"C:\\labels"), {}},
       {"folder doubled backslash",
@@ -164,7 +164,7 @@ TEST(PreferencesSave, YesWritesOnlyTheChangedKeysIntoAFreshUtf16File) {
   const ScratchFolder folder;
   const Preferences prefs = LoadPreferences(folder.Folder());
   PreferencesRecord current = prefs.currentPrefs;
-  current.portKind = kPortKindNet;
+  current.portKind = PortKind::Net;
   current.portName = L"192.168.10.20";
   current.portNumber = L"9100";
   current.defaultFolder = L"C:\\ラベル";

@@ -25,7 +25,7 @@ TEST(PreferencesLoad, NoFileGivesTheDefaults) {
   EXPECT_EQ(prefs.iniPath, folder.File(L"Vostrel.ini"));
   EXPECT_EQ(prefs.modelList, (std::vector<std::wstring>{L"VX-120-ZKQ", L"VX-135-ZKQ"}));
   const PreferencesRecord& loaded = prefs.loadedPrefs;
-  EXPECT_EQ(loaded.portKind, 0);
+  EXPECT_EQ(loaded.portKind, PortKind::None);
   EXPECT_EQ(loaded.portName, L"");
   EXPECT_EQ(loaded.defaultFolder, L"");
   EXPECT_EQ(loaded.model, L"VX-120-ZKQ");
@@ -58,10 +58,10 @@ struct LoadCase {
 };
 
 const LoadCase kLoadCases[] = {
-    {L"PORT_TYPE=PRT", [](PreferencesRecord& r) { r.portKind = 1; }},
-    {L"PORT_TYPE=COM", [](PreferencesRecord& r) { r.portKind = 2; }},
-    {L"PORT_TYPE=USB", [](PreferencesRecord& r) { r.portKind = 3; }},
-    {L"PORT_TYPE=NET", [](PreferencesRecord& r) { r.portKind = 4; }},
+    {L"PORT_TYPE=PRT", [](PreferencesRecord& r) { r.portKind = PortKind::Prt; }},
+    {L"PORT_TYPE=COM", [](PreferencesRecord& r) { r.portKind = PortKind::Com; }},
+    {L"PORT_TYPE=USB", [](PreferencesRecord& r) { r.portKind = PortKind::Usb; }},
+    {L"PORT_TYPE=NET", [](PreferencesRecord& r) { r.portKind = PortKind::Net; }},
     {L"PORT_TYPE=net", [](PreferencesRecord&) {}},
     {L"PORT_TYPE=LAN", [](PreferencesRecord&) {}},
     {L"PORT_TYPE=", [](PreferencesRecord&) {}},

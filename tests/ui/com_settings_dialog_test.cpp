@@ -115,7 +115,7 @@ constexpr int kLists[] = {IDC_COM_BAUD_LIST, IDC_COM_DATA_BITS_LIST, IDC_COM_STO
 PreferencesRecord Serial(std::int32_t baud, std::uint8_t bits, std::uint8_t stop, std::uint8_t parity,
                          const wchar_t* flow) {
   PreferencesRecord prefs;
-  prefs.portKind = kPortKindCom;
+  prefs.portKind = PortKind::Com;
   prefs.portName = L"COM3:";
   prefs.baudRate = baud;
   prefs.dataBits = bits;

@@ -11,14 +11,14 @@ namespace {
 
 struct KindPrefix {
   std::wstring_view prefix;
-  std::int32_t kind;
+  PortKind kind;
 };
 
 constexpr std::array<KindPrefix, 4> kKindPrefixes = {{
-    {L"net:", kPortKindNet},
-    {L"com:", kPortKindCom},
-    {L"usb:", kPortKindUsb},
-    {L"queue:", kPortKindPrt},
+    {L"net:", PortKind::Net},
+    {L"com:", PortKind::Com},
+    {L"usb:", PortKind::Usb},
+    {L"queue:", PortKind::Prt},
 }};
 
 // One letter or number of the serial parameters and the code the record keeps.
@@ -120,8 +120,8 @@ bool ParseLinkArgument(std::wstring_view text, PreferencesRecord& prefs, std::ws
     if (!text.starts_with(row.prefix)) continue;
     std::wstring_view rest = text.substr(row.prefix.size());
     prefs.portKind = row.kind;
-    if (row.kind == kPortKindNet) return ParseNet(rest, prefs, problem);
-    const size_t at = row.kind == kPortKindCom ? rest.find(L'@') : std::wstring_view::npos;
+    if (row.kind == PortKind::Net) return ParseNet(rest, prefs, problem);
+    const size_t at = row.kind == PortKind::Com ? rest.find(L'@') : std::wstring_view::npos;
     const std::wstring_view serial = at == std::wstring_view::npos ? std::wstring_view() : rest.substr(at + 1);
     rest = rest.substr(0, at);
     if (rest.empty()) {

@@ -172,7 +172,7 @@ bool Parse(const std::vector<std::wstring>& args, Options& options, std::wstring
   for (const std::wstring& link : options.links) {
     PreferencesRecord prefs;
     if (!ParseLinkArgument(link, prefs, problem)) return false;
-    if (!send && command != L"doctor" && prefs.portKind == kPortKindPrt) {
+    if (!send && command != L"doctor" && prefs.portKind == PortKind::Prt) {
       problem = L"a printer queue only takes jobs: " + command + L" needs a net:, com: or usb: link";
       return false;
     }
@@ -280,7 +280,7 @@ struct CommandLink {
   CommandLink(const PrinterRun& run, Clock& clock, ExchangeFront& front)
       : link(run.prefs, driverLinkKind, clock), exchange(link, run.prefs, clock, front, run.link) {}
 
-  std::int32_t driverLinkKind = 0;  // no printer queue stands in front of the port
+  PortKind driverLinkKind = PortKind::None;  // no printer queue stands in front of the port
   PrinterLink link;
   PrinterExchange exchange;
 };
@@ -523,10 +523,10 @@ class Doctor {
   Doctor(PrinterRun& run, Clock& clock) : run_(run), clock_(clock) {}
 
   int Run() {
-    const std::int32_t kind = run_.prefs.portKind;
-    if (kind == kPortKindPrt) return Queue();
-    if (kind == kPortKindCom || kind == kPortKindUsb) {
-      if (kind == kPortKindCom) {
+    const PortKind kind = run_.prefs.portKind;
+    if (kind == PortKind::Prt) return Queue();
+    if (kind == PortKind::Com || kind == PortKind::Usb) {
+      if (kind == PortKind::Com) {
         const std::wstring settings = DescribeComPort(run_.prefs.portName);
         Step(L"port", true, 0,
              settings.empty() ? L"the system lists no COM port " + run_.prefs.portName
@@ -609,7 +609,7 @@ class Doctor {
     DoctorFront front;
     CommandLink command(run_, clock_, front);
     PrinterExchange::Session session(command.exchange);
-    const bool net = run_.prefs.portKind == kPortKindNet;
+    const bool net = run_.prefs.portKind == PortKind::Net;
     std::uint32_t start = clock_.TickCount();
     if (!session.Open(TimeoutClass::kNormal)) {
       run_.openError = command.link.openError;
@@ -700,7 +700,7 @@ class Doctor {
     const bool listed = std::any_of(ports.begin(), ports.end(), [&](const std::wstring& port) {
       return port == name || port + L":" == name || port == name + L":";
     });
-    if (run_.prefs.portKind == kPortKindCom && !listed) {
+    if (run_.prefs.portKind == PortKind::Com && !listed) {
       return L"not found: the system has no COM port " + name + L"; check the name (COM5: or COM5)";
     }
     return L"the port did not open: another program may hold it, or the device is gone";
@@ -719,7 +719,7 @@ class Doctor {
                                                                 L"a USB printer port", L"a network port"};
     const auto kind = found.queuePortKinds.find(name);
     const auto text = found.queuePortTexts.find(name);
-    const std::int32_t code = kind != found.queuePortKinds.end() ? kind->second : 0;
+    const auto code = static_cast<std::int32_t>(kind != found.queuePortKinds.end() ? kind->second : PortKind::None);
     Step(L"queue", true, Since(start),
          L"its port is " + (text != found.queuePortTexts.end() ? text->second : std::wstring(L"unknown")) + L", " +
              std::wstring(kKinds[static_cast<size_t>(code >= 0 && code < 5 ? code : 0)]) +

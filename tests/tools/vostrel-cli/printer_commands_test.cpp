@@ -77,7 +77,7 @@ std::wstring Write(const ScratchFolder& folder, const char* name, const std::str
 TEST(LinkArgument, TurnsEachFormIntoThePreferencesTheLinkReads) {
   struct Case {
     const wchar_t* text;
-    std::int32_t kind;
+    PortKind kind;
     const wchar_t* name;
     const wchar_t* number;
     std::int32_t baud;
@@ -85,13 +85,13 @@ TEST(LinkArgument, TurnsEachFormIntoThePreferencesTheLinkReads) {
     const wchar_t* flow;
   };
   const Case cases[] = {
-      {L"net:192.168.0.7", kPortKindNet, L"192.168.0.7", L"9100", 9600, 8, 0, 0, L"X"},
-      {L"net:printer-1:9101", kPortKindNet, L"printer-1", L"9101", 9600, 8, 0, 0, L"X"},
-      {L"com:COM5:", kPortKindCom, L"COM5:", L"", 9600, 8, 0, 0, L"X"},
-      {L"com:COM5:@19200,7,E,2,H", kPortKindCom, L"COM5:", L"", 19200, 7, 2, 2, L"H"},
-      {L"com:COM3@115200,8,O,1.5,N", kPortKindCom, L"COM3", L"", 115200, 8, 1, 1, L"N"},
-      {L"usb:USB001", kPortKindUsb, L"USB001", L"", 9600, 8, 0, 0, L"X"},
-      {L"queue:Label printer", kPortKindPrt, L"Label printer", L"", 9600, 8, 0, 0, L"X"},
+      {L"net:192.168.0.7", PortKind::Net, L"192.168.0.7", L"9100", 9600, 8, 0, 0, L"X"},
+      {L"net:printer-1:9101", PortKind::Net, L"printer-1", L"9101", 9600, 8, 0, 0, L"X"},
+      {L"com:COM5:", PortKind::Com, L"COM5:", L"", 9600, 8, 0, 0, L"X"},
+      {L"com:COM5:@19200,7,E,2,H", PortKind::Com, L"COM5:", L"", 19200, 7, 2, 2, L"H"},
+      {L"com:COM3@115200,8,O,1.5,N", PortKind::Com, L"COM3", L"", 115200, 8, 1, 1, L"N"},
+      {L"usb:USB001", PortKind::Usb, L"USB001", L"", 9600, 8, 0, 0, L"X"},
+      {L"queue:Label printer", PortKind::Prt, L"Label printer", L"", 9600, 8, 0, 0, L"X"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -174,9 +174,9 @@ TEST(PrinterCommandLine, UsageErrorsEndWith64BeforeAnythingIsOpened) {
 }
 
 TEST(PrinterCommandLine, PauseIsFiveSecondsOnDevicesAndTwentyOverTcp) {
-  EXPECT_EQ(PreRequestPauseSteps(kPortKindCom), 50);
-  EXPECT_EQ(PreRequestPauseSteps(kPortKindUsb), 50);
-  EXPECT_EQ(PreRequestPauseSteps(kPortKindNet), 200);
+  EXPECT_EQ(PreRequestPauseSteps(PortKind::Com), 50);
+  EXPECT_EQ(PreRequestPauseSteps(PortKind::Usb), 50);
+  EXPECT_EQ(PreRequestPauseSteps(PortKind::Net), 200);
 }
 
 TEST(ReceiveCommand, PutsThePreRequestAndTheRequestOnTheWireAndWritesTheListingAsSent) {

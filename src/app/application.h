@@ -38,7 +38,7 @@ class CDrennicApp {
   PreferencesRecord currentPrefs;
   std::wstring iniPath;
   // The port behind the chosen printer queue.
-  std::int32_t driverLinkKind = 0;
+  PortKind driverLinkKind = PortKind::None;
   std::wstring driverPortAddress;
   std::wstring driverPortNumber;
   std::vector<std::wstring> modelList;

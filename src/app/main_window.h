@@ -94,10 +94,10 @@ class CDrennicDlg : public ui::Dialog {
   void OnDpiChanged(int dpi, const RECT& suggested);
 
   void RunSerialSettings();
-  void OnQueueRadio() { links_->OnRadio(0); }
-  void OnComRadio() { links_->OnRadio(1); }
-  void OnUsbRadio() { links_->OnRadio(2); }
-  void OnNetRadio() { links_->OnRadio(3); }
+  void OnQueueRadio() { links_->OnRadio(LinkRadio::Queue); }
+  void OnComRadio() { links_->OnRadio(LinkRadio::Com); }
+  void OnUsbRadio() { links_->OnRadio(LinkRadio::Usb); }
+  void OnNetRadio() { links_->OnRadio(LinkRadio::Net); }
 
   int Scaled(int pixels) const;
 

@@ -1,4 +1,4 @@
-#include "app/drennic_dlg.h"
+#include "app/main_window.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/drennic_app.h"
+#include "app/application.h"
 #include "app/exit_question.h"
 #include "app/recent_settings.h"
 #include "i18n/text_entries.h"
@@ -163,7 +163,7 @@ bool CDrennicDlg::OnInitDialog() {
   links_ = std::make_unique<LinkChoice>(hwnd(), app_.currentPrefs,
                                         DriverPort{app_.driverLinkKind, app_.driverPortAddress, app_.driverPortNumber});
   ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(L"");
-  links_->linkChoice = 0;
+  links_->linkChoice = LinkRadio::Queue;
   ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set({192, 168, 0, 1});
   ui::Edit(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetLimit(kPortNumberLimit);
   ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(kDefaultNetPort);
@@ -246,7 +246,7 @@ void CDrennicDlg::ApplyLanguage() {
   for (const CaptionRow& row : kCaptions) {
     ui::Control(Item(row.id)).SetText(GetText(ControlTextEntry(row.entry).caption, 0));
   }
-  ui::Control(Item(IDC_MAIN_SEND)).SetText(GetText(ButtonsOf(tabs_->SelectedTab()).sendCaption));
+  ui::Control(Item(IDC_MAIN_SEND)).SetText(GetText(ButtonsOf(tabs_->SelectedPage()).sendCaption));
   tabs_->ApplyPageTexts();
   strip_->ApplyLanguage();
   strip_->ShowText(GetText(StatusText::kReady));
@@ -272,7 +272,7 @@ void CDrennicDlg::ClearCheckAll() { ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).SetCh
 
 void CDrennicDlg::OnCheckAll() {
   if (ui::CheckBox(Item(IDC_MAIN_CHECK_ALL)).IsChecked()) {
-    tabs_->CheckAll(tabs_->SelectedTab());
+    tabs_->CheckAll(tabs_->SelectedPage());
   } else {
     tabs_->UncheckAll();
   }
@@ -291,7 +291,7 @@ void CDrennicDlg::LoadRecent() {
 }
 
 void CDrennicDlg::OnClose() {
-  if (tabs_->SelectedTab() == kPageEasy) tabs_->HandEasyToStandard();
+  if (tabs_->SelectedPage() == PageId::Easy) tabs_->HandEasyToStandard();
   tabs_->ResetStandardIfPending();
   links_->Collect();
   if (!SavePreferencesOnExit(app_.iniPath, app_.loadedPrefs, app_.currentPrefs, [] { return AskExitProgram(); })) {
@@ -427,7 +427,7 @@ bool CDrennicDlg::PaintMinimized() {
 
 void CDrennicDlg::OnDpiChanged(int dpi, const RECT& suggested) {
   std::vector<SettingsPage*> pages;
-  for (int index = 0; tabs_ && index < kPageCount; ++index) pages.push_back(tabs_->Page(index));
+  for (PageId page : kAllPages) pages.push_back(tabs_ ? tabs_->Page(page) : nullptr);
   dpiChange_.Rescale(hwnd(), pages, dpi);
   // The pages' controls grew or shrank with their fonts: the tab area takes
   // the width they need at the new DPI, and the link column moves clear of it.

@@ -1,6 +1,6 @@
-#include "app/drennic_app.h"
+#include "app/application.h"
 
-#include "app/drennic_dlg.h"
+#include "app/main_window.h"
 #include "platform/module_path.h"
 #include "platform/unique_handle.h"
 #include "ui/dialog.h"
