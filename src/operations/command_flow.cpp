@@ -56,7 +56,8 @@ ScriptPreparation PreparationOf(CommandHost& host) {
                            pages.advanced,
                            host.AdvancedAccepted(),
                            ScriptContext{host.CurrentLanguage(), host.CurrentPrefs().model},
-                           host.Owner()};
+                           host.Owner(),
+                           &host.Front()};
 }
 
 int ScriptSettingCount(std::wstring_view script) {

@@ -26,6 +26,14 @@ bool CollectStandardRows(SettingsPage& standard, ScriptVariant variant) {
   return collected;
 }
 
+void Refuse(const ScriptPreparation& with, ResultCode code, const wchar_t* detail) {
+  if (with.front) {
+    with.front->ShowOutcome({code, kLinkOk, detail});
+  } else {
+    ReportCode(code, with.owner);
+  }
+}
+
 }  // namespace
 
 bool PrepareScript(const ScriptPreparation& with, ScriptVariant variant) {
@@ -36,7 +44,7 @@ bool PrepareScript(const ScriptPreparation& with, ScriptVariant variant) {
   // The Advanced page is collected even when the Standard page gave rows.
   if (advancedRows && with.advanced->CollectChecked()) collected = true;
   if (!collected) {
-    ReportCode(ResultCode::kNothingSelected, with.owner);
+    Refuse(with, ResultCode::kNothingSelected, L"no setting is ticked");
     return false;
   }
 
@@ -48,7 +56,7 @@ bool PrepareScript(const ScriptPreparation& with, ScriptVariant variant) {
   bool valid = with.standard.CheckedValid();
   if (advancedRows && !with.advanced->CheckedValid()) valid = false;
   if (!valid) {
-    ReportCode(ResultCode::kRejectedValue, with.owner);
+    Refuse(with, ResultCode::kRejectedValue, L"a ticked setting holds a value the printer does not take");
     return false;
   }
 

@@ -8,6 +8,7 @@
 
 #include <string_view>
 
+#include "operations/printer_exchange.h"
 #include "pages/settings_page.h"
 #include "settings/config_script.h"
 #include "settings/settings_store.h"
@@ -38,6 +39,9 @@ struct ScriptPreparation {
   bool advancedAccepted = false;
   ScriptContext script;  // the language and model name the keywords depend on
   HWND owner = nullptr;  // owner of the message boxes, nullptr: the active window
+  // Where a refusal (24, 23) goes, as any command's outcome does (its box and
+  // the window's account of the command); nullptr: only the box.
+  ExchangeFront* front = nullptr;
 };
 
 // The caller has set store.modelIndex and cleared the store's values

@@ -55,7 +55,9 @@ TEST_F(ProgramReceiveTest, ReceiveOverTcpCountsThePauseDownInTheStripAnswersMean
       // of the pause's words (the program changes the words before it takes
       // Cancel away, so a reading that still shows them finds it enabled).
       const bool enabled = IsEnabled(Item(IDC_MAIN_STATUS_CANCEL));
-      if (counting(TextOf(strip))) EXPECT_TRUE(enabled);
+      if (counting(TextOf(strip))) {
+        EXPECT_TRUE(enabled);
+      }
     }
     if (now.ends_with(L"件の設定を受信しました")) break;
     ASSERT_LT(::GetTickCount() - start, 60000u) << "still busy";

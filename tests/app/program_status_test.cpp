@@ -116,9 +116,17 @@ TEST_F(ProgramStatusTest, SendExportAndALinkThatDoesNotOpenEachSayHowTheyEnded) 
   EXPECT_EQ(Strip(), kReady);
   EXPECT_FALSE(IsShown(Item(IDC_MAIN_STATUS_CANCEL)));
 
+  // Send with nothing ticked is refused (code 24) before anything is asked;
+  // the strip says so as it says any failure.
+  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
+  Click(Item(IDC_MAIN_SEND));
+  EXPECT_EQ(AnswerBox(IDOK), L"code : 24\r\n設定する項目を選択して下さい。");
+  EXPECT_EQ(WaitForStrip(L"失敗: .*", 5000), L"失敗: code 24 設定する項目を選択して下さい");
+  EXPECT_FALSE(HasConnection(1));
+  ASSERT_TRUE(WaitUntilIdle());
+
   // Send from the Standard tab with every row ticked: as many settings as
   // went out.
-  ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, 1));
   Click(Item(IDC_MAIN_CHECK_ALL));
   ASSERT_TRUE(WaitUntil([&] { return IsChecked(Item(IDC_MAIN_CHECK_ALL)); }, 5000));
   Click(Item(IDC_MAIN_SEND));
