@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -40,6 +41,23 @@ class RfidCalibration : public ::testing::Test {
     MessageBoxCatcher catcher(std::move(answers));
     StartRfidCalibration(host);
     return TextsOf(catcher.Boxes());
+  }
+
+  // A printer with RFID on `peer`: it answers the support check, takes the
+  // calibration's start into `calibration`, runs `afterStart`, then keeps
+  // whatever else comes until `quietMs` pass without a byte.
+  std::thread RfidPrinter(TcpPeer& peer, std::string& calibration, std::function<void()> afterStart, int quietMs) {
+    return std::thread([&peer, &calibration, afterStart, quietMs] {
+      if (!peer.Accept()) return;
+      peer.Receive(kRequest.size());
+      peer.Send(std::string(kReplyHeader) + "RFID SETTINGS\r\nRFID CALIB POWER\t:\t18\r\nEND\r\n");
+      peer.SeesClosed(5000);
+      peer.CloseConnection();
+      if (!peer.Accept()) return;
+      calibration = peer.Receive(kStart.size());
+      afterStart();
+      for (std::string got; !(got = peer.Receive(1, quietMs)).empty();) calibration += got;
+    });
   }
 
   HurriedClock clock;
@@ -110,18 +128,9 @@ TEST_F(RfidCalibration, APrinterThatNeverAnswersFailsAfterSixMinutes) {
   TcpPeer peer;
   host.ChooseNet(peer.port());
   std::string calibration;
-  std::thread printer([&] {
-    if (!peer.Accept()) return;
-    peer.Receive(kRequest.size());
-    peer.Send(std::string(kReplyHeader) + "RFID SETTINGS\r\nRFID CALIB POWER\t:\t18\r\nEND\r\n");
-    peer.SeesClosed(5000);
-    peer.CloseConnection();
-    if (!peer.Accept()) return;
-    calibration = peer.Receive(kStart.size());
-    // From here on the polls' reads time out at once.
-    clock.hurry = true;
-    for (std::string got; !(got = peer.Receive(1, 5000)).empty();) calibration += got;
-  });
+  // From the start on, the polls' reads time out at once.
+  std::thread printer = RfidPrinter(
+      peer, calibration, [&] { clock.hurry = true; }, 5000);
   const std::uint32_t start = clock.now();
   const auto texts = Run();
   printer.join();
@@ -147,18 +156,9 @@ TEST_F(RfidCalibration, CancelDuringThePollsWritesNoPollShowsNoBoxAndChoosesTheQ
   TcpPeer peer;
   host.ChooseNet(peer.port(), true);
   std::string calibration;
-  std::thread printer([&] {
-    if (!peer.Accept()) return;
-    peer.Receive(kRequest.size());
-    peer.Send(std::string(kReplyHeader) + "RFID SETTINGS\r\nRFID CALIB POWER\t:\t18\r\nEND\r\n");
-    peer.SeesClosed(5000);
-    peer.CloseConnection();
-    if (!peer.Accept()) return;
-    calibration = peer.Receive(kStart.size());
-    // The user's Cancel while the polls wait; then whatever still comes.
-    clock.cancelled = true;
-    for (std::string got; !(got = peer.Receive(1, 2000)).empty();) calibration += got;
-  });
+  // The user's Cancel while the polls wait; then whatever still comes.
+  std::thread printer = RfidPrinter(
+      peer, calibration, [&] { clock.cancelled = true; }, 2000);
   const auto texts = Run();
   printer.join();
   EXPECT_EQ(texts, std::vector<std::wstring>{kAsk});
