@@ -41,7 +41,7 @@ CDlgTabEasy::CDlgTabEasy(SettingsStore& store, HINSTANCE instance)
 bool CDlgTabEasy::OnInitDialog() {
   const bool result = SettingsPage::OnInitDialog();
   pictures_.Show(hwnd(), instance(), kMediaPictures, ui::WindowDpi(hwnd()));
-  RepaintWithoutErase(hwnd());
+  RepaintRows(rows());
   return result;
 }
 
@@ -72,7 +72,7 @@ void CDlgTabEasy::ApplyModel(PrinterModel model, Language language) {
   marksLabel.Enable(true);
   mediaTypeIndex_ = EasyBindings[0].listDefault[slot];
   ResetRows(rows(), model);
-  RepaintWithoutErase(hwnd());
+  RepaintRows(rows());
   UpdateValues(ui::ValueExchange::Direction::Push);
 }
 

@@ -44,7 +44,7 @@ bool CDlgTabInformation::ShowStored() {
   const std::array<SettingItem*, 4> items = InfoItems();
   for (size_t i = 0; i < kValueLabels.size(); ++i) ui::Control(Item(kValueLabels[i])).SetText(items[i]->value);
   ShowHintIfEmpty();
-  RepaintWithoutErase(hwnd());
+  RepaintRows(rows());
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "pages/page_engine.h"
 
+#include <uxtheme.h>
+
 #include "pages/control_kinds.h"
 #include "ui/controls.h"
 
@@ -82,7 +84,7 @@ void ResetRows(const PageRows& page, PrinterModel model, std::uint32_t skipFlags
 void ApplyModelRows(const PageRows& page, PrinterModel model, Language language) {
   ApplyEnableRule(page, model, language);
   ResetRows(page, model);
-  RepaintWithoutErase(page.page);
+  RepaintRows(page);
 }
 
 void CheckAllRows(const PageRows& page) {
@@ -105,7 +107,7 @@ bool CollectCheckedRows(const PageRows& page) {
       if (kind.collect) kind.collect(at, *item);
     });
   }
-  RepaintWithoutErase(page.page);
+  RepaintRows(page);
   return count > 0;
 }
 
@@ -117,7 +119,7 @@ bool CheckedRowsValid(const PageRows& page) {
     if (!CheckBox(page.Control(row.checkBox)).IsEnabled()) continue;
     if (item->invalid == 1) valid = false;  // no early return: every red caption is due
   }
-  RepaintWithoutErase(page.page);
+  RepaintRows(page);
   return valid;
 }
 
@@ -132,7 +134,7 @@ bool ShowStoredRows(const PageRows& page) {
     });
     if (item->invalid == 1) valid = false;
   }
-  RepaintWithoutErase(page.page);
+  RepaintRows(page);
   return valid;
 }
 
@@ -145,7 +147,7 @@ void ShowSentRows(const PageRows& page) {
       if (kind.showSent) kind.showSent(at, *item);
     });
   }
-  RepaintWithoutErase(page.page);
+  RepaintRows(page);
 }
 
 bool IsRedCaption(const PageRows& page, int controlId) {
@@ -156,6 +158,34 @@ bool IsRedCaption(const PageRows& page, int controlId) {
     return item && item->invalid == 1;
   }
   return false;
+}
+
+void FollowRedCaptions(const PageRows& page, bool again) {
+  if (!page.plainBoxes) return;
+  std::vector<bool>& plain = *page.plainBoxes;
+  plain.resize(page.rows.size());
+  const bool themed = ::IsAppThemed() != FALSE;
+  for (size_t i = 0; i < page.rows.size(); ++i) {
+    const int id = page.rows[i].checkBox;
+    if (!id) continue;
+    const bool red = themed && IsRedCaption(page, id);
+    if (red == plain[i] && !(again && red)) continue;
+    const HWND box = page.Control(id);
+    if (!box) continue;
+    // " " names no theme class (an empty name is refused by some systems);
+    // nullptr gives the box its class's theme back.
+    if (red) {
+      ::SetWindowTheme(box, L" ", L" ");
+    } else {
+      ::SetWindowTheme(box, nullptr, nullptr);
+    }
+    plain[i] = red;
+  }
+}
+
+void RepaintRows(const PageRows& page) {
+  FollowRedCaptions(page);
+  RepaintWithoutErase(page.page);
 }
 
 void RepaintWithoutErase(HWND page) {

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "i18n/language.h"
 #include "i18n/text_table.h"
@@ -36,6 +37,9 @@ struct PageRows {
   // The page's dialog, whose look-ups of its controls are kept; without it
   // every look-up asks the window.
   const ui::Dialog* dialog = nullptr;
+  // Per row: its check box is drawn without a theme (FollowRedCaptions); kept
+  // by the page. Without it the boxes keep their theme.
+  std::vector<bool>* plainBoxes = nullptr;
 
   HWND Control(int id) const {
     if (!id) return nullptr;
@@ -94,8 +98,17 @@ void ShowSentRows(const PageRows& page);
 // Whether the caption of control `controlId` is to be drawn in red now.
 bool IsRedCaption(const PageRows& page, int controlId);
 
+// A themed check box draws its caption in the theme's colour and ignores the
+// one of WM_CTLCOLORSTATIC. While visual styles are on, the box of a row whose
+// caption is red is therefore drawn without a theme, and gets its theme back
+// once the caption is black again. Only those boxes: each change is costly.
+// `again`: every red row's box is unthemed anew (after a theme change).
+void FollowRedCaptions(const PageRows& page, bool again = false);
+
 // Invalidates the page and its controls without erasing the background.
 void RepaintWithoutErase(HWND page);
+// The same for a page of rows, whose boxes follow their captions first.
+void RepaintRows(const PageRows& page);
 
 // "a,b,c,d" for the four octets of an address field.
 std::wstring OctetsToCommaText(const std::array<std::uint8_t, 4>& octets);

@@ -1,7 +1,5 @@
 #include "pages/settings_page.h"
 
-#include <uxtheme.h>
-
 #include "ui/controls.h"
 
 namespace vostrel {
@@ -43,22 +41,8 @@ void SettingsPage::ChangeDpi(int from, int to) {
   if (scrolls()) scroller_.ChangeDpi(from, to);
 }
 
-void SettingsPage::UnthemeRowBoxes() {
-  // A themed check box draws its caption in the theme's colour and ignores
-  // the one of WM_CTLCOLORSTATIC: while visual styles are on, the row check
-  // boxes are drawn without a theme, so that an invalid row's caption shows
-  // red. Without visual styles there is nothing to undo (and each call is
-  // costly). (" " names no theme class; an empty name is refused by some
-  // systems.)
-  if (!::IsAppThemed()) return;
-  for (const FieldBinding& row : rows_) {
-    if (row.checkBox) ::SetWindowTheme(Item(row.checkBox), L" ", L" ");
-  }
-}
-
 bool SettingsPage::OnInitDialog() {
   InitRows(rows());
-  UnthemeRowBoxes();
   scroller_.Attach(hwnd());
   if (scrolls()) {
     scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
@@ -87,8 +71,13 @@ std::optional<INT_PTR> SettingsPage::OnMessage(UINT message, WPARAM wParam, LPAR
       return brush;
     }
     case WM_THEMECHANGED:
-      // Visual styles switched on (or a theme changed): the boxes again.
-      UnthemeRowBoxes();
+      // Visual styles switched on or off, or another theme: the red rows'
+      // boxes again.
+      FollowRedCaptions(rows(), true);
+      return std::nullopt;
+    case WM_SHOWWINDOW:
+      // The store may have changed while the page was hidden.
+      if (wParam) FollowRedCaptions(rows());
       return std::nullopt;
     case WM_VSCROLL:
       if (scrolls() && lParam == 0) scroller_.OnScrollBar(LOWORD(wParam), HIWORD(wParam));

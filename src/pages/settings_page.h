@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "i18n/language.h"
 #include "pages/field_binding.h"
 #include "pages/page_engine.h"
@@ -50,7 +52,7 @@ class SettingsPage : public ui::Dialog {
   // figures and pictures follow.
   virtual void ChangeDpi(int from, int to);
 
-  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_, this}; }
+  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_, this, &plainBoxes_}; }
   ScrollState scrollState() const { return scroller_.Read(); }
   bool scrolls() const { return layout_.scrollMaximum > 0; }
 
@@ -69,14 +71,13 @@ class SettingsPage : public ui::Dialog {
   std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void UnthemeRowBoxes();
-
   BindingTable rows_;
   SettingsStore& store_;
   PageLayout layout_;
   HINSTANCE instance_;
   ListTextMapper mapListText_ = nullptr;
   PageScroller scroller_;
+  mutable std::vector<bool> plainBoxes_;
 };
 
 // Sends the parent window the click of its button `id`, as the user's click

@@ -101,7 +101,7 @@ void CDlgTabStandard::ApplyModel(PrinterModel model, Language language) {
   // printer's values would come back with the next hand-over from the Easy
   // page, and a Send would carry them.
   for (size_t i = 0; i < kSavedEdits.size(); ++i) saved_[i] = ui::Control(Item(kSavedEdits[i])).Text();
-  RepaintWithoutErase(hwnd());
+  RepaintRows(rows());
   ShowMediaSensorText();
 }
 
@@ -117,7 +117,7 @@ void CDlgTabStandard::ShowSent() { ShowSentRows(rows()); }
 
 void CDlgTabStandard::ResetKeepShared() {
   ResetRows(rows(), model_, kRowShared);
-  RepaintWithoutErase(hwnd());
+  RepaintRows(rows());
 }
 
 MediaChoice CDlgTabStandard::TakeShared() {
