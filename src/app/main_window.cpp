@@ -181,6 +181,7 @@ bool CDrennicDlg::OnInitDialog() {
   // the window as it is now.
   RECT client{};
   ::GetClientRect(hwnd(), &client);
+  laidOut_ = true;
   OnSize(client.right, client.bottom);
   return true;
 }
@@ -388,7 +389,7 @@ void CDrennicDlg::OnStepTab(int steps) {
 }
 
 void CDrennicDlg::OnSize(int cx, int cy) {
-  if (!tabs_) return;
+  if (!tabs_ || !laidOut_) return;
   strip_->Layout(cx, cy);
   const int above = cy - strip_->Height();
   const bool moved = tabs_->Layout(cx, above);

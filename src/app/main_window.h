@@ -106,6 +106,9 @@ class CDrennicDlg : public ui::Dialog {
   std::unique_ptr<StatusStrip> strip_;
   std::unique_ptr<WindowCommandHost> host_;
   std::unique_ptr<TabHost> tabs_;
+  // Set at the end of OnInitDialog: the sizes on the way there are laid out
+  // once, at its end.
+  bool laidOut_ = false;
   std::unique_ptr<LinkChoice> links_;
   PickerTooltip modelTip_;
   HICON icon_ = nullptr;

@@ -21,14 +21,6 @@ CDlgTabAdvanced::CDlgTabAdvanced(SettingsStore& store, HINSTANCE instance)
     : SettingsPage(IDD_PAGE_ADVANCED, AdvancedBindings, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND},
                    instance) {}
 
-bool CDlgTabAdvanced::OnInitDialog() {
-  const bool result = SettingsPage::OnInitDialog();
-  for (const FieldBinding& row : AdvancedBindings) {
-    if (row.edit) ui::Edit(Item(row.edit)).SetText(L"");
-  }
-  return result;
-}
-
 bool CDlgTabAdvanced::ShowStored() {
   const bool valid = SettingsPage::ShowStored();
   const PageRows page = rows();

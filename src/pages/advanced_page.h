@@ -25,8 +25,6 @@ class CDlgTabAdvanced : public SettingsPage {
   void ShowReceived();
 
  protected:
-  // The framework's set-up, then every edit empty until ApplyModel.
-  bool OnInitDialog() override;
   // Choosing a resolution for a row whose width follows it.
   bool OnCommand(int id, int code, HWND control) override;
 

@@ -107,6 +107,7 @@ bool CDlgTabCalibration::OnInitDialog() {
   const bool result = SettingsPage::OnInitDialog();
   OfferThirdChoice(false);
   RecordSizes();
+  for (size_t i = 0; i < stepPictures_.size(); ++i) stepPictures_[i] = CalibrationGuide[0].steps[i].picture;
   return result;
 }
 
@@ -205,12 +206,17 @@ void CDlgTabCalibration::ShowGuideTexts(int guide) {
 
 void CDlgTabCalibration::LoadStepPictures(int guide) {
   const MediaGuide& shown = CalibrationGuide[static_cast<size_t>(guide)];
+  const int dpi = ui::WindowDpi(hwnd());
+  if (dpi != stepPicturesDpi_) stepPictures_.fill(0);
+  stepPicturesDpi_ = dpi;
   for (size_t i = 0; i < shown.steps.size(); ++i) {
     const bool used = static_cast<int>(i) < shown.stepCount;
     ui::Control(Item(kStepPictures[i])).Show(used);
-    // A step the guide lacks keeps its last picture, hidden.
-    if (!used) continue;
-    ScopedGdiObject image = ui::LoadPictureForDpi(instance_, shown.steps[i].picture, ui::WindowDpi(hwnd()));
+    // A step the guide lacks keeps its last picture, hidden; one that shows
+    // its picture already keeps it.
+    if (!used || stepPictures_[i] == shown.steps[i].picture) continue;
+    stepPictures_[i] = shown.steps[i].picture;
+    ScopedGdiObject image = ui::LoadPictureForDpi(instance_, shown.steps[i].picture, dpi);
     const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(
         ::SendMessageW(Item(kStepPictures[i]), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(image.get())));
     // The first time the control gives back the bitmap it loaded from the
@@ -218,10 +224,11 @@ void CDlgTabCalibration::LoadStepPictures(int guide) {
     if (previous && previous != stepImages_[i].get()) ::DeleteObject(previous);
     stepImages_[i] = std::move(image);
   }
-  // The pictures' sizes at the page's DPI (the template's at 96 dpi); the
-  // controls took them.
+  // The pictures' sizes at the page's DPI, as the controls hold them (the
+  // template's own bitmaps included); the controls took their sizes.
   for (size_t i = 0; i < 4; ++i) {
-    const SIZE size = ui::BitmapSize(static_cast<HBITMAP>(stepImages_[i].get()));
+    const auto held = reinterpret_cast<HBITMAP>(::SendMessageW(Item(kStepPictures[i]), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    const SIZE size = ui::BitmapSize(held);
     if (size.cy > 0) sizes_.pictureHeights[i] = size.cy;
     if (static_cast<int>(i) == shown.stepCount - 1 && size.cx > 0) sizes_.lastPictureWidth = size.cx;
   }

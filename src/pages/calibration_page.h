@@ -12,6 +12,7 @@
 #include "pages/page_pictures.h"
 #include "pages/settings_page.h"
 #include "res/calibration_page_ids.h"
+#include "ui/dpi.h"
 
 namespace vostrel {
 
@@ -147,6 +148,10 @@ class CDlgTabCalibration : public SettingsPage {
   bool thirdChoiceOffered_ = false;
   GuideSizes sizes_{};
   std::array<ScopedGdiObject, 4> stepImages_{};
+  // What each step's picture control shows: the bitmap and the DPI it was
+  // drawn for (the template's: the gaps guide at 96 dpi).
+  std::array<int, 4> stepPictures_{};
+  int stepPicturesDpi_ = ui::kBaseDpi;
   PagePictures rolls_;
 };
 
