@@ -153,7 +153,10 @@ bool CDrennicDlg::OnInitDialog() {
   MakeRoomForStrip();
   tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
-  tabs_->CreatePages();
+  // The program shows Japanese; the pages come up in it, for the model
+  // chosen last.
+  SetCurrentLanguage(Language::Japanese);
+  tabs_->CreatePages(app_.Model());
   KeepRightColumnClear();
   // The Sensor Adjustment tab offers the RFID calibration for every model.
   if (CDlgTabCalibration* calibration = tabs_->calibration()) calibration->OfferThirdChoice(true);

@@ -156,16 +156,20 @@ void TabHost::HandCalibrationMedia(int media) {
   if (easy()) easy()->PutChoice(choice);
 }
 
-void TabHost::CreatePages() {
+void TabHost::CreatePages(PrinterModel model) {
   for (const PageSlot& slot : kPageSlots) {
     std::unique_ptr<SettingsPage> page = slot.create(store_, prefs_);
-    if (!page->CreateModeless(window_)) return;
     // A page is one of the main window's controls: Tab and Shift+Tab go from
     // the window's controls into the page shown and out again (hidden pages
     // are passed over), and Enter reaches the window's default button.
+    ui::DialogTemplate form = page->TemplateFor(model, CurrentLanguage());
+    form.AddStyle(DS_CONTROL, WS_EX_CONTROLPARENT);
+    if (!page->CreateModeless(window_, form)) return;
     const HWND made = page->hwnd();
-    ::SetWindowLongPtrW(made, GWL_STYLE, ::GetWindowLongPtrW(made, GWL_STYLE) | DS_CONTROL);
-    ::SetWindowLongPtrW(made, GWL_EXSTYLE, ::GetWindowLongPtrW(made, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    if ((::GetWindowLongPtrW(made, GWL_STYLE) & DS_CONTROL) == 0) {
+      ::SetWindowLongPtrW(made, GWL_STYLE, ::GetWindowLongPtrW(made, GWL_STYLE) | DS_CONTROL);
+      ::SetWindowLongPtrW(made, GWL_EXSTYLE, ::GetWindowLongPtrW(made, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    }
     pages_[static_cast<size_t>(TabOf(slot.page))] = std::move(page);
   }
 

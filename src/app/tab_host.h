@@ -118,7 +118,7 @@ class TabHost {
   // Creates the pages in order, places them, inserts the tabs and shows the
   // page of tab 0. A page that cannot be created stops the creation: the
   // later pages and every tab are left out and no page is shown.
-  void CreatePages();
+  void CreatePages(PrinterModel model);
 
   // The first page found visible (Easy, Standard, Advanced, Information,
   // Calibration, Print), PageId::None when none is.

@@ -23,9 +23,15 @@ void FillList(const ComboBox& list, ChoiceList choices) {
 }
 
 // Refills a list from the table in the current language, keeping the index
-// that was selected; a range without rows leaves the list as it is.
+// that was selected; a range without rows, or a list that holds those texts
+// already, is left as it is.
 void FillFromTable(const ComboBox& list, const TextRange& range) {
   if (range.count <= 0) return;
+  if (list.Count() == range.count) {
+    std::int32_t k = 0;
+    while (k < range.count && list.ItemText(k) == GetText(range, k)) ++k;
+    if (k == range.count) return;
+  }
   const int selected = list.Selected();
   list.Clear();
   for (std::int32_t k = 0; k < range.count; ++k) list.Add(GetText(range, k));
@@ -46,8 +52,18 @@ ListHolds HoldsOf(const FieldBinding& row) {
   return ListHolds::Value;
 }
 
+// The row's texts, when its page has them.
+const TextEntry* EntryOf(const RowControl& at) { return at.page.rowTexts ? at.page.rowTexts(at.row) : nullptr; }
+
 namespace value_list {
-void Init(const RowControl& at) { FillList(ComboBox(at.control), at.row.choices); }
+void Init(const RowControl& at) {
+  const TextEntry* entry = EntryOf(at);
+  if (entry && entry->choices.count > 0) {
+    FillFromTable(ComboBox(at.control), entry->choices);
+  } else {
+    FillList(ComboBox(at.control), at.row.choices);
+  }
+}
 void ApplyTexts(const RowControl& at, const TextEntry& entry) { FillFromTable(ComboBox(at.control), entry.choices); }
 void Reset(const RowControl& at, std::size_t slot) { ComboBox(at.control).Select(at.row.listDefault[slot]); }
 void Collect(const RowControl& at, SettingItem& item) {
@@ -65,7 +81,14 @@ void Show(const RowControl& at, const SettingItem& item) {
 }  // namespace value_list
 
 namespace unit_list {
-void Init(const RowControl& at) { FillList(ComboBox(at.control), at.row.units); }
+void Init(const RowControl& at) {
+  const TextEntry* entry = EntryOf(at);
+  if (entry && entry->units.count > 0) {
+    FillFromTable(ComboBox(at.control), entry->units);
+  } else {
+    FillList(ComboBox(at.control), at.row.units);
+  }
+}
 void ApplyTexts(const RowControl& at, const TextEntry& entry) { FillFromTable(ComboBox(at.control), entry.units); }
 void Reset(const RowControl& at, std::size_t) { ComboBox(at.control).Select(at.row.unitDefault); }
 void Collect(const RowControl& at, SettingItem& item) {

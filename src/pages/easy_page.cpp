@@ -36,7 +36,18 @@ const TextEntry* EasyRowTexts(const FieldBinding& row) {
 }  // namespace
 
 CDlgTabEasy::CDlgTabEasy(SettingsStore& store, HINSTANCE instance)
-    : SettingsPage(IDD_PAGE_EASY, EasyBindings, store, PageLayout{0, 0, IDC_MAIN_SEND}, instance) {}
+    : SettingsPage(IDD_PAGE_EASY, EasyBindings, store, PageLayout{0, 0, IDC_MAIN_SEND}, instance) {
+  SetRowTextEntries(&EasyRowTexts);
+}
+
+ui::DialogTemplate CDlgTabEasy::TemplateFor(PrinterModel model, Language language) const {
+  ui::DialogTemplate form = SettingsPage::TemplateFor(model, language);
+  const TextRange& labels = ControlTextEntry(kEntryMediaType).choices;
+  for (int k = 0; k < static_cast<int>(std::size(kMediaLabels)) && k < labels.count; ++k) {
+    form.SetItemText(kMediaLabels[k], CellText({labels.first.block, labels.first.row + k}, language));
+  }
+  return form;
+}
 
 bool CDlgTabEasy::OnInitDialog() {
   const bool result = SettingsPage::OnInitDialog();

@@ -38,6 +38,8 @@ class CDlgTabEasy : public SettingsPage {
 
   // The current language's captions, labels and Print Method choices.
   void ApplyTexts();
+  // Also the media labels in the language.
+  ui::DialogTemplate TemplateFor(PrinterModel model, Language language) const override;
   // The enable rule, the model's label for black marks, and the model's media
   // type and Print Method, both unchecked.
   void ApplyModel(PrinterModel model, Language language) override;

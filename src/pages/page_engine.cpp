@@ -59,11 +59,15 @@ std::wstring EnglishListText(const TextEntry* entry, bool unitList, std::wstring
   return english;
 }
 
-void ApplyEnableRule(const PageRows& page, PrinterModel model, Language language) {
+bool RowEnabled(const FieldBinding& row, PrinterModel model, Language language) {
   const bool japanese = language == Language::Japanese;
+  if ((row.japaneseOnly && !japanese) || (row.notJapanese && japanese)) return false;
+  return row.available[ModelSlot(model)] != 0;
+}
+
+void ApplyEnableRule(const PageRows& page, PrinterModel model, Language language) {
   for (const FieldBinding& row : page.rows) {
-    bool enabled = row.available[ModelSlot(model)] != 0;
-    if ((row.japaneseOnly && !japanese) || (row.notJapanese && japanese)) enabled = false;
+    const bool enabled = RowEnabled(row, model, language);
     ui::Control(page.Control(row.checkBox)).Enable(enabled);
     ForEachControl(page, row,
                    [enabled](const ControlKind&, const RowControl& at) { ui::Control(at.control).Enable(enabled); });

@@ -40,6 +40,9 @@ struct PageRows {
   // Per row: its check box is drawn without a theme (FollowRedCaptions); kept
   // by the page. Without it the boxes keep their theme.
   std::vector<bool>* plainBoxes = nullptr;
+  // The rows' texts in the text table; without them the lists start with
+  // the rows' English choices and units.
+  RowTextEntry rowTexts = nullptr;
 
   HWND Control(int id) const {
     if (!id) return nullptr;
@@ -49,8 +52,13 @@ struct PageRows {
   SettingItem* ItemOf(const FieldBinding& row) const;
 };
 
-// OnInitDialog's share: limits the edits and fills the lists with the rows'
-// English choices and units, in table order, skipping empty entries.
+// Whether the row is offered for the model in the language.
+bool RowEnabled(const FieldBinding& row, PrinterModel model, Language language);
+
+// OnInitDialog's share: limits the edits and fills the lists, in the current
+// language from the rows' texts where the page has them (ApplyRowTexts then
+// finds them filled), else with the rows' English choices and units, in
+// table order, skipping empty entries.
 void InitRows(const PageRows& page);
 
 // Puts the current language's texts on the rows that have an entry: the

@@ -1,5 +1,6 @@
 #include "pages/settings_page.h"
 
+#include "pages/control_kinds.h"
 #include "ui/controls.h"
 
 namespace vostrel {
@@ -7,6 +8,21 @@ namespace vostrel {
 SettingsPage::SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
                            HINSTANCE instance)
     : ui::Dialog(templateId, instance), rows_(rows), store_(store), layout_(layout), instance_(instance) {}
+
+ui::DialogTemplate SettingsPage::TemplateFor(PrinterModel model, Language language) const {
+  ui::DialogTemplate form = ui::DialogTemplate::Load(instance_ ? instance_ : ::GetModuleHandleW(nullptr), templateId());
+  for (const FieldBinding& row : rows_) {
+    if (!RowEnabled(row, model, language)) {
+      form.SetItemStyle(row.checkBox, WS_DISABLED, 0);
+      for (const ControlKind& kind : ControlKinds()) {
+        if (row.*kind.id) form.SetItemStyle(row.*kind.id, WS_DISABLED, 0);
+      }
+    }
+    const TextEntry* entry = rowTexts_ ? rowTexts_(row) : nullptr;
+    if (entry && entry->caption.count > 0) form.SetItemText(row.checkBox, CellText(entry->caption.first, language));
+  }
+  return form;
+}
 
 void SettingsPage::ApplyModel(PrinterModel model, Language language) { ApplyModelRows(rows(), model, language); }
 

@@ -32,6 +32,11 @@ class SettingsPage : public ui::Dialog {
   SettingsPage(int templateId, BindingTable rows, SettingsStore& store, const PageLayout& layout,
                HINSTANCE instance = nullptr);
 
+  // The page's template as it is to come up for the model and the language:
+  // the rows the model lacks disabled, the row captions in the language.
+  // ApplyModel and ApplyTexts then find them so; they still put them so when
+  // the page was made otherwise.
+  virtual ui::DialogTemplate TemplateFor(PrinterModel model, Language language) const;
   // Enables the rows for the model and language, resets them to the model's
   // defaults, unchecked, and repaints.
   virtual void ApplyModel(PrinterModel model, Language language);
@@ -52,12 +57,15 @@ class SettingsPage : public ui::Dialog {
   // figures and pictures follow.
   virtual void ChangeDpi(int from, int to);
 
-  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_, this, &plainBoxes_}; }
+  PageRows rows() const { return {hwnd(), rows_, &store_, mapListText_, this, &plainBoxes_, rowTexts_}; }
   ScrollState scrollState() const { return scroller_.Read(); }
   bool scrolls() const { return layout_.scrollMaximum > 0; }
 
  protected:
   void SetListTextMapper(ListTextMapper mapper) { mapListText_ = mapper; }
+  // Where the rows' texts come from (ApplyRowTexts), for TemplateFor and
+  // for the lists' first filling.
+  void SetRowTextEntries(RowTextEntry entries) { rowTexts_ = entries; }
   SettingsStore& store() { return store_; }
   HINSTANCE instance() const { return instance_; }
   // After the page moved its controls: the scroll range reaches them all.
@@ -76,6 +84,7 @@ class SettingsPage : public ui::Dialog {
   PageLayout layout_;
   HINSTANCE instance_;
   ListTextMapper mapListText_ = nullptr;
+  RowTextEntry rowTexts_ = nullptr;
   PageScroller scroller_;
   mutable std::vector<bool> plainBoxes_;
 };

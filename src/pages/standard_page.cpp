@@ -13,6 +13,7 @@ namespace {
 // and a read-only field, the two levels as labels, the length unit as "MM".
 constexpr int kHiddenControls[] = {IDC_STD_MEDIA_SENSOR_CHECK, IDC_STD_MEDIA_SENSOR_LIST, IDC_STD_SENSOR_LEVEL_CHECK,
                                    IDC_STD_PAPER_END_LEVEL_CHECK, IDC_STD_MEDIA_LENGTH_UNIT};
+constexpr int kReadOnlyEdits[] = {IDC_STD_SENSOR_LEVEL_EDIT, IDC_STD_PAPER_END_LEVEL_EDIT, IDC_STD_MEDIA_SENSOR_TEXT};
 
 // Edits whose every change goes into the saved copy at once.
 constexpr int kFollowedEdits = 4;
@@ -50,13 +51,22 @@ CDlgTabStandard::CDlgTabStandard(SettingsStore& store, HINSTANCE instance)
     : SettingsPage(IDD_PAGE_STANDARD, StandardBindings, store, PageLayout{kScrollMaximum, kScrollPage, IDC_MAIN_SEND},
                    instance) {
   SetListTextMapper(&StandardListToEnglish);
+  SetRowTextEntries(&StandardRowTexts);
+}
+
+ui::DialogTemplate CDlgTabStandard::TemplateFor(PrinterModel model, Language language) const {
+  ui::DialogTemplate form = SettingsPage::TemplateFor(model, language);
+  for (const GroupCaption& group : kGroupCaptions) {
+    form.SetItemText(group.control, CellText(ControlTextEntry(group.entry).caption.first, language));
+  }
+  for (int id : kHiddenControls) form.SetItemStyle(id, 0, WS_VISIBLE);
+  for (int id : kReadOnlyEdits) form.SetItemStyle(id, ES_READONLY, 0);
+  return form;
 }
 
 bool CDlgTabStandard::OnInitDialog() {
   for (int id : kHiddenControls) ui::Control(Item(id)).Show(false);
-  for (int id : {IDC_STD_SENSOR_LEVEL_EDIT, IDC_STD_PAPER_END_LEVEL_EDIT, IDC_STD_MEDIA_SENSOR_TEXT}) {
-    ui::Edit(Item(id)).SetReadOnly(true);
-  }
+  for (int id : kReadOnlyEdits) ui::Edit(Item(id)).SetReadOnly(true);
   return SettingsPage::OnInitDialog();
 }
 

@@ -27,6 +27,9 @@ class CDlgTabStandard : public SettingsPage {
   // The current language's texts: the group captions, each row's caption and
   // its choices (Print Speed all nine speeds, until ApplyModel rebuilds it).
   void ApplyTexts();
+  // Also the group captions in the language, and the hidden and read-only
+  // controls so.
+  ui::DialogTemplate TemplateFor(PrinterModel model, Language language) const override;
   // The enable rule, the Print Speed list of the model, the reset (the saved
   // copies of the edits too), and the Media Sensor choice shown in its
   // read-only field.

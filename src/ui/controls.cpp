@@ -20,12 +20,12 @@ std::wstring Control::Text() const {
   return text;
 }
 
-void Control::SetText(std::wstring_view text) const {
-  if (window_) ::SetWindowTextW(window_, std::wstring(text).c_str());
-}
-
 // The setters leave a control that is already in the state asked for alone:
 // each message costs a round through the control's procedure and a repaint.
+void Control::SetText(std::wstring_view text) const {
+  if (window_ && Text() != text) ::SetWindowTextW(window_, std::wstring(text).c_str());
+}
+
 void Control::Enable(bool enabled) const {
   if (window_ && (::IsWindowEnabled(window_) != FALSE) != enabled) ::EnableWindow(window_, enabled ? TRUE : FALSE);
 }
@@ -91,7 +91,9 @@ std::wstring ComboBox::ItemText(int index) const {
 
 void Edit::SetLimit(int characters) const { Send(EM_SETLIMITTEXT, static_cast<WPARAM>(characters)); }
 
-void Edit::SetReadOnly(bool readOnly) const { Send(EM_SETREADONLY, readOnly ? TRUE : FALSE); }
+void Edit::SetReadOnly(bool readOnly) const {
+  if (IsReadOnly() != readOnly) Send(EM_SETREADONLY, readOnly ? TRUE : FALSE);
+}
 
 bool Edit::IsReadOnly() const { return hwnd() && (::GetWindowLongPtrW(hwnd(), GWL_STYLE) & ES_READONLY) != 0; }
 

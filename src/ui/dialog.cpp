@@ -111,6 +111,16 @@ bool Dialog::CreateModeless(HWND parent) {
   return window != nullptr && window == hwnd_;
 }
 
+bool Dialog::CreateModeless(HWND parent, const DialogTemplate& form) {
+  const std::vector<WORD> built = form.Build();
+  if (built.empty()) return CreateModeless(parent);
+  if (hwnd_) return false;
+  modal_ = false;
+  const HWND window = ::CreateDialogIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(built.data()),
+                                                   parent, &Dialog::Procedure, reinterpret_cast<LPARAM>(this));
+  return window != nullptr && window == hwnd_;
+}
+
 void Dialog::Destroy() {
   if (!hwnd_) return;
   if (modal_) {

@@ -13,6 +13,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "ui/dialog_template.h"
+
 namespace vostrel::ui {
 
 // Page values exchanged with controls: Push puts members into the controls,
@@ -54,6 +56,9 @@ class Dialog {
   // the page) unless it is given DS_CONTROL and WS_EX_CONTROLPARENT: then the
   // parent dialog's navigation takes it in as one of its controls.
   bool CreateModeless(HWND parent);
+  // The same, made from `form` (this dialog's template, edited) instead of
+  // the resource; from the resource when `form` is empty.
+  bool CreateModeless(HWND parent, const DialogTemplate& form);
   // Destroys a modeless window; a modal one is ended with IDCANCEL.
   void Destroy();
   void EndModal(INT_PTR result);

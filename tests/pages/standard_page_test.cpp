@@ -59,7 +59,8 @@ TEST_F(StandardPage, StartsWithItsHiddenControlsHiddenAndTheRangeOfItsScrollBar)
     EXPECT_TRUE(ui::Edit(Item(id)).IsReadOnly()) << id;
   }
   EXPECT_EQ(List(IDC_STD_BAUD_LIST).Count(), 7);
-  EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).ItemText(2), L"NONE");
+  // The lists start in the current language.
+  EXPECT_EQ(List(IDC_STD_MEDIA_SENSOR_LIST).ItemText(2), L"連続紙");
   EXPECT_EQ(::SendMessageW(Item(IDC_STD_HOST_NAME_EDIT), EM_GETLIMITTEXT, 0, 0), 31);
   EXPECT_EQ(page().scrollState().maximum, 430);
   EXPECT_EQ(page().scrollState().page, 300);
