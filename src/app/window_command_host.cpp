@@ -41,13 +41,10 @@ WindowCommandHost::~WindowCommandHost() { app_.linkClock.RelayTo(SystemClock());
 HWND WindowCommandHost::Owner() { return window_.hwnd(); }
 SettingsStore& WindowCommandHost::Store() { return app_.store; }
 PreferencesRecord& WindowCommandHost::CurrentPrefs() { return app_.currentPrefs; }
-PortKind WindowCommandHost::DriverLinkKind() { return app_.driverLinkKind; }
 PrinterLink& WindowCommandHost::Link() { return app_.link; }
 ReplyKeyTexts& WindowCommandHost::ReplyTexts() { return app_.replyTexts; }
 
 PrinterModel WindowCommandHost::Model() { return ModelAt(ui::ComboBox(window_.Item(IDC_MAIN_MODEL_LIST)).Selected()); }
-
-Language WindowCommandHost::CurrentLanguage() { return vostrel::CurrentLanguage(); }
 
 CommandPages WindowCommandHost::Pages() {
   TabHost& tabs = window_.tabs();

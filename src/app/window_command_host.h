@@ -34,13 +34,11 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   HWND Owner() override;
   SettingsStore& Store() override;
   PreferencesRecord& CurrentPrefs() override;
-  PortKind DriverLinkKind() override;
   PrinterLink& Link() override;
   ReplyKeyTexts& ReplyTexts() override;
   Clock& CommandClock() override { return busy_; }
   ExchangeFront& Front() override { return *this; }
   PrinterModel Model() override;
-  Language CurrentLanguage() override;
 
   CommandPages Pages() override;
   PageId VisiblePage() override;

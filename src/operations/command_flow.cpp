@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "i18n/language.h"
 #include "link/link_types.h"
 #include "pages/advanced_page.h"
 #include "pages/easy_page.h"
@@ -55,7 +56,7 @@ ScriptPreparation PreparationOf(CommandHost& host) {
                            *pages.standard,
                            pages.advanced,
                            host.AdvancedAccepted(),
-                           ScriptContext{host.CurrentLanguage(), host.CurrentPrefs().model},
+                           ScriptContext{CurrentLanguage(), host.CurrentPrefs().model},
                            host.Owner(),
                            &host.Front()};
 }

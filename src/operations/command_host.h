@@ -9,7 +9,6 @@
 #include <string>
 #include <utility>
 
-#include "i18n/language.h"
 #include "pages/page_id.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
@@ -77,8 +76,6 @@ class CommandHost {
   virtual HWND Owner() = 0;
   virtual SettingsStore& Store() = 0;
   virtual PreferencesRecord& CurrentPrefs() = 0;
-  // The port behind the chosen printer queue (PortKind), and its address.
-  virtual PortKind DriverLinkKind() = 0;
   virtual PrinterLink& Link() = 0;
   // The key texts of the information and RFID replies, kept for the run.
   virtual ReplyKeyTexts& ReplyTexts() = 0;
@@ -88,7 +85,6 @@ class CommandHost {
   // Shows the pause's countdown and, at the end, the outcome of an exchange.
   virtual ExchangeFront& Front() = 0;
   virtual PrinterModel Model() = 0;
-  virtual Language CurrentLanguage() = 0;
 
   virtual CommandPages Pages() = 0;
   virtual PageId VisiblePage() = 0;

@@ -1,5 +1,6 @@
 #include "operations/receive_configuration.h"
 
+#include "i18n/language.h"
 #include "operations/command_flow.h"
 #include "pages/advanced_page.h"
 #include "pages/information_page.h"
@@ -54,7 +55,7 @@ void ReceiveConfiguration(CommandHost& host) {
   if (!AskYes(host, Row(MessageRow::kReceiveQuestion))) return;
 
   const CommandPages pages = host.Pages();
-  if (pages.information) pages.information->ApplyModel(model, host.CurrentLanguage());
+  if (pages.information) pages.information->ApplyModel(model, CurrentLanguage());
   store.ClearValues();
   const bool information = host.VisiblePage() == PageId::Information;
   SendBuffer buffer;

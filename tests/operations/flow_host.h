@@ -104,13 +104,11 @@ class FlowHost final : public CommandHost, public ExchangeFront {
   HWND Owner() override { return window.hwnd(); }
   SettingsStore& Store() override { return store; }
   PreferencesRecord& CurrentPrefs() override { return prefs; }
-  PortKind DriverLinkKind() override { return driverKind; }
   PrinterLink& Link() override { return link; }
   ReplyKeyTexts& ReplyTexts() override { return replyTexts; }
   Clock& CommandClock() override { return clock_; }
   ExchangeFront& Front() override { return *this; }
   PrinterModel Model() override { return model; }
-  Language CurrentLanguage() override { return Language::Japanese; }
   CommandPages Pages() override { return {&easy, &standard, &advanced, nullptr, &calibration, &print}; }
   PageId VisiblePage() override { return PageId::Calibration; }
   bool AdvancedAccepted() override { return false; }
