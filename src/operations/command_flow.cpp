@@ -14,11 +14,11 @@
 namespace vostrel {
 namespace {
 
-ui::FileDialogRequest SettingsFileRequest(CommandHost& host, DWORD flags) {
+ui::FileDialogRequest SettingsFileRequest(const CommandContext& context, DWORD flags) {
   ui::FileDialogRequest request;
-  request.owner = host.Owner();
+  request.owner = context.owner;
   request.filter = GetText(Row(MessageRow::kFileFilter));
-  const std::wstring& folder = host.CurrentPrefs().defaultFolder;
+  const std::wstring& folder = context.prefs.defaultFolder;
   // "folder\." names the folder itself.
   request.initialFolder = (folder.empty() ? ExeFolder() : folder) + L".";
   request.defaultExtension = L"prn";
@@ -26,21 +26,23 @@ ui::FileDialogRequest SettingsFileRequest(CommandHost& host, DWORD flags) {
   return request;
 }
 
-std::optional<std::wstring> Remembered(CommandHost& host, std::optional<std::wstring> chosen) {
+std::optional<std::wstring> Remembered(const CommandContext& context, std::optional<std::wstring> chosen) {
   if (!chosen) return chosen;
   const std::size_t backslash = chosen->rfind(L'\\');
-  if (backslash != std::wstring::npos) host.CurrentPrefs().defaultFolder = chosen->substr(0, backslash + 1);
+  if (backslash != std::wstring::npos) context.prefs.defaultFolder = chosen->substr(0, backslash + 1);
   return chosen;
 }
 
 }  // namespace
 
-bool AskYes(CommandHost& host, TextId question) {
-  const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, host.Owner());
+bool AskYes(const CommandContext& context, TextId question) {
+  const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, context.owner);
   return answer == IDYES || answer == IDOK;
 }
 
-void ShowText(CommandHost& host, TextId text, UINT icon) { ShowTextMessage(GetText(text), MB_OK | icon, host.Owner()); }
+void ShowText(const CommandContext& context, TextId text, UINT icon) {
+  ShowTextMessage(GetText(text), MB_OK | icon, context.owner);
+}
 
 void UncheckSettingsPages(CommandHost& host) {
   const CommandPages pages = host.Pages();
@@ -90,9 +92,8 @@ std::wstring LinkName(const PreferencesRecord& prefs) {
   }
 }
 
-PrinterExchange ExchangeOf(CommandHost& host) {
-  return PrinterExchange(host.Link(), host.CurrentPrefs(), host.CommandClock(), host.Front(),
-                         LinkName(host.CurrentPrefs()));
+PrinterExchange ExchangeOf(const CommandContext& context) {
+  return PrinterExchange(context.link, context.prefs, context.clock, context.front, LinkName(context.prefs));
 }
 
 DirectPortScope::DirectPortScope(CommandHost& host) : host_(host), queue_(host.LinkChoice() == LinkRadio::Queue) {
@@ -108,14 +109,15 @@ void DirectPortScope::Restore() {
   host_.UseQueue();
 }
 
-std::optional<std::wstring> AskSettingsFileToOpen(CommandHost& host) {
-  return Remembered(host, ui::AskOpenFileName(SettingsFileRequest(
-                              host, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_DONTADDTORECENT)));
+std::optional<std::wstring> AskSettingsFileToOpen(const CommandContext& context) {
+  return Remembered(context,
+                    ui::AskOpenFileName(SettingsFileRequest(
+                        context, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_DONTADDTORECENT)));
 }
 
-std::optional<std::wstring> AskSettingsFileToSave(CommandHost& host) {
-  return Remembered(host, ui::AskSaveFileName(SettingsFileRequest(
-                              host, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_DONTADDTORECENT)));
+std::optional<std::wstring> AskSettingsFileToSave(const CommandContext& context) {
+  return Remembered(context, ui::AskSaveFileName(SettingsFileRequest(
+                                 context, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_DONTADDTORECENT)));
 }
 
 }  // namespace vostrel

@@ -19,10 +19,10 @@ namespace vostrel {
 
 // Asks a question of the table (Row(MessageRow::...), GuideText(kGuide...))
 // with Yes and No; true for Yes (or OK).
-bool AskYes(CommandHost& host, TextId question);
+bool AskYes(const CommandContext& context, TextId question);
 
 // Shows a text of the table in an OK box with `icon` (MB_ICONINFORMATION...).
-void ShowText(CommandHost& host, TextId text, UINT icon);
+void ShowText(const CommandContext& context, TextId text, UINT icon);
 
 // Clears the row check boxes of the Standard, Advanced and Easy pages and
 // the check-all box (IDC_MAIN_CHECK_ALL).
@@ -41,8 +41,8 @@ int ReadSettingCount(const SettingsStore& store);
 // "net:192.168.0.10:9100", "com:COM3", "usb:USB001", "queue:Name".
 std::wstring LinkName(const PreferencesRecord& prefs);
 
-// The exchange over the host's link, clock and front.
-PrinterExchange ExchangeOf(CommandHost& host);
+// The exchange over the context's link, clock and front.
+PrinterExchange ExchangeOf(const CommandContext& context);
 
 // For a command that needs an answer: with a printer queue chosen, switches
 // to the port behind it, and back to the queue when Restore runs or the
@@ -64,7 +64,7 @@ class DirectPortScope {
 // The file dialogs of Import and Export: the program's filter, the
 // remembered folder (else the program's own) and "prn" as the extension.
 // The chosen path's folder is remembered. Nothing when cancelled.
-std::optional<std::wstring> AskSettingsFileToOpen(CommandHost& host);
-std::optional<std::wstring> AskSettingsFileToSave(CommandHost& host);
+std::optional<std::wstring> AskSettingsFileToOpen(const CommandContext& context);
+std::optional<std::wstring> AskSettingsFileToSave(const CommandContext& context);
 
 }  // namespace vostrel

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "operations/command_context.h"
 #include "pages/page_id.h"
 #include "prefs/preferences.h"
 #include "settings/printer_model.h"
@@ -111,6 +112,9 @@ class CommandHost {
 
   // The command went through: what it did, for the status strip.
   virtual void ReportDone(const CommandDone& done) = 0;
+
+  // The objects above together, for what needs no window.
+  CommandContext Context() { return {Owner(), Store(), CurrentPrefs(), Link(), ReplyTexts(), CommandClock(), Front()}; }
 };
 
 }  // namespace vostrel

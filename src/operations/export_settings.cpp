@@ -87,7 +87,7 @@ void ExportSettings(CommandHost& host) {
   const bool rfid = RfidCalibrationChosen(host);
   if (standard == nullptr || (!rfid && !PrepareExport(host, *standard))) return;
 
-  const std::optional<std::wstring> path = AskSettingsFileToSave(host);
+  const std::optional<std::wstring> path = AskSettingsFileToSave(host.Context());
   if (!path) return;
   bool written = false;
   if (rfid) {

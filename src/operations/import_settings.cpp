@@ -8,7 +8,7 @@
 namespace vostrel {
 
 void ImportSettings(CommandHost& host) {
-  const std::optional<std::wstring> path = AskSettingsFileToOpen(host);
+  const std::optional<std::wstring> path = AskSettingsFileToOpen(host.Context());
   if (!path) return;
 
   SettingsStore& store = host.Store();

@@ -78,12 +78,12 @@ void RunPrintAction(CommandHost& host) {
     SendPrintFile(host);
     return;
   }
-  if (!AskYes(host, Row(MessageRow::kPrintQuestion))) return;
+  if (!AskYes(host.Context(), Row(MessageRow::kPrintQuestion))) return;
 
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
   DirectPortScope direct(host);
-  PrinterExchange exchange = ExchangeOf(host);
+  PrinterExchange exchange = ExchangeOf(host.Context());
   PrinterExchange::Session session(exchange);
   if (!OpenForPrint(host, direct, session)) return;
 
@@ -116,12 +116,12 @@ void SendPrintFile(CommandHost& host) {
   if (store.printFilePath.empty()) {
     // A file chosen here is sent without a further question.
     if (!page->Browse()) return;
-  } else if (!AskYes(host, Row(MessageRow::kPrintQuestion))) {
+  } else if (!AskYes(host.Context(), Row(MessageRow::kPrintQuestion))) {
     return;
   }
 
   DirectPortScope direct(host);
-  PrinterExchange exchange = ExchangeOf(host);
+  PrinterExchange exchange = ExchangeOf(host.Context());
   PrinterExchange::Session session(exchange);
   if (!OpenForPrint(host, direct, session)) return;
 

@@ -52,7 +52,7 @@ void ReceiveConfiguration(CommandHost& host) {
   SettingsStore& store = host.Store();
   const PrinterModel model = host.Model();
   store.modelIndex = model;
-  if (!AskYes(host, Row(MessageRow::kReceiveQuestion))) return;
+  if (!AskYes(host.Context(), Row(MessageRow::kReceiveQuestion))) return;
 
   const CommandPages pages = host.Pages();
   if (pages.information) pages.information->ApplyModel(model, CurrentLanguage());
@@ -67,7 +67,7 @@ void ReceiveConfiguration(CommandHost& host) {
   ReceivedListing listing;
   {
     DirectPortScope port(host);
-    PrinterExchange exchange = ExchangeOf(host);
+    PrinterExchange exchange = ExchangeOf(host.Context());
     if (request.empty()) {
       outcome = ExchangeOutcome{ResultCode::kWriteFailed, kLinkOk, L"the request does not fit the send buffer"};
     } else if (information) {

@@ -37,7 +37,7 @@ enum class RfidSupport { Present, Missing, Unknown };
 // `outcome` set when the request did not go out.
 RfidSupport CheckRfidSupport(CommandHost& host, ExchangeOutcome& outcome) {
   SettingsStore& store = host.Store();
-  PrinterExchange exchange = ExchangeOf(host);
+  PrinterExchange exchange = ExchangeOf(host.Context());
   PrinterExchange::Session session(exchange);
   if (!session.Open(TimeoutClass::kNormal)) {
     outcome = session.NotOpened();
@@ -86,7 +86,7 @@ enum class RfidResult { Ok, Ng, TimedOut, NoRfid, Failed };
 
 // The start command and the polls, on one connection.
 RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
-  PrinterExchange exchange = ExchangeOf(host);
+  PrinterExchange exchange = ExchangeOf(host.Context());
   PrinterExchange::Session session(exchange);
   if (!session.Open(TimeoutClass::kNormal)) {
     outcome = session.NotOpened();
@@ -140,7 +140,7 @@ void StartRfidCalibration(CommandHost& host) {
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
   store.ClearValues();
-  if (!AskYes(host, kAskStart)) return;
+  if (!AskYes(host.Context(), kAskStart)) return;
   const CommandPages pages = host.Pages();
   UncheckSettingsPages(host);
 
@@ -161,16 +161,16 @@ void StartRfidCalibration(CommandHost& host) {
   switch (result) {
     case RfidResult::Ok:
       host.ReportDone(CommandDone(CommandDoneKind::RfidCalibrated));
-      ShowText(host, kSucceeded, MB_ICONINFORMATION);
+      ShowText(host.Context(), kSucceeded, MB_ICONINFORMATION);
       break;
     case RfidResult::Ng:
     case RfidResult::TimedOut:
       host.ReportDone(CommandDone(CommandDoneKind::RfidNotCalibrated));
-      ShowText(host, kFailed, MB_ICONERROR);
+      ShowText(host.Context(), kFailed, MB_ICONERROR);
       break;
     case RfidResult::NoRfid:
       host.ReportDone(CommandDone(CommandDoneKind::NoRfid));
-      ShowText(host, kNoRfid, MB_ICONEXCLAMATION);
+      ShowText(host.Context(), kNoRfid, MB_ICONEXCLAMATION);
       break;
     case RfidResult::Failed: break;
   }

@@ -32,7 +32,7 @@ void SendConfiguration(CommandHost& host) {
   if (withoutMediaSensor) standard->SetRowChecked(entry::kMediaSensor, mediaSensorTicked);
   if (!prepared) return;
 
-  if (!AskYes(host, Row(MessageRow::kSendQuestion))) return;
+  if (!AskYes(host.Context(), Row(MessageRow::kSendQuestion))) return;
   host.CollectLinkChoice();
 
   const int settings = ScriptSettingCount(store.textBuffer);
@@ -43,7 +43,7 @@ void SendConfiguration(CommandHost& host) {
     // Refused whole rather than cut: nothing is written.
     outcome = ExchangeOutcome{ResultCode::kWriteFailed, kLinkOk, L"the script does not fit the send buffer"};
   } else {
-    outcome = ExchangeOf(host).Send(std::string_view(buffer.data(), outgoing.byteCount));
+    outcome = ExchangeOf(host.Context()).Send(std::string_view(buffer.data(), outgoing.byteCount));
   }
   host.Front().ShowOutcome(outcome);
   if (outcome.done()) host.ReportDone(CommandDone(CommandDoneKind::Sent, settings));

@@ -31,7 +31,7 @@ void StartSensorAdjustment(CommandHost& host) {
   SettingsStore& store = host.Store();
   store.modelIndex = host.Model();
   store.ClearValues();
-  if (!AskYes(host, kAskStart)) return;
+  if (!AskYes(host.Context(), kAskStart)) return;
 
   const CommandPages pages = host.Pages();
   UncheckSettingsPages(host);
@@ -57,7 +57,7 @@ void RunSensorAdjustment(CommandHost& host) {
     } else {
       // The answer must not meet a result of an earlier command.
       store.ClearValues();
-      PrinterExchange exchange = ExchangeOf(host);
+      PrinterExchange exchange = ExchangeOf(host.Context());
       outcome = exchange.Run(ExchangeRequest{.timeouts = TimeoutClass::kLong,
                                              .bytes = std::string_view(buffer.data(), built.byteCount),
                                              .notWritten = L"the sensor adjustment was not written",
@@ -84,10 +84,10 @@ void RunSensorAdjustment(CommandHost& host) {
   if (!outcome.done()) return;
   if (AdjustmentSucceeded(store.calibrationResult())) {
     host.ReportDone(CommandDone(CommandDoneKind::SensorAdjusted));
-    ShowText(host, kSucceeded, MB_ICONINFORMATION);
+    ShowText(host.Context(), kSucceeded, MB_ICONINFORMATION);
   } else {
     host.ReportDone(CommandDone(CommandDoneKind::SensorNotAdjusted));
-    ShowText(host, kFailed, MB_ICONERROR);
+    ShowText(host.Context(), kFailed, MB_ICONERROR);
   }
 }
 
