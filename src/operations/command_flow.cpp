@@ -44,23 +44,23 @@ void ShowText(const CommandContext& context, TextId text, UINT icon) {
   ShowTextMessage(GetText(text), MB_OK | icon, context.owner);
 }
 
-void UncheckSettingsPages(CommandHost& host) {
-  const CommandPages pages = host.Pages();
+void UncheckSettingsPages(CommandWindow& window) {
+  const CommandPages pages = window.Pages();
   if (pages.standard) pages.standard->UncheckAll();
   if (pages.advanced) pages.advanced->UncheckAll();
   if (pages.easy) pages.easy->UncheckAll();
-  host.ClearCheckAll();
+  window.ClearCheckAll();
 }
 
-ScriptPreparation PreparationOf(CommandHost& host) {
-  const CommandPages pages = host.Pages();
-  return ScriptPreparation{host.Store(),
+ScriptPreparation PreparationOf(const CommandHost& host) {
+  const CommandPages pages = host.window.Pages();
+  return ScriptPreparation{host.context.store,
                            *pages.standard,
                            pages.advanced,
-                           host.AdvancedAccepted(),
-                           ScriptContext{CurrentLanguage(), host.CurrentPrefs().model},
-                           host.Owner(),
-                           &host.Front()};
+                           host.window.AdvancedAccepted(),
+                           ScriptContext{CurrentLanguage(), host.context.prefs.model},
+                           host.context.owner,
+                           &host.context.front};
 }
 
 int ScriptSettingCount(std::wstring_view script) {
@@ -96,17 +96,18 @@ PrinterExchange ExchangeOf(const CommandContext& context) {
   return PrinterExchange(context.link, context.prefs, context.clock, context.front, LinkName(context.prefs));
 }
 
-DirectPortScope::DirectPortScope(CommandHost& host) : host_(host), queue_(host.LinkChoice() == LinkRadio::Queue) {
+DirectPortScope::DirectPortScope(CommandWindow& window)
+    : window_(window), queue_(window.LinkChoice() == LinkRadio::Queue) {
   // A queue whose port cannot be reached directly stays chosen; the link
   // then refuses to open it.
-  if (queue_) host_.UseDirectPort();
-  host_.CollectLinkChoice();
+  if (queue_) window_.UseDirectPort();
+  window_.CollectLinkChoice();
 }
 
 void DirectPortScope::Restore() {
   if (!queue_) return;
   queue_ = false;
-  host_.UseQueue();
+  window_.UseQueue();
 }
 
 std::optional<std::wstring> AskSettingsFileToOpen(const CommandContext& context) {

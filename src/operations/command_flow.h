@@ -1,7 +1,7 @@
 #pragma once
 // What the main window's command flows share: the question before a
-// command, the script preparation on the host's pages, the exchange over the
-// host's link, the switch from a printer queue to its port and back, and
+// command, the script preparation on the window's pages, the exchange over the
+// context's link, the switch from a printer queue to its port and back, and
 // the file dialogs of Import and Export with the folder they remember.
 
 #include <windows.h>
@@ -26,11 +26,11 @@ void ShowText(const CommandContext& context, TextId text, UINT icon);
 
 // Clears the row check boxes of the Standard, Advanced and Easy pages and
 // the check-all box (IDC_MAIN_CHECK_ALL).
-void UncheckSettingsPages(CommandHost& host);
+void UncheckSettingsPages(CommandWindow& window);
 
-// The preparation of a script from the host's Standard (and Advanced) page;
+// The preparation of a script from the window's Standard (and Advanced) page;
 // the caller has checked that the Standard page exists.
-ScriptPreparation PreparationOf(CommandHost& host);
+ScriptPreparation PreparationOf(const CommandHost& host);
 
 // The settings a script sets: its lines of the form "KEY\t:\tVALUE".
 int ScriptSettingCount(std::wstring_view script);
@@ -49,7 +49,7 @@ PrinterExchange ExchangeOf(const CommandContext& context);
 // object goes, on every path out. Then collects the link choice.
 class DirectPortScope {
  public:
-  explicit DirectPortScope(CommandHost& host);
+  explicit DirectPortScope(CommandWindow& window);
   ~DirectPortScope() { Restore(); }
   DirectPortScope(const DirectPortScope&) = delete;
   DirectPortScope& operator=(const DirectPortScope&) = delete;
@@ -57,7 +57,7 @@ class DirectPortScope {
   void Restore();
 
  private:
-  CommandHost& host_;
+  CommandWindow& window_;
   bool queue_;
 };
 
