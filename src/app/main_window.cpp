@@ -328,7 +328,7 @@ void CDrennicDlg::RunFlow(Flow flow) {
   {
     const ui::BusyWindow::Scope busy(host_->busy());
     host_->BeginCommand();
-    flow(*host_);
+    flow(host_->ForCommand());
   }
   // Once the strip's Cancel goes, the window takes input again.
   host_->EndCommand();

@@ -60,7 +60,7 @@ class CDrennicDlg : public ui::Dialog {
  private:
   struct CommandRow;
   static const CommandRow kCommands[];
-  using Flow = void (*)(CommandHost&);
+  using Flow = void (*)(const CommandHost&);
 
   // Runs a command flow with the window busy: painted, deaf to input but
   // the Cancel of a wait, and followed by the status strip, whose Cancel

@@ -38,16 +38,11 @@ WindowCommandHost::WindowCommandHost(CDrennicDlg& window, CDrennicApp& app, Cloc
 
 WindowCommandHost::~WindowCommandHost() { app_.linkClock.RelayTo(SystemClock()); }
 
-HWND WindowCommandHost::Owner() { return window_.hwnd(); }
-SettingsStore& WindowCommandHost::Store() { return app_.store; }
-PreferencesRecord& WindowCommandHost::CurrentPrefs() { return app_.currentPrefs; }
-PortKind WindowCommandHost::DriverLinkKind() { return app_.driverLinkKind; }
-PrinterLink& WindowCommandHost::Link() { return app_.link; }
-ReplyKeyTexts& WindowCommandHost::ReplyTexts() { return app_.replyTexts; }
+CommandHost WindowCommandHost::ForCommand() {
+  return {{window_.hwnd(), app_.store, app_.currentPrefs, app_.link, app_.replyTexts, busy_, *this}, *this};
+}
 
 PrinterModel WindowCommandHost::Model() { return ModelAt(ui::ComboBox(window_.Item(IDC_MAIN_MODEL_LIST)).Selected()); }
-
-Language WindowCommandHost::CurrentLanguage() { return vostrel::CurrentLanguage(); }
 
 CommandPages WindowCommandHost::Pages() {
   TabHost& tabs = window_.tabs();
@@ -146,7 +141,7 @@ void WindowCommandHost::ShowElapsed(int secondsPassed) {
 void WindowCommandHost::ShowOutcome(const ExchangeOutcome& outcome) {
   busy_.DropQueuedInput();
   if (!outcome.done()) ShowEnd(FailureInWords(outcome.code));
-  ReportCode(outcome.code, Owner());
+  ReportCode(outcome.code, window_.hwnd());
 }
 
 void WindowCommandHost::ReportDone(const CommandDone& done) {

@@ -15,7 +15,7 @@ namespace vostrel {
 class CDrennicApp;
 class CDrennicDlg;
 
-class WindowCommandHost final : public CommandHost, private ExchangeFront {
+class WindowCommandHost final : public CommandWindow, private ExchangeFront {
  public:
   // `base` is the clock that really sleeps; the application's link waits on
   // this host's clock from now on.
@@ -31,16 +31,11 @@ class WindowCommandHost final : public CommandHost, private ExchangeFront {
   void BeginCommand();
   void EndCommand();
 
-  HWND Owner() override;
-  SettingsStore& Store() override;
-  PreferencesRecord& CurrentPrefs() override;
-  PortKind DriverLinkKind() override;
-  PrinterLink& Link() override;
-  ReplyKeyTexts& ReplyTexts() override;
-  Clock& CommandClock() override { return busy_; }
-  ExchangeFront& Front() override { return *this; }
+  // What a command runs with: the application's objects, this host's clock
+  // and front, and this window.
+  CommandHost ForCommand();
+
   PrinterModel Model() override;
-  Language CurrentLanguage() override;
 
   CommandPages Pages() override;
   PageId VisiblePage() override;

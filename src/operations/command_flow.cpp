@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "i18n/language.h"
 #include "link/link_types.h"
 #include "pages/advanced_page.h"
 #include "pages/easy_page.h"
@@ -13,11 +14,11 @@
 namespace vostrel {
 namespace {
 
-ui::FileDialogRequest SettingsFileRequest(CommandHost& host, DWORD flags) {
+ui::FileDialogRequest SettingsFileRequest(const CommandContext& context, DWORD flags) {
   ui::FileDialogRequest request;
-  request.owner = host.Owner();
+  request.owner = context.owner;
   request.filter = GetText(Row(MessageRow::kFileFilter));
-  const std::wstring& folder = host.CurrentPrefs().defaultFolder;
+  const std::wstring& folder = context.prefs.defaultFolder;
   // "folder\." names the folder itself.
   request.initialFolder = (folder.empty() ? ExeFolder() : folder) + L".";
   request.defaultExtension = L"prn";
@@ -25,39 +26,41 @@ ui::FileDialogRequest SettingsFileRequest(CommandHost& host, DWORD flags) {
   return request;
 }
 
-std::optional<std::wstring> Remembered(CommandHost& host, std::optional<std::wstring> chosen) {
+std::optional<std::wstring> Remembered(const CommandContext& context, std::optional<std::wstring> chosen) {
   if (!chosen) return chosen;
   const std::size_t backslash = chosen->rfind(L'\\');
-  if (backslash != std::wstring::npos) host.CurrentPrefs().defaultFolder = chosen->substr(0, backslash + 1);
+  if (backslash != std::wstring::npos) context.prefs.defaultFolder = chosen->substr(0, backslash + 1);
   return chosen;
 }
 
 }  // namespace
 
-bool AskYes(CommandHost& host, TextId question) {
-  const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, host.Owner());
+bool AskYes(const CommandContext& context, TextId question) {
+  const int answer = ShowTextMessage(GetText(question), MB_YESNO | MB_ICONEXCLAMATION, context.owner);
   return answer == IDYES || answer == IDOK;
 }
 
-void ShowText(CommandHost& host, TextId text, UINT icon) { ShowTextMessage(GetText(text), MB_OK | icon, host.Owner()); }
+void ShowText(const CommandContext& context, TextId text, UINT icon) {
+  ShowTextMessage(GetText(text), MB_OK | icon, context.owner);
+}
 
-void UncheckSettingsPages(CommandHost& host) {
-  const CommandPages pages = host.Pages();
+void UncheckSettingsPages(CommandWindow& window) {
+  const CommandPages pages = window.Pages();
   if (pages.standard) pages.standard->UncheckAll();
   if (pages.advanced) pages.advanced->UncheckAll();
   if (pages.easy) pages.easy->UncheckAll();
-  host.ClearCheckAll();
+  window.ClearCheckAll();
 }
 
-ScriptPreparation PreparationOf(CommandHost& host) {
-  const CommandPages pages = host.Pages();
-  return ScriptPreparation{host.Store(),
+ScriptPreparation PreparationOf(const CommandHost& host) {
+  const CommandPages pages = host.window.Pages();
+  return ScriptPreparation{host.context.store,
                            *pages.standard,
                            pages.advanced,
-                           host.AdvancedAccepted(),
-                           ScriptContext{host.CurrentLanguage(), host.CurrentPrefs().model},
-                           host.Owner(),
-                           &host.Front()};
+                           host.window.AdvancedAccepted(),
+                           ScriptContext{CurrentLanguage(), host.context.prefs.model},
+                           host.context.owner,
+                           &host.context.front};
 }
 
 int ScriptSettingCount(std::wstring_view script) {
@@ -89,32 +92,33 @@ std::wstring LinkName(const PreferencesRecord& prefs) {
   }
 }
 
-PrinterExchange ExchangeOf(CommandHost& host) {
-  return PrinterExchange(host.Link(), host.CurrentPrefs(), host.CommandClock(), host.Front(),
-                         LinkName(host.CurrentPrefs()));
+PrinterExchange ExchangeOf(const CommandContext& context) {
+  return PrinterExchange(context.link, context.prefs, context.clock, context.front, LinkName(context.prefs));
 }
 
-DirectPortScope::DirectPortScope(CommandHost& host) : host_(host), queue_(host.LinkChoice() == LinkRadio::Queue) {
+DirectPortScope::DirectPortScope(CommandWindow& window)
+    : window_(window), queue_(window.LinkChoice() == LinkRadio::Queue) {
   // A queue whose port cannot be reached directly stays chosen; the link
   // then refuses to open it.
-  if (queue_) host_.UseDirectPort();
-  host_.CollectLinkChoice();
+  if (queue_) window_.UseDirectPort();
+  window_.CollectLinkChoice();
 }
 
 void DirectPortScope::Restore() {
   if (!queue_) return;
   queue_ = false;
-  host_.UseQueue();
+  window_.UseQueue();
 }
 
-std::optional<std::wstring> AskSettingsFileToOpen(CommandHost& host) {
-  return Remembered(host, ui::AskOpenFileName(SettingsFileRequest(
-                              host, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_DONTADDTORECENT)));
+std::optional<std::wstring> AskSettingsFileToOpen(const CommandContext& context) {
+  return Remembered(context,
+                    ui::AskOpenFileName(SettingsFileRequest(
+                        context, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_DONTADDTORECENT)));
 }
 
-std::optional<std::wstring> AskSettingsFileToSave(CommandHost& host) {
-  return Remembered(host, ui::AskSaveFileName(SettingsFileRequest(
-                              host, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_DONTADDTORECENT)));
+std::optional<std::wstring> AskSettingsFileToSave(const CommandContext& context) {
+  return Remembered(context, ui::AskSaveFileName(SettingsFileRequest(
+                                 context, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_DONTADDTORECENT)));
 }
 
 }  // namespace vostrel

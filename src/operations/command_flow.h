@@ -1,7 +1,7 @@
 #pragma once
 // What the main window's command flows share: the question before a
-// command, the script preparation on the host's pages, the exchange over the
-// host's link, the switch from a printer queue to its port and back, and
+// command, the script preparation on the window's pages, the exchange over the
+// context's link, the switch from a printer queue to its port and back, and
 // the file dialogs of Import and Export with the folder they remember.
 
 #include <windows.h>
@@ -19,18 +19,18 @@ namespace vostrel {
 
 // Asks a question of the table (Row(MessageRow::...), GuideText(kGuide...))
 // with Yes and No; true for Yes (or OK).
-bool AskYes(CommandHost& host, TextId question);
+bool AskYes(const CommandContext& context, TextId question);
 
 // Shows a text of the table in an OK box with `icon` (MB_ICONINFORMATION...).
-void ShowText(CommandHost& host, TextId text, UINT icon);
+void ShowText(const CommandContext& context, TextId text, UINT icon);
 
 // Clears the row check boxes of the Standard, Advanced and Easy pages and
 // the check-all box (IDC_MAIN_CHECK_ALL).
-void UncheckSettingsPages(CommandHost& host);
+void UncheckSettingsPages(CommandWindow& window);
 
-// The preparation of a script from the host's Standard (and Advanced) page;
+// The preparation of a script from the window's Standard (and Advanced) page;
 // the caller has checked that the Standard page exists.
-ScriptPreparation PreparationOf(CommandHost& host);
+ScriptPreparation PreparationOf(const CommandHost& host);
 
 // The settings a script sets: its lines of the form "KEY\t:\tVALUE".
 int ScriptSettingCount(std::wstring_view script);
@@ -41,15 +41,15 @@ int ReadSettingCount(const SettingsStore& store);
 // "net:192.168.0.10:9100", "com:COM3", "usb:USB001", "queue:Name".
 std::wstring LinkName(const PreferencesRecord& prefs);
 
-// The exchange over the host's link, clock and front.
-PrinterExchange ExchangeOf(CommandHost& host);
+// The exchange over the context's link, clock and front.
+PrinterExchange ExchangeOf(const CommandContext& context);
 
 // For a command that needs an answer: with a printer queue chosen, switches
 // to the port behind it, and back to the queue when Restore runs or the
 // object goes, on every path out. Then collects the link choice.
 class DirectPortScope {
  public:
-  explicit DirectPortScope(CommandHost& host);
+  explicit DirectPortScope(CommandWindow& window);
   ~DirectPortScope() { Restore(); }
   DirectPortScope(const DirectPortScope&) = delete;
   DirectPortScope& operator=(const DirectPortScope&) = delete;
@@ -57,14 +57,14 @@ class DirectPortScope {
   void Restore();
 
  private:
-  CommandHost& host_;
+  CommandWindow& window_;
   bool queue_;
 };
 
 // The file dialogs of Import and Export: the program's filter, the
 // remembered folder (else the program's own) and "prn" as the extension.
 // The chosen path's folder is remembered. Nothing when cancelled.
-std::optional<std::wstring> AskSettingsFileToOpen(CommandHost& host);
-std::optional<std::wstring> AskSettingsFileToSave(CommandHost& host);
+std::optional<std::wstring> AskSettingsFileToOpen(const CommandContext& context);
+std::optional<std::wstring> AskSettingsFileToSave(const CommandContext& context);
 
 }  // namespace vostrel

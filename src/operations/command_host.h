@@ -1,26 +1,20 @@
 #pragma once
 // What the command flows (Send, Receive, Import, Export, the sensor
-// adjustment, the print actions) take from the main window. The window
-// implements it; the flows never touch the window's controls, so they can be
-// run against the real pages and a fake clock in tests.
+// adjustment, the RFID calibration, the print actions) take from the main
+// window: the program's objects (CommandContext) and the window's own part
+// (CommandWindow). The flows never touch the window's controls, so they can
+// be run against the real pages and a fake clock in tests.
 
-#include <windows.h>
-
+#include <cstdint>
 #include <string>
 #include <utility>
 
-#include "i18n/language.h"
+#include "operations/command_context.h"
 #include "pages/page_id.h"
-#include "prefs/preferences.h"
 #include "settings/printer_model.h"
-#include "settings/settings_store.h"
 
 namespace vostrel {
 
-class Clock;
-class PrinterLink;
-struct ReplyKeyTexts;
-class ExchangeFront;
 class CDlgTabEasy;
 class CDlgTabStandard;
 class CDlgTabAdvanced;
@@ -37,8 +31,6 @@ struct CommandPages {
   CDlgTabCalibration* calibration = nullptr;
   CDlgTabPrint* print = nullptr;
 };
-
-// The tab whose page is shown, as far as the flows tell them apart.
 
 // What a command that went through did, for the window's status strip. A
 // failed or cancelled one says so through its outcome (ExchangeFront).
@@ -69,27 +61,16 @@ struct CommandDone {
 // The main window's link radio buttons, in their order.
 enum class LinkRadio : std::int32_t { Queue = 0, Com = 1, Usb = 2, Net = 3 };
 
-class CommandHost {
+// What only the main window knows and does for a command: its picker,
+// pages and link choice, the hand-overs between its pages and its status
+// strip. The window implements it; the tests have a fake.
+class CommandWindow {
  public:
-  virtual ~CommandHost() = default;
+  virtual ~CommandWindow() = default;
 
-  // Owner of the message boxes and file dialogs.
-  virtual HWND Owner() = 0;
-  virtual SettingsStore& Store() = 0;
-  virtual PreferencesRecord& CurrentPrefs() = 0;
-  // The port behind the chosen printer queue (PortKind), and its address.
-  virtual PortKind DriverLinkKind() = 0;
-  virtual PrinterLink& Link() = 0;
-  // The key texts of the information and RFID replies, kept for the run.
-  virtual ReplyKeyTexts& ReplyTexts() = 0;
-  // Every wait of a command goes through this clock; the window's clock keeps
-  // the window painted while it sleeps.
-  virtual Clock& CommandClock() = 0;
-  // Shows the pause's countdown and, at the end, the outcome of an exchange.
-  virtual ExchangeFront& Front() = 0;
+  // The model the picker shows: asked for each time, as the user changes it
+  // between commands.
   virtual PrinterModel Model() = 0;
-  virtual Language CurrentLanguage() = 0;
-
   virtual CommandPages Pages() = 0;
   virtual PageId VisiblePage() = 0;
   // The user accepted the Advanced page's warning during this run.
@@ -115,6 +96,13 @@ class CommandHost {
 
   // The command went through: what it did, for the status strip.
   virtual void ReportDone(const CommandDone& done) = 0;
+};
+
+// What a command flow runs with. The language is not here: the flows read it
+// from i18n, as every text lookup does.
+struct CommandHost {
+  CommandContext context;
+  CommandWindow& window;
 };
 
 }  // namespace vostrel

@@ -14,13 +14,13 @@ namespace {
 
 // The rows to export are ticked and the script is in the store's text
 // buffer; false after PrepareScript showed its code.
-bool PrepareExport(CommandHost& host, CDlgTabStandard& standard) {
-  const CommandPages pages = host.Pages();
-  if (host.VisiblePage() == PageId::Calibration) {
+bool PrepareExport(const CommandHost& host, CDlgTabStandard& standard) {
+  const CommandPages pages = host.window.Pages();
+  if (host.window.VisiblePage() == PageId::Calibration) {
     // The media chosen for the adjustment, then the lines that start it and
     // save its result.
-    UncheckSettingsPages(host);
-    host.HandCalibrationMedia();
+    UncheckSettingsPages(host.window);
+    host.window.HandCalibrationMedia();
     const bool prepared = PrepareScript(PreparationOf(host), ScriptVariant::Calibration);
     standard.UncheckAll();
     return prepared;
@@ -30,15 +30,15 @@ bool PrepareExport(CommandHost& host, CDlgTabStandard& standard) {
   standard.ShowSent();
   if (pages.easy) pages.easy->UncheckAll();
   standard.UncheckAll();
-  host.ClearCheckAll();
+  host.window.ClearCheckAll();
   return prepared;
 }
 
 // The RFID calibration chosen on the Sensor Adjustment tab: it has no
 // script, and its file holds the start command alone, without the prefix.
-bool RfidCalibrationChosen(CommandHost& host) {
-  const CDlgTabCalibration* calibration = host.Pages().calibration;
-  return host.VisiblePage() == PageId::Calibration && calibration &&
+bool RfidCalibrationChosen(const CommandHost& host) {
+  const CDlgTabCalibration* calibration = host.window.Pages().calibration;
+  return host.window.VisiblePage() == PageId::Calibration && calibration &&
          calibration->calibMediaIndex() == CDlgTabCalibration::kRfidMedia;
 }
 
@@ -79,15 +79,15 @@ bool ReplaceFileWith(const std::filesystem::path& target, std::string_view bytes
   return false;
 }
 
-void ExportSettings(CommandHost& host) {
-  SettingsStore& store = host.Store();
-  store.modelIndex = host.Model();
+void ExportSettings(const CommandHost& host) {
+  SettingsStore& store = host.context.store;
+  store.modelIndex = host.window.Model();
   store.ClearValues();
-  CDlgTabStandard* standard = host.Pages().standard;
+  CDlgTabStandard* standard = host.window.Pages().standard;
   const bool rfid = RfidCalibrationChosen(host);
   if (standard == nullptr || (!rfid && !PrepareExport(host, *standard))) return;
 
-  const std::optional<std::wstring> path = AskSettingsFileToSave(host);
+  const std::optional<std::wstring> path = AskSettingsFileToSave(host.context);
   if (!path) return;
   bool written = false;
   if (rfid) {
@@ -99,10 +99,10 @@ void ExportSettings(CommandHost& host) {
               ReplaceFileWith(std::filesystem::path(*path), std::string_view(buffer.data(), outgoing.byteCount));
   }
   if (!written) {
-    host.Front().ShowOutcome({ResultCode::kExportFailed, kLinkOk, L"the file '" + *path + L"' was not written"});
+    host.context.front.ShowOutcome({ResultCode::kExportFailed, kLinkOk, L"the file '" + *path + L"' was not written"});
     return;
   }
-  host.ReportDone(CommandDone(CommandDoneKind::Exported, 0, *path));
+  host.window.ReportDone(CommandDone(CommandDoneKind::Exported, 0, *path));
 }
 
 }  // namespace vostrel

@@ -12,7 +12,7 @@
 
 namespace vostrel {
 
-void ExportSettings(CommandHost& host);
+void ExportSettings(const CommandHost& host);
 
 // Writes `bytes` to `target` through a new file in the same folder that
 // replaces it once written. False, with `target` untouched, when the target

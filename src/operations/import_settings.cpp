@@ -7,34 +7,34 @@
 
 namespace vostrel {
 
-void ImportSettings(CommandHost& host) {
-  const std::optional<std::wstring> path = AskSettingsFileToOpen(host);
+void ImportSettings(const CommandHost& host) {
+  const std::optional<std::wstring> path = AskSettingsFileToOpen(host.context);
   if (!path) return;
 
-  SettingsStore& store = host.Store();
-  store.modelIndex = host.Model();
+  SettingsStore& store = host.context.store;
+  store.modelIndex = host.window.Model();
   store.ClearValues();
   if (LoadSettingsText(store, std::filesystem::path(*path)) != LoadResult::Read) {
     // The pages keep what they showed.
-    host.Front().ShowOutcome({ResultCode::kImportFailed, kLinkOk, L"the file '" + *path + L"' was not read"});
+    host.context.front.ShowOutcome({ResultCode::kImportFailed, kLinkOk, L"the file '" + *path + L"' was not read"});
     return;
   }
   const int settings = ReadSettingCount(store);
 
-  const CommandPages pages = host.Pages();
-  UncheckSettingsPages(host);
+  const CommandPages pages = host.window.Pages();
+  UncheckSettingsPages(host.window);
   bool shown = true;
   if (pages.standard) shown = pages.standard->ShowStored();
   // A file exported with the Advanced page holds its rows as well: shown,
   // unticked, and not deciding the outcome.
   if (pages.advanced) pages.advanced->ShowReceived();
-  host.HandStandardToEasy();
+  host.window.HandStandardToEasy();
   if (pages.standard) pages.standard->ShowMediaSensorText();
   if (!shown) {
-    host.Front().ShowOutcome({ResultCode::kRejectedValue, kLinkOk, L"a value of the file cannot be shown"});
+    host.context.front.ShowOutcome({ResultCode::kRejectedValue, kLinkOk, L"a value of the file cannot be shown"});
     return;
   }
-  host.ReportDone(CommandDone(CommandDoneKind::Imported, settings, *path));
+  host.window.ReportDone(CommandDone(CommandDoneKind::Imported, settings, *path));
 }
 
 }  // namespace vostrel

@@ -6,6 +6,6 @@
 
 namespace vostrel {
 
-void ImportSettings(CommandHost& host);
+void ImportSettings(const CommandHost& host);
 
 }  // namespace vostrel

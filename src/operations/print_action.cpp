@@ -62,30 +62,30 @@ LinkStatus SendPieces(HANDLE file, std::uint64_t length, const std::function<Lin
   return kLinkOk;
 }
 
-bool OpenForPrint(CommandHost& host, DirectPortScope& direct, PrinterExchange::Session& session) {
+bool OpenForPrint(const CommandContext& context, DirectPortScope& direct, PrinterExchange::Session& session) {
   if (session.Open(TimeoutClass::kNormal)) return true;
   const ExchangeOutcome outcome = session.NotOpened();
   session.Close();
   direct.Restore();
-  host.Front().ShowOutcome(outcome);
+  context.front.ShowOutcome(outcome);
   return false;
 }
 
-void RunPrintAction(CommandHost& host) {
-  CDlgTabPrint* page = host.Pages().print;
+void RunPrintAction(const CommandHost& host) {
+  CDlgTabPrint* page = host.window.Pages().print;
   if (!page) return;
   if (page->printModeIndex() == kSendFile) {
     SendPrintFile(host);
     return;
   }
-  if (!AskYes(host, Row(MessageRow::kPrintQuestion))) return;
+  if (!AskYes(host.context, Row(MessageRow::kPrintQuestion))) return;
 
-  SettingsStore& store = host.Store();
-  store.modelIndex = host.Model();
-  DirectPortScope direct(host);
-  PrinterExchange exchange = ExchangeOf(host);
+  SettingsStore& store = host.context.store;
+  store.modelIndex = host.window.Model();
+  DirectPortScope direct(host.window);
+  PrinterExchange exchange = ExchangeOf(host.context);
   PrinterExchange::Session session(exchange);
-  if (!OpenForPrint(host, direct, session)) return;
+  if (!OpenForPrint(host.context, direct, session)) return;
 
   ExchangeOutcome outcome;
   bool printed = false;
@@ -101,29 +101,29 @@ void RunPrintAction(CommandHost& host) {
   }
   session.Close();
   direct.Restore();
-  host.Front().ShowOutcome(outcome);
+  host.context.front.ShowOutcome(outcome);
   if (printed) {
-    host.ReportDone(
+    host.window.ReportDone(
         CommandDone(page->printModeIndex() == kSelfTest ? CommandDoneKind::SelfTestSent : CommandDoneKind::SampleSent));
   }
 }
 
-void SendPrintFile(CommandHost& host) {
-  CDlgTabPrint* page = host.Pages().print;
+void SendPrintFile(const CommandHost& host) {
+  CDlgTabPrint* page = host.window.Pages().print;
   if (!page) return;
-  SettingsStore& store = host.Store();
+  SettingsStore& store = host.context.store;
   store.printFilePath = page->filePathText();
   if (store.printFilePath.empty()) {
     // A file chosen here is sent without a further question.
     if (!page->Browse()) return;
-  } else if (!AskYes(host, Row(MessageRow::kPrintQuestion))) {
+  } else if (!AskYes(host.context, Row(MessageRow::kPrintQuestion))) {
     return;
   }
 
-  DirectPortScope direct(host);
-  PrinterExchange exchange = ExchangeOf(host);
+  DirectPortScope direct(host.window);
+  PrinterExchange exchange = ExchangeOf(host.context);
   PrinterExchange::Session session(exchange);
-  if (!OpenForPrint(host, direct, session)) return;
+  if (!OpenForPrint(host.context, direct, session)) return;
 
   ExchangeOutcome outcome;
   // Read whole, with nobody writing it meanwhile.
@@ -141,8 +141,8 @@ void SendPrintFile(CommandHost& host) {
   file.reset();
   session.Close();
   direct.Restore();
-  host.Front().ShowOutcome(outcome);
-  if (outcome.done()) host.ReportDone(CommandDone(CommandDoneKind::FileSent, 0, store.printFilePath));
+  host.context.front.ShowOutcome(outcome);
+  if (outcome.done()) host.window.ReportDone(CommandDone(CommandDoneKind::FileSent, 0, store.printFilePath));
 }
 
 }  // namespace vostrel

@@ -19,16 +19,16 @@ namespace vostrel {
 inline constexpr std::uint32_t kPrintFilePiece = 1024;
 
 // IDC_MAIN_PRINT_ACTION (the Print page's Execute) and IDC_MAIN_SEND on the Print Test tab.
-void RunPrintAction(CommandHost& host);
+void RunPrintAction(const CommandHost& host);
 
 // The Send File choice: the path of the Print page (or, when it is empty,
 // one chosen in the file dialog) sent in pieces.
-void SendPrintFile(CommandHost& host);
+void SendPrintFile(const CommandHost& host);
 
 // Switches from a queue to its port and opens the link with Normal timeouts;
 // false after code 30 has been shown (the link closed, the queue chosen
 // again).
-bool OpenForPrint(CommandHost& host, DirectPortScope& direct, PrinterExchange::Session& session);
+bool OpenForPrint(const CommandContext& context, DirectPortScope& direct, PrinterExchange::Session& session);
 
 // Sends the file `file` of `length` bytes through `write`, a piece of at
 // most kPrintFilePiece bytes at a time, until all went or a read gives

@@ -1,5 +1,6 @@
 #include "operations/receive_configuration.h"
 
+#include "i18n/language.h"
 #include "operations/command_flow.h"
 #include "pages/advanced_page.h"
 #include "pages/information_page.h"
@@ -12,25 +13,25 @@ namespace vostrel {
 namespace {
 
 // The serial number and the counters onto the Information page.
-ExchangeOutcome ShowInformation(CommandHost& host, const std::string& reply) {
-  SettingsStore& store = host.Store();
+ExchangeOutcome ShowInformation(const CommandHost& host, const std::string& reply) {
+  SettingsStore& store = host.context.store;
   store.textBuffer = AnsiToWide(reply);
-  ReadInformation(store, host.ReplyTexts());
-  if (CDlgTabInformation* information = host.Pages().information) information->ShowStored();
+  ReadInformation(store, host.context.replyTexts);
+  if (CDlgTabInformation* information = host.window.Pages().information) information->ShowStored();
   return {};
 }
 
 // The listing onto the Standard, Advanced and Easy pages, the Standard
 // page's rows ticked; `settings` the number read.
-ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing, int& settings) {
-  SettingsStore& store = host.Store();
+ExchangeOutcome ShowListing(const CommandHost& host, const ReceivedListing& listing, int& settings) {
+  SettingsStore& store = host.context.store;
   store.textBuffer = ListingText(listing);
   ReadListing(store, ListingMode::Read);
   settings = ReadSettingCount(store);
 
-  const CommandPages pages = host.Pages();
-  UncheckSettingsPages(host);
-  ReadRfidValues(store, host.ReplyTexts());
+  const CommandPages pages = host.window.Pages();
+  UncheckSettingsPages(host.window);
+  ReadRfidValues(store, host.context.replyTexts);
   store.textBuffer.clear();
 
   bool shown = true;
@@ -39,7 +40,7 @@ ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing, i
   // another printer's next to this one's; unticked, and what it cannot show
   // does not decide the outcome.
   if (pages.advanced) pages.advanced->ShowReceived();
-  host.HandStandardToEasy();
+  host.window.HandStandardToEasy();
   if (pages.standard) pages.standard->ShowMediaSensorText();
   if (!shown) return ExchangeOutcome{ResultCode::kReadFailed, kLinkOk, L"a received value cannot be shown"};
   return {};
@@ -47,16 +48,16 @@ ExchangeOutcome ShowListing(CommandHost& host, const ReceivedListing& listing, i
 
 }  // namespace
 
-void ReceiveConfiguration(CommandHost& host) {
-  SettingsStore& store = host.Store();
-  const PrinterModel model = host.Model();
+void ReceiveConfiguration(const CommandHost& host) {
+  SettingsStore& store = host.context.store;
+  const PrinterModel model = host.window.Model();
   store.modelIndex = model;
-  if (!AskYes(host, Row(MessageRow::kReceiveQuestion))) return;
+  if (!AskYes(host.context, Row(MessageRow::kReceiveQuestion))) return;
 
-  const CommandPages pages = host.Pages();
-  if (pages.information) pages.information->ApplyModel(model, host.CurrentLanguage());
+  const CommandPages pages = host.window.Pages();
+  if (pages.information) pages.information->ApplyModel(model, CurrentLanguage());
   store.ClearValues();
-  const bool information = host.VisiblePage() == PageId::Information;
+  const bool information = host.window.VisiblePage() == PageId::Information;
   SendBuffer buffer;
   const std::string_view request =
       BuildRequestBytes(store, information ? RequestKind::Information : RequestKind::Configuration, buffer);
@@ -65,8 +66,8 @@ void ReceiveConfiguration(CommandHost& host) {
   std::string reply;
   ReceivedListing listing;
   {
-    DirectPortScope port(host);
-    PrinterExchange exchange = ExchangeOf(host);
+    DirectPortScope port(host.window);
+    PrinterExchange exchange = ExchangeOf(host.context);
     if (request.empty()) {
       outcome = ExchangeOutcome{ResultCode::kWriteFailed, kLinkOk, L"the request does not fit the send buffer"};
     } else if (information) {
@@ -78,10 +79,10 @@ void ReceiveConfiguration(CommandHost& host) {
   }
   int settings = 0;
   if (outcome.done()) outcome = information ? ShowInformation(host, reply) : ShowListing(host, listing, settings);
-  host.Front().ShowOutcome(outcome);
+  host.context.front.ShowOutcome(outcome);
   if (!outcome.done()) return;
-  host.ReportDone(information ? CommandDone(CommandDoneKind::InformationReceived)
-                              : CommandDone(CommandDoneKind::Received, settings));
+  host.window.ReportDone(information ? CommandDone(CommandDoneKind::InformationReceived)
+                                     : CommandDone(CommandDoneKind::Received, settings));
 }
 
 }  // namespace vostrel

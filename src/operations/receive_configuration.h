@@ -9,6 +9,6 @@
 
 namespace vostrel {
 
-void ReceiveConfiguration(CommandHost& host);
+void ReceiveConfiguration(const CommandHost& host);
 
 }  // namespace vostrel

@@ -35,9 +35,9 @@ enum class RfidSupport { Present, Missing, Unknown };
 
 // Whether the printer's standard listing holds an RFID section; Unknown with
 // `outcome` set when the request did not go out.
-RfidSupport CheckRfidSupport(CommandHost& host, ExchangeOutcome& outcome) {
-  SettingsStore& store = host.Store();
-  PrinterExchange exchange = ExchangeOf(host);
+RfidSupport CheckRfidSupport(const CommandContext& context, ExchangeOutcome& outcome) {
+  SettingsStore& store = context.store;
+  PrinterExchange exchange = ExchangeOf(context);
   PrinterExchange::Session session(exchange);
   if (!session.Open(TimeoutClass::kNormal)) {
     outcome = session.NotOpened();
@@ -85,8 +85,8 @@ class Gathered {
 enum class RfidResult { Ok, Ng, TimedOut, NoRfid, Failed };
 
 // The start command and the polls, on one connection.
-RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
-  PrinterExchange exchange = ExchangeOf(host);
+RfidResult Calibrate(const CommandContext& context, ExchangeOutcome& outcome) {
+  PrinterExchange exchange = ExchangeOf(context);
   PrinterExchange::Session session(exchange);
   if (!session.Open(TimeoutClass::kNormal)) {
     outcome = session.NotOpened();
@@ -96,10 +96,10 @@ RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
     outcome = NotWritten(status, L"the RFID calibration start");
     return RfidResult::Failed;
   }
-  Clock& clock = host.CommandClock();
+  Clock& clock = context.clock;
   // The polls only wait for the printer: the user may end them between two
   // writes.
-  const WaitScope wait(host.Front(), CancellableWait::RfidPolls);
+  const WaitScope wait(context.front, CancellableWait::RfidPolls);
   Gathered gathered;
   const std::uint32_t start = clock.TickCount();
   int shownSeconds = -1;
@@ -128,7 +128,7 @@ RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
     if (elapsed > kRfidCalibrationLimitMs) return RfidResult::TimedOut;
     if (const int seconds = static_cast<int>(elapsed / 1000); seconds != shownSeconds) {
       shownSeconds = seconds;
-      host.Front().ShowElapsed(seconds);
+      context.front.ShowElapsed(seconds);
     }
     clock.Sleep(kRfidReadPauseMs);
   }
@@ -136,41 +136,41 @@ RfidResult Calibrate(CommandHost& host, ExchangeOutcome& outcome) {
 
 }  // namespace
 
-void StartRfidCalibration(CommandHost& host) {
-  SettingsStore& store = host.Store();
-  store.modelIndex = host.Model();
+void StartRfidCalibration(const CommandHost& host) {
+  SettingsStore& store = host.context.store;
+  store.modelIndex = host.window.Model();
   store.ClearValues();
-  if (!AskYes(host, kAskStart)) return;
-  const CommandPages pages = host.Pages();
-  UncheckSettingsPages(host);
+  if (!AskYes(host.context, kAskStart)) return;
+  const CommandPages pages = host.window.Pages();
+  UncheckSettingsPages(host.window);
 
   ExchangeOutcome outcome;
   RfidResult result = RfidResult::Failed;
   // Two connections, each to the queue's port and back.
   RfidSupport support = RfidSupport::Unknown;
   {
-    DirectPortScope direct(host);
-    support = CheckRfidSupport(host, outcome);
+    DirectPortScope direct(host.window);
+    support = CheckRfidSupport(host.context, outcome);
   }
   if (support == RfidSupport::Missing) result = RfidResult::NoRfid;
   if (support == RfidSupport::Present) {
-    DirectPortScope direct(host);
-    result = Calibrate(host, outcome);
+    DirectPortScope direct(host.window);
+    result = Calibrate(host.context, outcome);
   }
-  host.Front().ShowOutcome(outcome);
+  host.context.front.ShowOutcome(outcome);
   switch (result) {
     case RfidResult::Ok:
-      host.ReportDone(CommandDone(CommandDoneKind::RfidCalibrated));
-      ShowText(host, kSucceeded, MB_ICONINFORMATION);
+      host.window.ReportDone(CommandDone(CommandDoneKind::RfidCalibrated));
+      ShowText(host.context, kSucceeded, MB_ICONINFORMATION);
       break;
     case RfidResult::Ng:
     case RfidResult::TimedOut:
-      host.ReportDone(CommandDone(CommandDoneKind::RfidNotCalibrated));
-      ShowText(host, kFailed, MB_ICONERROR);
+      host.window.ReportDone(CommandDone(CommandDoneKind::RfidNotCalibrated));
+      ShowText(host.context, kFailed, MB_ICONERROR);
       break;
     case RfidResult::NoRfid:
-      host.ReportDone(CommandDone(CommandDoneKind::NoRfid));
-      ShowText(host, kNoRfid, MB_ICONEXCLAMATION);
+      host.window.ReportDone(CommandDone(CommandDoneKind::NoRfid));
+      ShowText(host.context, kNoRfid, MB_ICONEXCLAMATION);
       break;
     case RfidResult::Failed: break;
   }

@@ -25,6 +25,6 @@ inline constexpr std::size_t kRfidGatherFull = 924;
 inline constexpr std::size_t kRfidGatherKept = 7;
 
 // IDC_MAIN_SEND on the Sensor Adjustment tab with the RFID choice.
-void StartRfidCalibration(CommandHost& host);
+void StartRfidCalibration(const CommandHost& host);
 
 }  // namespace vostrel

@@ -6,22 +6,22 @@
 
 namespace vostrel {
 
-void SendConfiguration(CommandHost& host) {
-  SettingsStore& store = host.Store();
-  store.modelIndex = host.Model();
+void SendConfiguration(const CommandHost& host) {
+  SettingsStore& store = host.context.store;
+  store.modelIndex = host.window.Model();
   store.ClearValues();
-  CDlgTabStandard* standard = host.Pages().standard;
+  CDlgTabStandard* standard = host.window.Pages().standard;
   if (standard == nullptr) return;
 
   // The Standard page carries what is sent. From the Easy tab it holds
   // exactly what the Easy page shows; from the Standard and Advanced tabs its
   // hidden Media Sensor row is never sent.
-  const PageId tab = host.VisiblePage();
+  const PageId tab = host.window.VisiblePage();
   const bool withoutMediaSensor = tab == PageId::Standard || tab == PageId::Advanced;
   bool mediaSensorTicked = false;
   if (tab == PageId::Easy) {
     standard->UncheckAll();
-    host.HandEasyToStandard();
+    host.window.HandEasyToStandard();
   } else if (withoutMediaSensor) {
     mediaSensorTicked = standard->IsRowChecked(entry::kMediaSensor);
     if (mediaSensorTicked) standard->SetRowChecked(entry::kMediaSensor, false);
@@ -32,8 +32,8 @@ void SendConfiguration(CommandHost& host) {
   if (withoutMediaSensor) standard->SetRowChecked(entry::kMediaSensor, mediaSensorTicked);
   if (!prepared) return;
 
-  if (!AskYes(host, Row(MessageRow::kSendQuestion))) return;
-  host.CollectLinkChoice();
+  if (!AskYes(host.context, Row(MessageRow::kSendQuestion))) return;
+  host.window.CollectLinkChoice();
 
   const int settings = ScriptSettingCount(store.textBuffer);
   SendBuffer buffer;
@@ -43,10 +43,10 @@ void SendConfiguration(CommandHost& host) {
     // Refused whole rather than cut: nothing is written.
     outcome = ExchangeOutcome{ResultCode::kWriteFailed, kLinkOk, L"the script does not fit the send buffer"};
   } else {
-    outcome = ExchangeOf(host).Send(std::string_view(buffer.data(), outgoing.byteCount));
+    outcome = ExchangeOf(host.context).Send(std::string_view(buffer.data(), outgoing.byteCount));
   }
-  host.Front().ShowOutcome(outcome);
-  if (outcome.done()) host.ReportDone(CommandDone(CommandDoneKind::Sent, settings));
+  host.context.front.ShowOutcome(outcome);
+  if (outcome.done()) host.window.ReportDone(CommandDone(CommandDoneKind::Sent, settings));
 }
 
 }  // namespace vostrel

@@ -8,6 +8,6 @@
 
 namespace vostrel {
 
-void SendConfiguration(CommandHost& host);
+void SendConfiguration(const CommandHost& host);
 
 }  // namespace vostrel

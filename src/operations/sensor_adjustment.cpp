@@ -27,22 +27,22 @@ bool AdjustmentSucceeded(SettingItem& result) {
 
 }  // namespace
 
-void StartSensorAdjustment(CommandHost& host) {
-  SettingsStore& store = host.Store();
-  store.modelIndex = host.Model();
+void StartSensorAdjustment(const CommandHost& host) {
+  SettingsStore& store = host.context.store;
+  store.modelIndex = host.window.Model();
   store.ClearValues();
-  if (!AskYes(host, kAskStart)) return;
+  if (!AskYes(host.context, kAskStart)) return;
 
-  const CommandPages pages = host.Pages();
-  UncheckSettingsPages(host);
-  host.HandCalibrationMedia();
+  const CommandPages pages = host.window.Pages();
+  UncheckSettingsPages(host.window);
+  host.window.HandCalibrationMedia();
   RunSensorAdjustment(host);
   if (pages.standard) pages.standard->UncheckAll();
 }
 
-void RunSensorAdjustment(CommandHost& host) {
-  SettingsStore& store = host.Store();
-  if (!host.Pages().standard) return;
+void RunSensorAdjustment(const CommandHost& host) {
+  SettingsStore& store = host.context.store;
+  if (!host.window.Pages().standard) return;
   if (!PrepareScript(PreparationOf(host), ScriptVariant::Calibration)) return;
 
   SendBuffer buffer{};
@@ -51,13 +51,13 @@ void RunSensorAdjustment(CommandHost& host) {
   ExchangeOutcome outcome;
   std::string reply;
   {
-    DirectPortScope direct(host);
+    DirectPortScope direct(host.window);
     if (built.status != OutgoingStatus::Ready) {
       outcome = {ResultCode::kWriteFailed, kLinkOk, L"the script does not fit the send buffer"};
     } else {
       // The answer must not meet a result of an earlier command.
       store.ClearValues();
-      PrinterExchange exchange = ExchangeOf(host);
+      PrinterExchange exchange = ExchangeOf(host.context);
       outcome = exchange.Run(ExchangeRequest{.timeouts = TimeoutClass::kLong,
                                              .bytes = std::string_view(buffer.data(), built.byteCount),
                                              .notWritten = L"the sensor adjustment was not written",
@@ -80,14 +80,14 @@ void RunSensorAdjustment(CommandHost& host) {
     }
   }
   // The link is closed and the queue chosen again before anything is shown.
-  host.Front().ShowOutcome(outcome);
+  host.context.front.ShowOutcome(outcome);
   if (!outcome.done()) return;
   if (AdjustmentSucceeded(store.calibrationResult())) {
-    host.ReportDone(CommandDone(CommandDoneKind::SensorAdjusted));
-    ShowText(host, kSucceeded, MB_ICONINFORMATION);
+    host.window.ReportDone(CommandDone(CommandDoneKind::SensorAdjusted));
+    ShowText(host.context, kSucceeded, MB_ICONINFORMATION);
   } else {
-    host.ReportDone(CommandDone(CommandDoneKind::SensorNotAdjusted));
-    ShowText(host, kFailed, MB_ICONERROR);
+    host.window.ReportDone(CommandDone(CommandDoneKind::SensorNotAdjusted));
+    ShowText(host.context, kFailed, MB_ICONERROR);
   }
 }
 

@@ -59,7 +59,7 @@ class HurriedClock final : public Clock {
   FakeClock fake_{1000};
 };
 
-class FlowHost final : public CommandHost, public ExchangeFront {
+class FlowHost final : public CommandWindow, public ExchangeFront {
  public:
   explicit FlowHost(Clock& clock) : link(prefs, driverKind, clock), clock_(clock), print(store, prefs) {}
 
@@ -101,16 +101,10 @@ class FlowHost final : public CommandHost, public ExchangeFront {
     ChoosePort(net, queue);
   }
 
-  HWND Owner() override { return window.hwnd(); }
-  SettingsStore& Store() override { return store; }
-  PreferencesRecord& CurrentPrefs() override { return prefs; }
-  PortKind DriverLinkKind() override { return driverKind; }
-  PrinterLink& Link() override { return link; }
-  ReplyKeyTexts& ReplyTexts() override { return replyTexts; }
-  Clock& CommandClock() override { return clock_; }
-  ExchangeFront& Front() override { return *this; }
+  // What a flow runs with; the box owner exists once Create has run.
+  CommandHost ForCommand() { return {{window.hwnd(), store, prefs, link, replyTexts, clock_, *this}, *this}; }
+
   PrinterModel Model() override { return model; }
-  Language CurrentLanguage() override { return Language::Japanese; }
   CommandPages Pages() override { return {&easy, &standard, &advanced, nullptr, &calibration, &print}; }
   PageId VisiblePage() override { return PageId::Calibration; }
   bool AdvancedAccepted() override { return false; }
@@ -154,7 +148,7 @@ class FlowHost final : public CommandHost, public ExchangeFront {
     // Shown once the link is closed and the queue chosen again.
     linkOpenAtEnd = linkOpenAtEnd || link.socket.valid() || link.handle.valid();
     queueLeftAtEnd = queueLeftAtEnd || directSwitches != queueSwitches;
-    ReportCode(outcome.code, Owner());
+    ReportCode(outcome.code, window.hwnd());
   }
 
   // The link was closed and the queue chosen again on every path.

@@ -34,7 +34,7 @@ class PrintAction : public ::testing::Test {
 
   std::vector<std::wstring> Run(std::vector<int> answers = {IDYES}) {
     MessageBoxCatcher catcher(std::move(answers));
-    RunPrintAction(host);
+    RunPrintAction(host.ForCommand());
     return TextsOf(catcher.Boxes());
   }
 

@@ -25,7 +25,7 @@ TEST(ReceiveCancel, CancelDuringThePauseSendsNoRequestAndChoosesTheQueueAgain) {
   std::vector<std::wstring> texts;
   {
     MessageBoxCatcher catcher({IDYES});
-    ReceiveConfiguration(host);
+    ReceiveConfiguration(host.ForCommand());
     texts = TextsOf(catcher.Boxes());
   }
   EXPECT_EQ(texts, std::vector<std::wstring>{L"プリンタから設定データを取得しますか？"});
@@ -50,7 +50,7 @@ TEST(ReceiveCancel, AReceiveThatWentThroughReportsTheSettingsItRead) {
   host.ChooseNet(sim.port());
   {
     MessageBoxCatcher catcher({IDYES});
-    ReceiveConfiguration(host);
+    ReceiveConfiguration(host.ForCommand());
   }
   ASSERT_EQ(host.reports.size(), 1u);
   EXPECT_EQ(host.reports[0].kind, CommandDoneKind::Received);

@@ -39,7 +39,7 @@ class RfidCalibration : public ::testing::Test {
 
   std::vector<std::wstring> Run(std::vector<int> answers = {IDYES}) {
     MessageBoxCatcher catcher(std::move(answers));
-    StartRfidCalibration(host);
+    StartRfidCalibration(host.ForCommand());
     return TextsOf(catcher.Boxes());
   }
 

@@ -41,7 +41,7 @@ class SensorAdjustment : public ::testing::Test {
   // Button 172 with the answers given to the boxes; the boxes' texts.
   std::vector<std::wstring> Run(std::vector<int> answers = {IDYES}) {
     MessageBoxCatcher catcher(std::move(answers));
-    StartSensorAdjustment(host);
+    StartSensorAdjustment(host.ForCommand());
     return TextsOf(catcher.Boxes());
   }
   void ChooseMedia(int media) {
