@@ -46,10 +46,13 @@ POINT ControlPosition(HWND page, HWND control) {
   return {rect.left, rect.top};
 }
 
+// A control already in place is left alone: the texts and the model lay the
+// guide out again as it stands.
 void MoveControl(HWND control, POINT to) {
-  if (control) {
-    ::SetWindowPos(control, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-  }
+  if (!control) return;
+  const RECT now = ui::RectInParent(control, ::GetParent(control));
+  if (now.left == to.x && now.top == to.y) return;
+  ::SetWindowPos(control, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }
 
 void RepaintWithErase(HWND page) {

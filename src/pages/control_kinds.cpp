@@ -16,6 +16,7 @@ using ui::IpAddress;
 using ui::UpDown;
 
 void FillList(const ComboBox& list, ChoiceList choices) {
+  const ui::RedrawPause pause(list.hwnd());
   list.Clear();
   for (std::wstring_view choice : choices) {
     if (!choice.empty()) list.Add(choice);
@@ -33,6 +34,7 @@ void FillFromTable(const ComboBox& list, const TextRange& range) {
     if (k == range.count) return;
   }
   const int selected = list.Selected();
+  const ui::RedrawPause pause(list.hwnd());
   list.Clear();
   for (std::int32_t k = 0; k < range.count; ++k) list.Add(GetText(range, k));
   if (selected >= 0) list.Select(selected);

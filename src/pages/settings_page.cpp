@@ -18,6 +18,8 @@ ui::DialogTemplate SettingsPage::TemplateFor(PrinterModel model, Language langua
         if (row.*kind.id) form.SetItemStyle(row.*kind.id, WS_DISABLED, 0);
       }
     }
+    // The edits hold the model's defaults, as the reset leaves them.
+    if (row.edit) form.SetItemText(row.edit, row.textDefault[ModelSlot(model)]);
     const TextEntry* entry = rowTexts_ ? rowTexts_(row) : nullptr;
     if (entry && entry->caption.count > 0) form.SetItemText(row.checkBox, CellText(entry->caption.first, language));
   }

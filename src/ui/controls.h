@@ -32,6 +32,23 @@ class Control {
   HWND window_;
 };
 
+// A list filled entry by entry updates its scroll bar for each entry unless
+// its redrawing is paused meanwhile.
+class RedrawPause {
+ public:
+  explicit RedrawPause(HWND window) : window_(window) {
+    if (window_) ::SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+  }
+  ~RedrawPause() {
+    if (window_) ::SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+  }
+  RedrawPause(const RedrawPause&) = delete;
+  RedrawPause& operator=(const RedrawPause&) = delete;
+
+ private:
+  HWND window_;
+};
+
 class CheckBox : public Control {
  public:
   using Control::Control;
