@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
+#include <string_view>
 
 #include "i18n/text_entries.h"
 #include "pages/advanced_page.h"
@@ -190,7 +192,9 @@ void TabHost::CreatePages(PrinterModel model) {
   for (int tab = 0; tab < kPageCount; ++tab) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(kTabTexts[tab]);
+    // Already in the current language: ApplyTabTexts then finds them so.
+    const TextRange& labels = ControlTextEntry(kEntryTabLabels).caption;
+    item.pszText = const_cast<wchar_t*>(tab < labels.count ? GetText(labels, tab) : kTabTexts[tab]);
     if (::SendMessageW(Tabs(), TCM_INSERTITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item)) != tab) {
       return;
     }
@@ -285,9 +289,17 @@ void TabHost::ApplyTabTexts() {
   const TextRange& labels = ControlTextEntry(kEntryTabLabels).caption;
   const int count = TabCount();
   for (int tab = 0; tab < count && tab < labels.count; ++tab) {
+    // A tab that reads so already is left alone: each change lays the tabs
+    // out again.
+    wchar_t shown[64] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(GetText(labels, tab));
+    item.pszText = shown;
+    item.cchTextMax = static_cast<int>(std::size(shown));
+    ::SendMessageW(Tabs(), TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+    const wchar_t* label = GetText(labels, tab);
+    if (item.pszText && std::wstring_view(item.pszText) == label) continue;
+    item.pszText = const_cast<wchar_t*>(label);
     ::SendMessageW(Tabs(), TCM_SETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
   }
 }
