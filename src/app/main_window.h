@@ -40,7 +40,6 @@ class CDrennicDlg : public ui::Dialog {
   // Valid from the window's initialisation on.
   LinkChoice& linkChoice() { return *links_; }
   TabHost& tabs() { return *tabs_; }
-  WindowCommandHost& commandHost() { return *host_; }
   StatusStrip& statusStrip() { return *strip_; }
   // The text of label IDC_MAIN_QUEUE_PORT_TEXT: the port the chosen queue
   // stands on.

@@ -208,6 +208,19 @@ HWND FocusOf(HWND window) {
   return info.hwndFocus;
 }
 
+// "class #id (parent class #id)" of a window, for a focus found elsewhere
+// than expected: it says where the focus went.
+std::string DescribeWindow(HWND window) {
+  if (!window) return "no window";
+  const auto one = [](HWND w) {
+    char name[64] = {};
+    ::GetClassNameA(w, name, 64);
+    return std::string(name) + " #" + std::to_string(::GetDlgCtrlID(w));
+  };
+  const HWND parent = ::GetParent(window);
+  return one(window) + (parent ? " (in " + one(parent) + ")" : std::string());
+}
+
 // Holds modifier keys (Shift, Ctrl) down for the program while it exists:
 // this thread shares the program's input state meanwhile, so that the
 // program's key state reads them as held, as when the user holds them.
@@ -295,7 +308,8 @@ TEST_F(MainWindowTest, TabWalksThroughTheWindowAndTheShownPageAndShiftTabWalksBa
     ASSERT_EQ(FocusOf(window()), models);
 
     const std::vector<HWND> forth = walk({});
-    ASSERT_EQ(FocusOf(window()), models) << "Tab did not come back to the model list";
+    ASSERT_EQ(FocusOf(window()), models) << "Tab did not come back to the model list but went to "
+                                         << DescribeWindow(FocusOf(window()));
     int onPage = 0;
     for (HWND control : forth) {
       for (HWND page : containers) {
@@ -311,7 +325,8 @@ TEST_F(MainWindowTest, TabWalksThroughTheWindowAndTheShownPageAndShiftTabWalksBa
     }
 
     std::vector<HWND> back = walk({VK_SHIFT});
-    ASSERT_EQ(FocusOf(window()), models) << "Shift+Tab did not come back to the model list";
+    ASSERT_EQ(FocusOf(window()), models) << "Shift+Tab did not come back to the model list but went to "
+                                         << DescribeWindow(FocusOf(window()));
     std::reverse(back.begin() + 1, back.end());
     EXPECT_EQ(back, forth);
   }
@@ -353,7 +368,7 @@ TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTabsAndTheAdvancedWarningStil
   EXPECT_FALSE(program().HasMessageBox());
   // The focus stayed where it was: a switch does not take it from a control
   // of the window.
-  EXPECT_EQ(FocusOf(window()), models);
+  EXPECT_EQ(FocusOf(window()), models) << "the focus went to " << DescribeWindow(FocusOf(window()));
 
   // Back from the first tab: the Advanced tab, after its warning. No keeps
   // the Easy tab.
