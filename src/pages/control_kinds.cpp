@@ -54,18 +54,19 @@ ListHolds HoldsOf(const FieldBinding& row) {
   return ListHolds::Value;
 }
 
-// The row's texts, when its page has them.
-const TextEntry* EntryOf(const RowControl& at) { return at.page.rowTexts ? at.page.rowTexts(at.row) : nullptr; }
-
-namespace value_list {
-void Init(const RowControl& at) {
-  const TextEntry* entry = EntryOf(at);
-  if (entry && entry->choices.count > 0) {
-    FillFromTable(ComboBox(at.control), entry->choices);
+// A list's first filling: from the row's texts in the current language where
+// its page has them, else with the row's English words.
+void FillFirst(const RowControl& at, TextRange TextEntry::*texts, ChoiceList FieldBinding::*words) {
+  const TextEntry* entry = at.page.rowTexts ? at.page.rowTexts(at.row) : nullptr;
+  if (entry && (entry->*texts).count > 0) {
+    FillFromTable(ComboBox(at.control), entry->*texts);
   } else {
-    FillList(ComboBox(at.control), at.row.choices);
+    FillList(ComboBox(at.control), at.row.*words);
   }
 }
+
+namespace value_list {
+void Init(const RowControl& at) { FillFirst(at, &TextEntry::choices, &FieldBinding::choices); }
 void ApplyTexts(const RowControl& at, const TextEntry& entry) { FillFromTable(ComboBox(at.control), entry.choices); }
 void Reset(const RowControl& at, std::size_t slot) { ComboBox(at.control).Select(at.row.listDefault[slot]); }
 void Collect(const RowControl& at, SettingItem& item) {
@@ -83,14 +84,7 @@ void Show(const RowControl& at, const SettingItem& item) {
 }  // namespace value_list
 
 namespace unit_list {
-void Init(const RowControl& at) {
-  const TextEntry* entry = EntryOf(at);
-  if (entry && entry->units.count > 0) {
-    FillFromTable(ComboBox(at.control), entry->units);
-  } else {
-    FillList(ComboBox(at.control), at.row.units);
-  }
-}
+void Init(const RowControl& at) { FillFirst(at, &TextEntry::units, &FieldBinding::units); }
 void ApplyTexts(const RowControl& at, const TextEntry& entry) { FillFromTable(ComboBox(at.control), entry.units); }
 void Reset(const RowControl& at, std::size_t) { ComboBox(at.control).Select(at.row.unitDefault); }
 void Collect(const RowControl& at, SettingItem& item) {
