@@ -122,17 +122,9 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   # On a desktop with a window manager, let it manage the window.
   sed -i '/^"Managed"="N"$/d' "$prefix/user.reg"
 else
-  display=""
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || { echo "run: no free X display number" >&2; exit 1; }
   screen=1024x700x24
   [ -n "${VOSTREL_RUN_DPI:-}" ] && screen=1600x1100x24
-  Xvfb "$display" -screen 0 "$screen" -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=$display
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  xvfb_start "$screen"
 fi
 
 program_pid=""
@@ -142,7 +134,7 @@ cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
   wine_stop_sim
   wine_stop
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_stop
   rm -rf "$work"
 }
 trap cleanup EXIT

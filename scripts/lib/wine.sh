@@ -85,3 +85,25 @@ wine_stop_sim() {
   fi
   sim_pid=""
 }
+
+# xvfb_start SCREEN (e.g. 1024x700x24): starts an Xvfb of its own on a free
+# display (Xvfb picks the number), waits until it answers and exports
+# DISPLAY. Sets xvfb_pid; xvfb_stop ends it.
+xvfb_start() {
+  _fd_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$_fd_file" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 1 40); do
+    [ -s "$_fd_file" ] && break
+    sleep 0.25
+  done
+  DISPLAY=:$(head -n1 "$_fd_file")
+  export DISPLAY
+  rm -f "$_fd_file"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# xvfb_stop: ends the Xvfb xvfb_start started, if any.
+xvfb_stop() {
+  if [ -n "${xvfb_pid:-}" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+}

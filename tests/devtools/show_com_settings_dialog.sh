@@ -12,7 +12,6 @@ build=${VOSTREL_BUILD_DIR:-$root/build}
 out=${1:-$build/com_settings_dialog.png}
 work="$build/com-settings-viewer"
 . "$root/scripts/lib/wine.sh"
-display=:${VIEWER_DISPLAY:-96}
 
 [ -f "$build/win/wine/golden/.vostrel-ready" ] || { echo "build the Windows tree first (scripts/test.sh)" >&2; exit 1; }
 mkdir -p "$work"
@@ -28,16 +27,14 @@ wine_env "$work/prefix"
 wine_copy_golden "$build/win/wine/golden"
 wine_draw_on_x11
 
-Xvfb "$display" -screen 0 400x300x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+xvfb_start 400x300x24
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
   wine_stop
-  kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_stop
 }
 trap cleanup EXIT
-export DISPLAY=$display
 
 "$wine" "$work/viewer.exe" >/dev/null 2>&1 </dev/null &
 viewer_pid=$!

@@ -43,23 +43,14 @@ wine_env "$work/prefix"
 wine_copy_golden "$build/win/wine/golden"
 wine_draw_on_x11
 
-# A free display of its own (Xvfb picks the number and writes it to fd 3).
-rm -f "$work/display"
-Xvfb -displayfd 3 -screen 0 "$((640 * dpi / 96))x$((540 * dpi / 96))x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 1 40); do
-  [ -s "$work/display" ] && break
-  sleep 0.25
-done
-display=:$(head -n1 "$work/display")
+xvfb_start "$((640 * dpi / 96))x$((540 * dpi / 96))x24"
 viewer_pid=
 cleanup() {
   [ -n "$viewer_pid" ] && kill "$viewer_pid" 2>/dev/null || true
   wine_stop
-  kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_stop
 }
 trap cleanup EXIT
-export DISPLAY=$display
 "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
 
 "$wine" "$work/viewer.exe" "$page" "$model" "$where" >/dev/null 2>&1 </dev/null &
