@@ -44,7 +44,7 @@ ui::DialogTemplate CDlgTabEasy::TemplateFor(PrinterModel model, Language languag
   ui::DialogTemplate form = SettingsPage::TemplateFor(model, language);
   const TextRange& labels = ControlTextEntry(kEntryMediaType).choices;
   for (int k = 0; k < static_cast<int>(std::size(kMediaLabels)) && k < labels.count; ++k) {
-    form.SetItemText(kMediaLabels[k], CellText({labels.first.block, labels.first.row + k}, language));
+    form.SetItemText(kMediaLabels[k], CellText(RowOf(labels, k), language));
   }
   return form;
 }

@@ -175,8 +175,6 @@ DialogTemplate::Item* DialogTemplate::Find(int id) {
   return nullptr;
 }
 
-const DialogTemplate::Item* DialogTemplate::Find(int id) const { return const_cast<DialogTemplate*>(this)->Find(id); }
-
 bool DialogTemplate::SetItemStyle(int id, DWORD add, DWORD remove) {
   Item* item = Find(id);
   if (!item) return false;
@@ -193,16 +191,6 @@ bool DialogTemplate::SetItemText(int id, std::wstring_view text) {
   if (!item || item->title.isNumber) return false;
   item->title.name.assign(text);
   return true;
-}
-
-DWORD DialogTemplate::ItemStyle(int id) const {
-  const Item* item = Find(id);
-  return item ? item->style : 0;
-}
-
-std::wstring DialogTemplate::ItemText(int id) const {
-  const Item* item = Find(id);
-  return item && !item->title.isNumber ? item->title.name : std::wstring();
 }
 
 std::vector<WORD> DialogTemplate::Build() const {

@@ -22,7 +22,7 @@ class DialogTemplate {
   // Reads `size` bytes of an extended template; empty as above.
   static DialogTemplate Read(const void* data, std::size_t size);
 
-  bool empty() const { return items_.empty() && header_.empty(); }
+  bool empty() const { return header_.empty(); }
   std::size_t ItemCount() const { return items_.size(); }
 
   // The dialog's own styles, added.
@@ -36,10 +36,6 @@ class DialogTemplate {
   // The caption of control `id`; false when there is no such control or its
   // caption is a resource number.
   bool SetItemText(int id, std::wstring_view text);
-  // Control `id`'s style and caption as the template holds them now; the
-  // style 0 and an empty text when there is no such control.
-  DWORD ItemStyle(int id) const;
-  std::wstring ItemText(int id) const;
 
   // The template in the layout CreateDialogIndirectParam reads, built anew
   // from the parts.
@@ -64,7 +60,6 @@ class DialogTemplate {
   };
 
   Item* Find(int id);
-  const Item* Find(int id) const;
 
   // Everything before the items, as read, but for the styles kept apart.
   std::vector<WORD> header_;
