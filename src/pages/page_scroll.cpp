@@ -21,7 +21,7 @@ void ScrollContents(HWND page, int dy) {
   ::RedrawWindow(page, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-// The scrolling pages of this thread, for the focus hook: a control that
+// The shown scrolling pages of this thread, for the focus hook: a control that
 // takes the focus is scrolled into view, however the focus came there (Tab,
 // a mnemonic, a click, the program).
 struct FocusFollowers {
@@ -100,23 +100,28 @@ int PositionShowing(const ScrollState& state, int itemTop, int itemBottom, int v
   return state.Clamp(wanted);
 }
 
-PageScroller::~PageScroller() {
-  std::erase(followers.scrollers, this);
-  if (followers.scrollers.empty() && followers.hook) {
-    ::UnhookWindowsHookEx(followers.hook);
-    followers.hook = nullptr;
-  }
-}
+PageScroller::~PageScroller() { TrackFocus(false); }
 
 void PageScroller::Init(int maximum, int page) {
   if (!page_) return;
   dpi_ = ui::WindowDpi(page_);
   baseMaximum_ = maximum;
-  if (std::find(followers.scrollers.begin(), followers.scrollers.end(), this) == followers.scrollers.end()) {
-    followers.scrollers.push_back(this);
-  }
-  if (!followers.hook) followers.hook = ::SetWindowsHookExW(WH_CBT, FollowFocus, nullptr, ::GetCurrentThreadId());
   Write({0, ui::ScaleToDpi(maximum, dpi_), ui::ScaleToDpi(page, dpi_), 0});
+}
+
+void PageScroller::TrackFocus(bool track) {
+  const auto at = std::find(followers.scrollers.begin(), followers.scrollers.end(), this);
+  if (track && at == followers.scrollers.end()) followers.scrollers.push_back(this);
+  if (!track && at != followers.scrollers.end()) followers.scrollers.erase(at);
+  // The hook is there only while a scrolling page shows: while it is set,
+  // every window the thread makes passes through it, which under Wine costs
+  // a round to the server each.
+  if (!followers.scrollers.empty() && !followers.hook) {
+    followers.hook = ::SetWindowsHookExW(WH_CBT, FollowFocus, nullptr, ::GetCurrentThreadId());
+  } else if (followers.scrollers.empty() && followers.hook) {
+    ::UnhookWindowsHookEx(followers.hook);
+    followers.hook = nullptr;
+  }
 }
 
 ScrollState PageScroller::Read() const {

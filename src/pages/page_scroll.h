@@ -92,6 +92,10 @@ class PageScroller {
   // Scrolls just far enough to show the page's child `control` (a direct
   // child, or the child that holds it) whole, when it is not.
   void ShowControl(HWND control);
+  // While `track`, a control of the page that takes the focus (by Tab, a
+  // mnemonic, a click or the program) is scrolled into view: the page asks
+  // for it while it is shown.
+  void TrackFocus(bool track);
 
   int dpi() const { return dpi_; }
 

@@ -96,6 +96,7 @@ std::optional<INT_PTR> SettingsPage::OnMessage(UINT message, WPARAM wParam, LPAR
     case WM_SHOWWINDOW:
       // The store may have changed while the page was hidden.
       if (wParam) FollowRedCaptions(rows());
+      if (scrolls()) scroller_.TrackFocus(wParam != FALSE);
       return std::nullopt;
     case WM_VSCROLL:
       if (scrolls() && lParam == 0) scroller_.OnScrollBar(LOWORD(wParam), HIWORD(wParam));

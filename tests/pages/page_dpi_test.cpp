@@ -142,6 +142,11 @@ TEST_F(StandardPageDpi, AFocusedControlIsScrolledIntoView) {
   ::GetWindowRect(highest, &rect);
   ::MapWindowPoints(HWND_DESKTOP, page_.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
   EXPECT_EQ(rect.top, 0);
+  // Hidden (another tab) and shown again, it still follows the focus.
+  ::ShowWindow(page_.hwnd(), SW_HIDE);
+  ::ShowWindow(page_.hwnd(), SW_SHOW);
+  ::SetFocus(lowest);
+  EXPECT_TRUE(inside(lowest));
 }
 
 TEST_F(AdvancedPageDpi, ScrolledToItsEndShowsItsLastRows) { ExpectEndShowsEverything(CDlgTabAdvanced::kScrollMaximum); }
