@@ -47,8 +47,8 @@ std::wstring ComPortPrefix(const std::wstring& description) {
   return UpToSeparator(description) + L":";
 }
 
-LinkChoice::LinkChoice(HWND window, PreferencesRecord& currentPrefs, DriverPort driver)
-    : window_(window), prefs_(currentPrefs), driver_(driver) {}
+LinkChoice::LinkChoice(const ui::Dialog& window, PreferencesRecord& currentPrefs, DriverPort driver)
+    : main_(window), window_(window.hwnd()), prefs_(currentPrefs), driver_(driver) {}
 
 void LinkChoice::FillPickers() { FillPickers(FillComList(), FillUsbList(), FillQueueList()); }
 

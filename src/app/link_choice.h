@@ -17,6 +17,7 @@
 #include "link/port_discovery.h"
 #include "operations/command_host.h"
 #include "prefs/preferences.h"
+#include "ui/dialog.h"
 
 namespace vostrel {
 
@@ -33,7 +34,7 @@ struct DriverPort {
 class LinkChoice {
  public:
   // `window` holds the controls of the main window's template.
-  LinkChoice(HWND window, PreferencesRecord& currentPrefs, DriverPort driver);
+  LinkChoice(const ui::Dialog& window, PreferencesRecord& currentPrefs, DriverPort driver);
 
   // The radio button that is set.
   LinkRadio linkChoice = LinkRadio::Queue;
@@ -84,7 +85,7 @@ class LinkChoice {
   PickerTooltip& comTooltip() { return comTip_; }
 
  private:
-  HWND Item(int id) const { return ::GetDlgItem(window_, id); }
+  HWND Item(int id) const { return main_.Item(id); }
   // The port or queue name of entry `index` of list `listId`: its text, or
   // the saved name behind an entry of a port that is not there.
   std::wstring NameAt(int listId, int index) const;
@@ -100,6 +101,7 @@ class LinkChoice {
   std::wstring IpAddressText() const;
   void SetIpAddress(const std::wstring& dotted);
 
+  const ui::Dialog& main_;
   HWND window_;
   PreferencesRecord& prefs_;
   DriverPort driver_;

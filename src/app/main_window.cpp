@@ -147,11 +147,11 @@ int CDrennicDlg::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::Wi
 bool CDrennicDlg::OnInitDialog() {
   ui::Dialog::OnInitDialog();
   SetIconAndTitle();
-  strip_ = std::make_unique<StatusStrip>(hwnd());
+  strip_ = std::make_unique<StatusStrip>(*this);
   host_ = std::make_unique<WindowCommandHost>(*this, app_, clock_);
 
   MakeRoomForStrip();
-  tabs_ = std::make_unique<TabHost>(hwnd(), app_.store, app_.currentPrefs);
+  tabs_ = std::make_unique<TabHost>(*this, app_.store, app_.currentPrefs);
   tabs_->standardDefaultsPending = false;
   // The program shows Japanese; the pages come up in it, for the model
   // chosen last.
@@ -163,7 +163,7 @@ bool CDrennicDlg::OnInitDialog() {
 
   FillModelList();
 
-  links_ = std::make_unique<LinkChoice>(hwnd(), app_.currentPrefs,
+  links_ = std::make_unique<LinkChoice>(*this, app_.currentPrefs,
                                         DriverPort{app_.driverLinkKind, app_.driverPortAddress, app_.driverPortNumber});
   ui::Control(Item(IDC_MAIN_QUEUE_PORT_TEXT)).SetText(L"");
   links_->linkChoice = LinkRadio::Queue;

@@ -9,11 +9,13 @@
 
 #include <string>
 
+#include "ui/dialog.h"
+
 namespace vostrel {
 
 class StatusStrip {
  public:
-  explicit StatusStrip(HWND window) : window_(window) {}
+  explicit StatusStrip(const ui::Dialog& window) : main_(window), window_(window.hwnd()) {}
 
   // The strip's height at the window's DPI: the window is this much taller
   // than its template, and the tab area ends this much higher.
@@ -32,11 +34,12 @@ class StatusStrip {
   HWND cancelButton() const;
 
  private:
-  HWND Item(int id) const { return ::GetDlgItem(window_, id); }
+  HWND Item(int id) const { return main_.Item(id); }
   int Scaled(int pixels) const;
   // Places the controls again in the client area as it is now.
   void Relayout();
 
+  const ui::Dialog& main_;
   HWND window_;
 };
 

@@ -94,12 +94,12 @@ const PageButtons& ButtonsOf(PageId page) {
 bool AdvancedAccepted() { return advancedAccepted; }
 void SetAdvancedAccepted() { advancedAccepted = true; }
 
-TabHost::TabHost(HWND mainWindow, SettingsStore& store, PreferencesRecord& prefs)
-    : window_(mainWindow), store_(store), prefs_(prefs) {}
+TabHost::TabHost(const ui::Dialog& mainWindow, SettingsStore& store, PreferencesRecord& prefs)
+    : main_(mainWindow), window_(mainWindow.hwnd()), store_(store), prefs_(prefs) {}
 
 TabHost::~TabHost() = default;
 
-HWND TabHost::Tabs() const { return ::GetDlgItem(window_, IDC_MAIN_TABS); }
+HWND TabHost::Tabs() const { return main_.Item(IDC_MAIN_TABS); }
 
 int TabHost::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(window_)); }
 
@@ -222,7 +222,7 @@ void TabHost::ShowPage(PageId index) {
     if (const SettingsPage* shown = Page(page)) ::ShowWindow(shown->hwnd(), page == index ? SW_SHOW : SW_HIDE);
   }
   const PageButtons& buttons = ButtonsOf(index);
-  const auto button = [this](int id) { return ui::Control(::GetDlgItem(window_, id)); };
+  const auto button = [this](int id) { return ui::Control(main_.Item(id)); };
   button(IDC_MAIN_CHECK_ALL).Enable(buttons.checkAll);
   button(IDC_MAIN_SEND).SetText(GetText(buttons.sendCaption));
   button(IDC_MAIN_SEND).Enable(buttons.send);
@@ -311,9 +311,7 @@ void TabHost::MeasureExtraWidth() {
     if (!page) continue;
     const HWND hwnd = page->hwnd();
     int right = 0;
-    for (HWND child = ::GetWindow(hwnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-      right = std::max<int>(right, ui::RectInParent(child, hwnd).right);
-    }
+    for (const HWND child : page->Children()) right = std::max<int>(right, ui::RectInParent(child, hwnd).right);
     // The page's own scroll bar takes its room from the client area: the
     // system's DPI's width, or the one it has where it shows already (after
     // a DPI change).

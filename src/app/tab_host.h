@@ -109,8 +109,9 @@ void SetAdvancedAccepted();
 
 class TabHost {
  public:
-  // The pages keep the store and the preferences record in use.
-  TabHost(HWND mainWindow, SettingsStore& store, PreferencesRecord& prefs);
+  // The pages keep the store and the preferences record in use; the main
+  // window's controls are found through its kept look-ups.
+  TabHost(const ui::Dialog& mainWindow, SettingsStore& store, PreferencesRecord& prefs);
   ~TabHost();
   TabHost(const TabHost&) = delete;
   TabHost& operator=(const TabHost&) = delete;
@@ -189,6 +190,7 @@ class TabHost {
   void AskAdvanced();
   int Scaled(int pixels) const;
 
+  const ui::Dialog& main_;
   HWND window_;
   int extraWidth_ = 0;  // at extraDpi_
   int extraDpi_ = 96;

@@ -11,9 +11,10 @@ namespace {
 // Moves the page's contents by dy pixels: its controls are moved one by one
 // (also while the page is hidden, when the system would not scroll them) and
 // the page is repainted with its background.
-void ScrollContents(HWND page, int dy) {
-  if (dy == 0) return;
-  for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+void ScrollContents(const ui::Dialog* dialog, int dy) {
+  const HWND page = dialog ? dialog->hwnd() : nullptr;
+  if (dy == 0 || !page) return;
+  for (const HWND child : dialog->Children()) {
     const RECT rect = ui::RectInParent(child, page);
     ::SetWindowPos(child, nullptr, rect.left, rect.top + dy, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
@@ -146,7 +147,7 @@ void PageScroller::Write(const ScrollState& next) {
 bool PageScroller::MoveTo(const ScrollState& state, int position, bool updateNow) {
   if (position == state.position) return false;
   ::SetScrollPos(page_, SB_VERT, position, TRUE);
-  ScrollContents(page_, state.position - position);
+  ScrollContents(dialog_, state.position - position);
   if (updateNow) ::UpdateWindow(page_);
   return true;
 }
@@ -178,7 +179,7 @@ void PageScroller::Adapt(const RECT& newRect, const RECT& oldRect) {
   const ScrollState state = Read();
   const ScrollState next = AdaptedScrollState(state, newRect, oldRect, ScrollStepsAt(dpi_));
   if (next.page == state.page && next.position == state.position) return;
-  ScrollContents(page_, state.position - next.position);
+  ScrollContents(dialog_, state.position - next.position);
   Write(next);
 }
 
@@ -192,16 +193,16 @@ void PageScroller::ChangeDpi(int from, int to) {
   const int scaled = ui::Rescale(state.position, from, to);
   next.position = next.Clamp(scaled);
   // The controls stand where the scaled position puts them.
-  ScrollContents(page_, scaled - next.position);
+  ScrollContents(dialog_, scaled - next.position);
   Write(next);
   FitContent();
 }
 
 void PageScroller::FitContent() {
-  if (!page_ || baseMaximum_ == 0) return;
+  if (!page_ || !dialog_ || baseMaximum_ == 0) return;
   const ScrollState state = Read();
   int bottom = 0;
-  for (HWND child = ::GetWindow(page_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+  for (const HWND child : dialog_->Children()) {
     const RECT rect = ui::RectInParent(child, page_);
     bottom = std::max<int>(bottom, rect.bottom + state.position);
   }
@@ -211,7 +212,7 @@ void PageScroller::FitContent() {
   ScrollState next = state;
   next.maximum = maximum;
   next.position = next.Clamp(state.position);
-  ScrollContents(page_, state.position - next.position);
+  ScrollContents(dialog_, state.position - next.position);
   Write(next);
 }
 

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "ui/dialog.h"
 #include "ui/dpi.h"
 
 namespace vostrel {
@@ -72,7 +73,10 @@ class PageScroller {
   PageScroller(const PageScroller&) = delete;
   PageScroller& operator=(const PageScroller&) = delete;
 
-  void Attach(HWND page) { page_ = page; }
+  void Attach(const ui::Dialog& page) {
+    dialog_ = &page;
+    page_ = page.hwnd();
+  }
   // The range and page given for 96 dpi, at the page's DPI, at the top
   // (FitContent then widens the range where the controls need it).
   void Init(int maximum, int page);
@@ -105,6 +109,7 @@ class PageScroller {
   // Gives the scroll bar the range, page and position of `next`.
   void Write(const ScrollState& next);
 
+  const ui::Dialog* dialog_ = nullptr;
   HWND page_ = nullptr;
   int dpi_ = 96;
   int baseMaximum_ = 0;

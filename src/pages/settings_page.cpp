@@ -61,7 +61,7 @@ void SettingsPage::ChangeDpi(int from, int to) {
 
 bool SettingsPage::OnInitDialog() {
   InitRows(rows());
-  scroller_.Attach(hwnd());
+  scroller_.Attach(*this);
   if (scrolls()) {
     scroller_.Init(layout_.scrollMaximum, layout_.scrollPage);
     if (layout_.templateLayout) scroller_.FitContent();

@@ -88,7 +88,7 @@ Dialog::~Dialog() {
     ::SetWindowLongPtrW(window, DWLP_USER, 0);
     ::RemovePropW(window, kDialogProperty);
     hwnd_ = nullptr;
-    items_.clear();
+    ForgetItems();
     if (!modal_) ::DestroyWindow(window);
   }
 }
@@ -137,10 +137,36 @@ void Dialog::EndModal(INT_PTR result) {
 HWND Dialog::Item(int id) const {
   if (!hwnd_) return nullptr;
   if (const auto found = items_.find(id); found != items_.end()) return found->second;
+  if (!childrenListed_) {
+    ListChildren();
+    if (const auto found = items_.find(id); found != items_.end()) return found->second;
+  }
   const HWND control = ::GetDlgItem(hwnd_, id);
   // A missing control is looked for again next time.
   if (control) items_.emplace(id, control);
   return control;
+}
+
+const std::vector<HWND>& Dialog::Children() const {
+  if (!childrenListed_) ListChildren();
+  return children_;
+}
+
+void Dialog::ListChildren() const {
+  children_.clear();
+  if (!hwnd_) return;
+  for (HWND child = ::GetWindow(hwnd_, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    children_.push_back(child);
+    // Of equal ids the first, as GetDlgItem finds it; one kept already stays.
+    items_.emplace(::GetDlgCtrlID(child), child);
+  }
+  childrenListed_ = true;
+}
+
+void Dialog::ForgetItems() {
+  items_.clear();
+  children_.clear();
+  childrenListed_ = false;
 }
 
 void Dialog::UpdateValues(ValueExchange::Direction direction) {
@@ -200,13 +226,21 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     self = reinterpret_cast<Dialog*>(lParam);
     if (!self) return FALSE;
     self->hwnd_ = window;
-    self->items_.clear();
+    self->ForgetItems();
     ::SetWindowLongPtrW(window, DWLP_USER, lParam);
     ::SetPropW(window, kDialogProperty, self);
   } else {
     self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(window, DWLP_USER));
   }
   if (!self) return FALSE;  // messages before WM_INITDIALOG, or after detaching
+  if (message == WM_PARENTNOTIFY && (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY)) {
+    // A child came or went: list them again when next asked, and forget a
+    // gone one's id.
+    self->childrenListed_ = false;
+    if (LOWORD(wParam) == WM_DESTROY) {
+      std::erase_if(self->items_, [lParam](const auto& item) { return item.second == reinterpret_cast<HWND>(lParam); });
+    }
+  }
 
   INT_PTR result = FALSE;
   try {
@@ -220,7 +254,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     ::SetWindowLongPtrW(window, DWLP_USER, 0);
     ::RemovePropW(window, kDialogProperty);
     self->hwnd_ = nullptr;
-    self->items_.clear();
+    self->ForgetItems();
     try {
       self->OnDestroyed();
     } catch (...) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ui/dialog_template.h"
 
@@ -67,6 +68,11 @@ class Dialog {
   // The control `id` of the dialog, or nullptr. Looked up once: a template's
   // controls live as long as the dialog, and each look-up walks the children.
   HWND Item(int id) const;
+  // The dialog's own child windows, in their order when first asked for,
+  // listed once with their ids: under Wine each step from one child to the
+  // next is a round to the server. A child made later that tells its parent
+  // (WM_PARENTNOTIFY) has the list made again; Item() finds any child.
+  const std::vector<HWND>& Children() const;
   bool modal() const { return modal_; }
   int templateId() const { return templateId_; }
 
@@ -108,11 +114,17 @@ class Dialog {
   static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // Lists the children and keeps each one's id for Item().
+  void ListChildren() const;
+  void ForgetItems();
+
   int templateId_;
   HINSTANCE instance_;
   HWND hwnd_ = nullptr;
   bool modal_ = false;
   mutable std::unordered_map<int, HWND> items_;
+  mutable std::vector<HWND> children_;
+  mutable bool childrenListed_ = false;
 };
 
 // Routes key messages to Dialog::RouteMessage while it exists, through a

@@ -51,8 +51,7 @@ class LinkChoiceTest : public ::testing::Test {
     ASSERT_TRUE(window_.CreateModeless(nullptr));
     ui::IpAddress(Item(IDC_MAIN_IP_ADDRESS)).Set({192, 168, 0, 1});
     ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).SetText(L"9100");
-    links_ =
-        std::make_unique<LinkChoice>(window_.hwnd(), prefs_, DriverPort{driverKind_, driverAddress_, driverNumber_});
+    links_ = std::make_unique<LinkChoice>(window_, prefs_, DriverPort{driverKind_, driverAddress_, driverNumber_});
   }
   void TearDown() override { window_.Destroy(); }
 
@@ -445,7 +444,7 @@ TEST(LinkChoiceDiscovery, ASavedPortThatIsAwayStaysInThePreferencesFile) {
 
     BareMainWindow window;
     ASSERT_TRUE(window.CreateModeless(nullptr));
-    LinkChoice links(window.hwnd(), current, DriverPort{driverKind, driverAddress, driverNumber});
+    LinkChoice links(window, current, DriverPort{driverKind, driverAddress, driverNumber});
     links.FillPickers();
     links.Restore();
     links.Apply();

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -270,6 +271,44 @@ TEST_F(DialogLayer, DestroyingAnObjectTakesItsModelessWindowDown) {
     EXPECT_FALSE(dialog.CreateModeless(nullptr));  // one window per object
   }
   EXPECT_FALSE(::IsWindow(window));
+}
+
+// The children are listed once, in their order and with their ids; a
+// control made or destroyed later is found, or no longer, all the same.
+TEST_F(DialogLayer, ChildrenAreListedOnceAndControlsMadeOrDestroyedLaterAreFollowed) {
+  Dialog dialog(IDD_TEST_MODAL);
+  ASSERT_TRUE(dialog.CreateModeless(nullptr));
+  std::vector<HWND> walked;
+  for (HWND child = ::GetWindow(dialog.hwnd(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    walked.push_back(child);
+  }
+  ASSERT_GT(walked.size(), 5u);
+  EXPECT_EQ(dialog.Children(), walked);
+  for (const HWND child : walked) {
+    const int id = ::GetDlgCtrlID(child);
+    EXPECT_EQ(dialog.Item(id), ::GetDlgItem(dialog.hwnd(), id)) << id;
+  }
+
+  constexpr int kSilentId = 9190;
+  constexpr int kToldId = 9191;
+  const auto make = [&](DWORD exStyle, int id) {
+    return ::CreateWindowExW(exStyle, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, dialog.hwnd(),
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+  };
+  // Made without a word to its parent: Item() still finds it.
+  const HWND silent = make(WS_EX_NOPARENTNOTIFY, kSilentId);
+  ASSERT_NE(silent, nullptr);
+  EXPECT_EQ(dialog.Item(kSilentId), silent);
+  // Made with one: listed as well.
+  const HWND told = make(0, kToldId);
+  ASSERT_NE(told, nullptr);
+  const std::vector<HWND>& children = dialog.Children();
+  EXPECT_NE(std::find(children.begin(), children.end(), told), children.end());
+  EXPECT_EQ(dialog.Item(kToldId), told);
+  ::DestroyWindow(told);
+  EXPECT_EQ(dialog.Item(kToldId), nullptr);
+  EXPECT_EQ(std::find(dialog.Children().begin(), dialog.Children().end(), told), dialog.Children().end());
+  dialog.Destroy();
 }
 
 class ControlViews : public DialogLayer {
