@@ -1,6 +1,8 @@
 #include "app/link_choice.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "i18n/text_rows.h"
@@ -215,13 +217,15 @@ void LinkChoice::Restore() {
 }
 
 void LinkChoice::Apply() {
-  for (int id : kPickers) ui::Control(Item(id)).Enable(false);
-  const auto enable = [this](std::initializer_list<int> ids) {
-    for (int id : ids) ui::Control(Item(id)).Enable(true);
-  };
+  // The chosen link's pickers; each picker is then put in its state once.
+  static constexpr int kQueuePickers[] = {IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_PORT_TEXT};
+  static constexpr int kComPickers[] = {IDC_MAIN_COM_LIST, IDC_MAIN_COM_DETAIL};
+  static constexpr int kUsbPickers[] = {IDC_MAIN_USB_LIST};
+  static constexpr int kNetPickers[] = {IDC_MAIN_IP_ADDRESS, IDC_MAIN_PORT_NUMBER_LABEL, IDC_MAIN_PORT_NUMBER_EDIT};
+  std::span<const int> chosen;
   switch (linkChoice) {
     case LinkRadio::Queue: {
-      enable({IDC_MAIN_QUEUE_LIST, IDC_MAIN_QUEUE_PORT_TEXT});
+      chosen = kQueuePickers;
       prefs_.portKind = PortKind::Prt;
       prefs_.portName = PickedName(IDC_MAIN_QUEUE_LIST);
       driver_.linkKind = QueuePortKind(prefs_.portName);
@@ -229,20 +233,20 @@ void LinkChoice::Apply() {
       break;
     }
     case LinkRadio::Com: {
-      enable({IDC_MAIN_COM_LIST, IDC_MAIN_COM_DETAIL});
+      chosen = kComPickers;
       prefs_.portName = PickedName(IDC_MAIN_COM_LIST);
       prefs_.portKind = PortKind::Com;
       comTip_.SetText(prefs_.portName);
       break;
     }
     case LinkRadio::Usb: {
-      enable({IDC_MAIN_USB_LIST});
+      chosen = kUsbPickers;
       prefs_.portName = PickedName(IDC_MAIN_USB_LIST);
       prefs_.portKind = PortKind::Usb;
       break;
     }
     case LinkRadio::Net: {
-      enable({IDC_MAIN_IP_ADDRESS, IDC_MAIN_PORT_NUMBER_LABEL, IDC_MAIN_PORT_NUMBER_EDIT});
+      chosen = kNetPickers;
       prefs_.portName = IpAddressText();
       prefs_.portNumber = ui::Control(Item(IDC_MAIN_PORT_NUMBER_EDIT)).Text();
       prefs_.portKind = PortKind::Net;
@@ -250,6 +254,9 @@ void LinkChoice::Apply() {
     }
     default: break;
   }
+  const auto isChosen = [&chosen](int id) { return std::find(chosen.begin(), chosen.end(), id) != chosen.end(); };
+  // Every chosen picker is one of kPickers.
+  for (int id : kPickers) ui::Control(Item(id)).Enable(isChosen(id));
   ShowRadio();
 }
 

@@ -83,10 +83,17 @@ void SetDword(std::vector<WORD>& out, std::size_t at, DWORD value) {
   out[at + 1] = HIWORD(value);
 }
 
-bool IsSystemClassName(const std::wstring& name) {
+// An up-down button keeps the styles it is made with as its own state, as
+// EnableWindow leaves it; an address field, for one, does not hand a disabled
+// style on to its parts.
+constexpr std::wstring_view kStyledCommonClassNames[] = {L"msctls_updown32"};
+
+bool TakesStylesAtCreation(const std::wstring& name) {
   std::wstring lower(name);
   std::transform(lower.begin(), lower.end(), lower.begin(), [](wchar_t c) { return std::towlower(c); });
-  return std::find(std::begin(kSystemClassNames), std::end(kSystemClassNames), lower) != std::end(kSystemClassNames);
+  return std::find(std::begin(kSystemClassNames), std::end(kSystemClassNames), lower) != std::end(kSystemClassNames) ||
+         std::find(std::begin(kStyledCommonClassNames), std::end(kStyledCommonClassNames), lower) !=
+             std::end(kStyledCommonClassNames);
 }
 
 }  // namespace
@@ -179,9 +186,9 @@ bool DialogTemplate::SetItemStyle(int id, DWORD add, DWORD remove) {
   Item* item = Find(id);
   if (!item) return false;
   const NameOrNumber& kind = item->windowClass;
-  const bool system = kind.isNumber ? kind.number >= kFirstSystemClass && kind.number <= kLastSystemClass
-                                    : IsSystemClassName(kind.name);
-  if (!system) return false;
+  const bool takes = kind.isNumber ? kind.number >= kFirstSystemClass && kind.number <= kLastSystemClass
+                                   : TakesStylesAtCreation(kind.name);
+  if (!takes) return false;
   item->style = (item->style & ~remove) | add;
   return true;
 }

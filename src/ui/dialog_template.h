@@ -28,10 +28,10 @@ class DialogTemplate {
   // The dialog's own styles, added.
   void AddStyle(DWORD style, DWORD exStyle);
   // Styles added to and taken from control `id`. Only the system's own
-  // classes (button, edit, static, list box, scroll bar, combo box) are
-  // changed: they take a disabled style at creation as EnableWindow leaves
-  // them; the common controls' own windows may not. False when no such
-  // control is changed.
+  // classes (button, edit, static, list box, scroll bar, combo box) and the
+  // up-down button are changed: they take a disabled style at creation as
+  // EnableWindow leaves them; the other common controls' windows may not.
+  // False when no such control is changed.
   bool SetItemStyle(int id, DWORD add, DWORD remove);
   // The caption of control `id`; false when there is no such control or its
   // caption is a resource number.

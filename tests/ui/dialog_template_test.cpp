@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -84,8 +86,9 @@ TEST(DialogTemplate, APageMadeFromAnEditedCopyComesUpWithTheEdits) {
   // A caption that grows and one that shrinks move every item after them.
   EXPECT_TRUE(form.SetItemText(IDC_STD_GROUP_PAGE_SETUP, L"ページ設定 (長い見出し)"));
   EXPECT_TRUE(form.SetItemText(IDC_STD_PRINT_SPEED_CHECK, L"速"));
-  // The common controls' own classes are left alone; so is a missing id.
-  EXPECT_FALSE(form.SetItemStyle(IDC_STD_PRINT_DARKNESS_SPIN, WS_DISABLED, 0));
+  // An up-down button takes a style; the other common controls' classes are
+  // left alone, and so is a missing id.
+  EXPECT_TRUE(form.SetItemStyle(IDC_STD_PRINT_DARKNESS_SPIN, WS_DISABLED, 0));
   EXPECT_FALSE(form.SetItemStyle(IDC_STD_IPV4_ADDRESS, WS_DISABLED, 0));
   EXPECT_FALSE(form.SetItemText(4242, L"x"));
   form.AddStyle(DS_CONTROL, WS_EX_CONTROLPARENT);
@@ -104,7 +107,26 @@ TEST(DialogTemplate, APageMadeFromAnEditedCopyComesUpWithTheEdits) {
   EXPECT_EQ(Control(page.Item(IDC_STD_GROUP_PAGE_SETUP)).Text(), L"ページ設定 (長い見出し)");
   EXPECT_EQ(Control(page.Item(IDC_STD_PRINT_SPEED_CHECK)).Text(), L"速");
   EXPECT_EQ(Control(page.Item(IDC_STD_PRINT_METHOD_CHECK)).Text(), L"Print Method");
-  EXPECT_TRUE(::IsWindowEnabled(page.Item(IDC_STD_PRINT_DARKNESS_SPIN)));
+  // Made disabled, the up-down button is as EnableWindow leaves it: an
+  // arrow key in its buddy does what it does after EnableWindow(FALSE), and
+  // steps the value once the button is enabled.
+  const HWND spin = page.Item(IDC_STD_PRINT_DARKNESS_SPIN);
+  const HWND buddy = page.Item(IDC_STD_PRINT_DARKNESS_EDIT);
+  EXPECT_FALSE(::IsWindowEnabled(spin));
+  const auto upFromFive = [&] {
+    ::SendMessageW(spin, UDM_SETRANGE32, 0, 10);
+    ::SendMessageW(spin, UDM_SETPOS32, 0, 5);
+    ::SendMessageW(buddy, WM_KEYDOWN, VK_UP, 0);
+    ::SendMessageW(buddy, WM_KEYUP, VK_UP, 0xC0000001);
+    return Control(buddy).Text();
+  };
+  const std::wstring madeDisabled = upFromFive();
+  ::EnableWindow(spin, TRUE);
+  ::EnableWindow(spin, FALSE);
+  EXPECT_EQ(upFromFive(), madeDisabled);
+  ::EnableWindow(spin, TRUE);
+  EXPECT_EQ(upFromFive(), L"6");
+  EXPECT_TRUE(::IsWindowEnabled(page.Item(IDC_STD_IPV4_ADDRESS)));
   EXPECT_NE(::GetWindowLongPtrW(page.hwnd(), GWL_EXSTYLE) & WS_EX_CONTROLPARENT, 0);
   // Every control of the template is there, the last one included.
   EXPECT_NE(page.Item(IDC_STD_IPV4_ADDRESS), nullptr);
