@@ -285,7 +285,10 @@ TEST_F(MainWindowTest, TabWalksThroughTheWindowAndTheShownPageAndShiftTabWalksBa
   std::vector<HWND> containers{window()};
   for (int mark : kPageMarks) containers.push_back(PageWith(mark));
   const HWND models = Item(IDC_MAIN_MODEL_LIST);
+  HWND shown = nullptr;
   // The controls the focus visits from the model list until it is back there.
+  // Each one of the shown page is in view when it has the focus: a scrolling
+  // page scrolls it there.
   const auto walk = [&](std::initializer_list<int> modifiers) {
     std::vector<HWND> seen{models};
     HWND last = FocusOf(window());
@@ -296,13 +299,23 @@ TEST_F(MainWindowTest, TabWalksThroughTheWindowAndTheShownPageAndShiftTabWalksBa
       const HWND control = ControlHolding(containers, focus);
       if (control == models) break;
       if (control != seen.back()) seen.push_back(control);
+      if (::GetParent(control) == shown) {
+        RECT rect{};
+        RECT view{};
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(HWND_DESKTOP, shown, reinterpret_cast<POINT*>(&rect), 2);
+        ::GetClientRect(shown, &view);
+        EXPECT_TRUE(rect.top >= 0 && rect.bottom <= view.bottom)
+            << DescribeWindow(control) << " has the focus out of view: " << rect.top << ".." << rect.bottom << " in 0.."
+            << view.bottom;
+      }
     }
     return seen;
   };
   for (int tab : {1, 0}) {
     SCOPED_TRACE(tab);
     ASSERT_TRUE(SelectTab(program(), window(), IDC_MAIN_TABS, tab));
-    const HWND shown = PageWith(kPageMarks[tab]);
+    shown = PageWith(kPageMarks[tab]);
     ASSERT_NE(shown, nullptr);
     ::SendMessageW(window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(models), TRUE);
     ASSERT_EQ(FocusOf(window()), models);
