@@ -50,7 +50,7 @@ std::wstring ComPortPrefix(const std::wstring& description) {
 }
 
 LinkChoice::LinkChoice(const ui::Dialog& window, PreferencesRecord& currentPrefs, DriverPort driver)
-    : main_(window), window_(window.hwnd()), prefs_(currentPrefs), driver_(driver) {}
+    : main_(window), prefs_(currentPrefs), driver_(driver) {}
 
 void LinkChoice::FillPickers() { FillPickers(FillComList(), FillUsbList(), FillQueueList()); }
 
@@ -73,8 +73,8 @@ void LinkChoice::FillPickers(const std::vector<std::wstring>& comPorts, const st
 }
 
 void LinkChoice::CreateTooltips() {
-  queueTip_.Create(window_, Item(IDC_MAIN_QUEUE_LIST));
-  comTip_.Create(window_, Item(IDC_MAIN_COM_LIST));
+  queueTip_.Create(main_.hwnd(), Item(IDC_MAIN_QUEUE_LIST));
+  comTip_.Create(main_.hwnd(), Item(IDC_MAIN_COM_LIST));
 }
 
 void LinkChoice::ReadDefaultPrinter() {

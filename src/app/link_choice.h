@@ -102,7 +102,6 @@ class LinkChoice {
   void SetIpAddress(const std::wstring& dotted);
 
   const ui::Dialog& main_;
-  HWND window_;
   PreferencesRecord& prefs_;
   DriverPort driver_;
   PickerTooltip queueTip_;

@@ -45,7 +45,7 @@ void Place(HWND control, int x, int y, int width, int height) {
 
 HWND StatusStrip::cancelButton() const { return Item(IDC_MAIN_STATUS_CANCEL); }
 
-int StatusStrip::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(window_)); }
+int StatusStrip::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(main_.hwnd())); }
 
 int StatusStrip::Height() const { return Scaled(kHeight); }
 
@@ -78,7 +78,7 @@ void StatusStrip::Layout(int cx, int cy) {
 
 void StatusStrip::Relayout() {
   RECT client{};
-  ::GetClientRect(window_, &client);
+  ::GetClientRect(main_.hwnd(), &client);
   Layout(client.right, client.bottom);
 }
 

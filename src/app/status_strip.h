@@ -15,7 +15,7 @@ namespace vostrel {
 
 class StatusStrip {
  public:
-  explicit StatusStrip(const ui::Dialog& window) : main_(window), window_(window.hwnd()) {}
+  explicit StatusStrip(const ui::Dialog& window) : main_(window) {}
 
   // The strip's height at the window's DPI: the window is this much taller
   // than its template, and the tab area ends this much higher.
@@ -40,7 +40,6 @@ class StatusStrip {
   void Relayout();
 
   const ui::Dialog& main_;
-  HWND window_;
 };
 
 }  // namespace vostrel

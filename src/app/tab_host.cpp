@@ -95,13 +95,13 @@ bool AdvancedAccepted() { return advancedAccepted; }
 void SetAdvancedAccepted() { advancedAccepted = true; }
 
 TabHost::TabHost(const ui::Dialog& mainWindow, SettingsStore& store, PreferencesRecord& prefs)
-    : main_(mainWindow), window_(mainWindow.hwnd()), store_(store), prefs_(prefs) {}
+    : main_(mainWindow), store_(store), prefs_(prefs) {}
 
 TabHost::~TabHost() = default;
 
 HWND TabHost::Tabs() const { return main_.Item(IDC_MAIN_TABS); }
 
-int TabHost::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(window_)); }
+int TabHost::Scaled(int pixels) const { return ui::ScaleToDpi(pixels, ui::WindowDpi(main_.hwnd())); }
 
 SettingsPage* TabHost::Page(PageId page) const {
   const int index = TabOf(page);
@@ -166,7 +166,7 @@ void TabHost::CreatePages(PrinterModel model) {
     // are passed over), and Enter reaches the window's default button.
     ui::DialogTemplate form = page->TemplateFor(model, CurrentLanguage());
     form.AddStyle(DS_CONTROL, WS_EX_CONTROLPARENT);
-    if (!page->CreateModeless(window_, form)) return;
+    if (!page->CreateModeless(main_.hwnd(), form)) return;
     const HWND made = page->hwnd();
     if ((::GetWindowLongPtrW(made, GWL_STYLE) & DS_CONTROL) == 0) {
       ::SetWindowLongPtrW(made, GWL_STYLE, ::GetWindowLongPtrW(made, GWL_STYLE) | DS_CONTROL);
@@ -265,7 +265,7 @@ void TabHost::StepTab(int steps) {
 
 void TabHost::AskAdvanced() {
   if (!advancedAccepted) {
-    const int answer = ShowMessage(MessageRow::kAdvancedWarning, MB_YESNO | MB_ICONEXCLAMATION, window_);
+    const int answer = ShowMessage(MessageRow::kAdvancedWarning, MB_YESNO | MB_ICONEXCLAMATION, main_.hwnd());
     if (answer != IDYES && answer != IDOK) {
       // Back to the tab of the page still shown; setting the selection does
       // not notify, so no page switch runs.
@@ -305,7 +305,7 @@ void TabHost::ApplyTabTexts() {
 }
 
 void TabHost::MeasureExtraWidth() {
-  const int dpi = ui::WindowDpi(window_);
+  const int dpi = ui::WindowDpi(main_.hwnd());
   int needed = 0;
   for (const auto& page : pages_) {
     if (!page) continue;
@@ -329,7 +329,7 @@ void TabHost::MeasureExtraWidth() {
   extraDpi_ = dpi;
 }
 
-int TabHost::ExtraWidth() const { return ui::Rescale(extraWidth_, extraDpi_, ui::WindowDpi(window_)); }
+int TabHost::ExtraWidth() const { return ui::Rescale(extraWidth_, extraDpi_, ui::WindowDpi(main_.hwnd())); }
 
 bool TabHost::Layout(int cx, int cy) {
   bool moved = false;

@@ -191,7 +191,6 @@ class TabHost {
   int Scaled(int pixels) const;
 
   const ui::Dialog& main_;
-  HWND window_;
   int extraWidth_ = 0;  // at extraDpi_
   int extraDpi_ = 96;
   SettingsStore& store_;

@@ -103,11 +103,11 @@ int PositionShowing(const ScrollState& state, int itemTop, int itemBottom, int v
 
 PageScroller::~PageScroller() { TrackFocus(false); }
 
-void PageScroller::Init(int maximum, int page) {
-  if (!page_) return;
-  dpi_ = ui::WindowDpi(page_);
+void PageScroller::Init(int maximum, int view) {
+  if (!page()) return;
+  dpi_ = ui::WindowDpi(page());
   baseMaximum_ = maximum;
-  Write({0, ui::ScaleToDpi(maximum, dpi_), ui::ScaleToDpi(page, dpi_), 0});
+  Write({0, ui::ScaleToDpi(maximum, dpi_), ui::ScaleToDpi(view, dpi_), 0});
 }
 
 void PageScroller::TrackFocus(bool track) {
@@ -129,7 +129,7 @@ ScrollState PageScroller::Read() const {
   SCROLLINFO info{};
   info.cbSize = sizeof(info);
   info.fMask = SIF_ALL;
-  if (!page_ || !::GetScrollInfo(page_, SB_VERT, &info)) return {};
+  if (!page() || !::GetScrollInfo(page(), SB_VERT, &info)) return {};
   return {info.nMin, info.nMax, static_cast<int>(info.nPage), info.nPos};
 }
 
@@ -141,14 +141,14 @@ void PageScroller::Write(const ScrollState& next) {
   info.nMax = next.maximum;
   info.nPage = static_cast<UINT>(next.page);
   info.nPos = next.position;
-  ::SetScrollInfo(page_, SB_VERT, &info, TRUE);
+  ::SetScrollInfo(page(), SB_VERT, &info, TRUE);
 }
 
 bool PageScroller::MoveTo(const ScrollState& state, int position, bool updateNow) {
   if (position == state.position) return false;
-  ::SetScrollPos(page_, SB_VERT, position, TRUE);
+  ::SetScrollPos(page(), SB_VERT, position, TRUE);
   ScrollContents(dialog_, state.position - position);
-  if (updateNow) ::UpdateWindow(page_);
+  if (updateNow) ::UpdateWindow(page());
   return true;
 }
 
@@ -166,7 +166,7 @@ void PageScroller::OnScrollBar(int request, int messagePosition) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_TRACKPOS;
-    if (::GetScrollInfo(page_, SB_VERT, &info) && (info.nTrackPos & 0xFFFF) == messagePosition) {
+    if (::GetScrollInfo(page(), SB_VERT, &info) && (info.nTrackPos & 0xFFFF) == messagePosition) {
       track = info.nTrackPos;
     }
   }
@@ -184,7 +184,7 @@ void PageScroller::Adapt(const RECT& newRect, const RECT& oldRect) {
 }
 
 void PageScroller::ChangeDpi(int from, int to) {
-  if (!page_ || from == to || baseMaximum_ == 0) return;
+  if (!page() || from == to || baseMaximum_ == 0) return;
   dpi_ = to;
   const ScrollState state = Read();
   ScrollState next = state;
@@ -199,11 +199,11 @@ void PageScroller::ChangeDpi(int from, int to) {
 }
 
 void PageScroller::FitContent() {
-  if (!page_ || !dialog_ || baseMaximum_ == 0) return;
+  if (!page() || baseMaximum_ == 0) return;
   const ScrollState state = Read();
   int bottom = 0;
   for (const HWND child : dialog_->Children()) {
-    const RECT rect = ui::RectInParent(child, page_);
+    const RECT rect = ui::RectInParent(child, page());
     bottom = std::max<int>(bottom, rect.bottom + state.position);
   }
   const int beyondPage = ui::ScaleToDpi(kPageTopOffset, dpi_) - ui::ScaleToDpi(kPageTop, dpi_);
@@ -217,12 +217,12 @@ void PageScroller::FitContent() {
 }
 
 void PageScroller::ShowControl(HWND control) {
-  if (!page_ || !control || !::IsChild(page_, control)) return;
+  if (!page() || !control || !::IsChild(page(), control)) return;
   HWND child = control;
-  while (::GetParent(child) != page_) child = ::GetParent(child);
-  const RECT rect = ui::RectInParent(child, page_);
+  while (::GetParent(child) != page()) child = ::GetParent(child);
+  const RECT rect = ui::RectInParent(child, page());
   RECT client{};
-  ::GetClientRect(page_, &client);
+  ::GetClientRect(page(), &client);
   const ScrollState state = Read();
   MoveTo(state, PositionShowing(state, rect.top, rect.bottom, client.bottom), true);
 }

@@ -73,13 +73,10 @@ class PageScroller {
   PageScroller(const PageScroller&) = delete;
   PageScroller& operator=(const PageScroller&) = delete;
 
-  void Attach(const ui::Dialog& page) {
-    dialog_ = &page;
-    page_ = page.hwnd();
-  }
+  void Attach(const ui::Dialog& page) { dialog_ = &page; }
   // The range and page given for 96 dpi, at the page's DPI, at the top
   // (FitContent then widens the range where the controls need it).
-  void Init(int maximum, int page);
+  void Init(int maximum, int view);
   ScrollState Read() const;
   void OnWheel(int wheelDelta);
   // A WM_VSCROLL request with the position its message carries (16 bits).
@@ -109,8 +106,9 @@ class PageScroller {
   // Gives the scroll bar the range, page and position of `next`.
   void Write(const ScrollState& next);
 
+  HWND page() const { return dialog_ ? dialog_->hwnd() : nullptr; }
+
   const ui::Dialog* dialog_ = nullptr;
-  HWND page_ = nullptr;
   int dpi_ = 96;
   int baseMaximum_ = 0;
 };
