@@ -355,7 +355,9 @@ TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTabsAndTheAdvancedWarningStil
     int tab;  // selected afterwards
   };
   // A key pressed with Ctrl held in the control that has the focus; Ctrl is
-  // let go once `done` (or after a while).
+  // let go once `done` (or after a while) and the program has finished with
+  // the key: letting go detaches the shared input, and a program thread that
+  // asks for its focus meanwhile finds none.
   const auto press = [this](UINT key, bool shift, const std::function<bool()>& done) {
     const HWND focus = FocusOf(window());
     HeldKeys held(window(),
@@ -363,6 +365,7 @@ TEST_F(MainWindowTest, CtrlTabAndCtrlPageKeysSwitchTabsAndTheAdvancedWarningStil
     EXPECT_TRUE(held.attached());
     PressKey(focus ? focus : window(), key);
     EXPECT_TRUE(WaitUntil(done, 5000)) << key;
+    ::SendMessageW(window(), WM_NULL, 0, 0);
   };
   const auto onTab = [this](int tab) { return [this, tab] { return SelectedTab(Item(IDC_MAIN_TABS)) == tab; }; };
   const auto boxOpen = [this] { return program().HasMessageBox(); };
